@@ -1,0 +1,13 @@
+set(CMAKE_C_COMPILER ${KEYSTEAD_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${KEYSTEAD_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${KEYSTEAD_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${KEYSTEAD_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Test executables run under Wine; the script keeps a throw-away prefix per build.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
+
+# Nothing to install beside the .exe: the C and C++ runtimes and winpthread go in statically.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

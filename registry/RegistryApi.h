@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace keystead::registry {
+
+using KeyHandle = std::uintptr_t;
+
+// The registry calls of Windows' advapi32, one to one. Statuses are the platform's error
+// codes (0 for success). Names are UTF-8, and so is the data of string values (types 1, 2
+// and 7): sizes count UTF-8 bytes, whatever the store keeps inside.
+class RegistryApi {
+public:
+    virtual ~RegistryApi() = default;
+    virtual std::int32_t OpenKey(std::uint32_t root, const std::string& subKey,
+                                 std::uint32_t options, std::uint32_t access,
+                                 KeyHandle& key) = 0;
+    // data may be null to ask only for the type and size. A buffer too small gives
+    // kErrorMoreData and the needed size.
+    virtual std::int32_t QueryValue(KeyHandle key, const std::string& name,
+                                    std::uint32_t* type, std::uint8_t* data,
+                                    std::uint32_t* size) = 0;
+    virtual std::int32_t SetValue(KeyHandle key, const std::string& name, std::uint32_t type,
+                                  const std::uint8_t* data, std::uint32_t size) = 0;
+    virtual std::int32_t DeleteValue(KeyHandle key, const std::string& name) = 0;
+    virtual std::int32_t CloseKey(KeyHandle key) = 0;
+};
+
+inline constexpr std::uint32_t kHkeyCurrentUser = 0x80000001;
+inline constexpr std::uint32_t kHkeyLocalMachine = 0x80000002;
+inline constexpr std::uint32_t kRegSz = 1;
+inline constexpr std::uint32_t kRegDword = 4;
+inline constexpr std::int32_t kErrorSuccess = 0;
+inline constexpr std::int32_t kErrorFileNotFound = 2;
+inline constexpr std::int32_t kErrorInvalidHandle = 6;
+inline constexpr std::int32_t kErrorMoreData = 234;
+
+}  // namespace keystead::registry

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+#include "toolkit/Event.h"
+
+namespace keystead::toolkit {
+namespace {
+
+TEST(Event, ConnectionsDecideWhoHearsIt) {
+    Event<int> event;
+    std::vector<int> heard;
+    auto first = event.Connect([&](int v) { heard.push_back(v); });
+    {
+        auto second = event.Connect([&](int v) { heard.push_back(v * 10); });
+        event.Raise(1);
+    }
+    event.Raise(2);
+    first.Disconnect();
+    event.Raise(3);
+    EXPECT_EQ(heard, (std::vector<int>{1, 10, 2}));
+}
+
+TEST(Event, AHandlerMayDisconnectItselfWhileRaised) {
+    Event<> event;
+    int calls = 0;
+    std::optional<Event<>::Connection> connection;
+    connection = event.Connect([&] {
+        ++calls;
+        connection->Disconnect();
+    });
+    event.Raise();
+    event.Raise();
+    EXPECT_EQ(calls, 1);
+}
+
+TEST(Event, AConnectionMayOutliveItsEvent) {
+    Event<>::Connection connection;
+    {
+        Event<> event;
+        connection = event.Connect([] {});
+    }
+    connection.Disconnect();  // must not touch the destroyed event
+}
+
+}  // namespace
+}  // namespace keystead::toolkit

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace keystead::toolkit {
+
+// What the program knows about itself and its files. Text is UTF-8.
+class Application {
+public:
+    virtual ~Application() = default;
+
+    // The folder that holds the executable; no trailing separator except at a drive root.
+    virtual std::string Path() const = 0;
+    // The executable's file name without its extension.
+    virtual std::string ExeName() const = 0;
+    // Whether another instance of this program already runs for this user session.
+    virtual bool PrevInstance() = 0;
+    // Ends the process at once; no unload handler runs.
+    [[noreturn]] virtual void End() = 0;
+    // The length in bytes of a file; throws ToolkitError when it cannot be measured.
+    virtual std::uint64_t FileLength(const std::string& path) const = 0;
+};
+
+}  // namespace keystead::toolkit

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace keystead::toolkit {
+
+// A named event of an object: handlers run synchronously, on the raising thread, in the
+// order they were connected. A Connection disconnects its handler when destroyed.
+template <typename... Args>
+class Event {
+    using Slots = std::map<int, std::function<void(Args...)>>;
+
+public:
+    class Connection {
+    public:
+        Connection() = default;
+        Connection(Connection&& other) noexcept { *this = std::move(other); }
+        Connection& operator=(Connection&& other) noexcept {
+            Disconnect();
+            slots_ = std::move(other.slots_);
+            id_ = other.id_;
+            other.slots_.reset();
+            return *this;
+        }
+        ~Connection() { Disconnect(); }
+
+        void Disconnect() {
+            if (auto slots = slots_.lock()) {
+                slots->erase(id_);
+            }
+            slots_.reset();
+        }
+
+    private:
+        friend class Event;
+        Connection(std::weak_ptr<Slots> slots, int id) : slots_(std::move(slots)), id_(id) {}
+        std::weak_ptr<Slots> slots_;
+        int id_ = 0;
+    };
+
+    [[nodiscard]] Connection Connect(std::function<void(Args...)> handler) {
+        int id = nextId_++;
+        slots_->emplace(id, std::move(handler));
+        return Connection(slots_, id);
+    }
+
+    void Raise(Args... args) const {
+        // A handler may connect or disconnect others while it runs: work on a copy.
+        std::vector<std::function<void(Args...)>> handlers;
+        for (const auto& [id, handler] : *slots_) {
+            handlers.push_back(handler);
+        }
+        for (const auto& handler : handlers) {
+            handler(args...);
+        }
+    }
+
+private:
+    std::shared_ptr<Slots> slots_ = std::make_shared<Slots>();
+    int nextId_ = 1;
+};
+
+}  // namespace keystead::toolkit

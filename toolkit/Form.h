@@ -1,0 +1,146 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "toolkit/Event.h"
+#include "toolkit/Picture.h"
+#include "toolkit/Timer.h"
+
+namespace keystead::toolkit {
+
+enum class ControlKind : std::uint8_t {
+    Label,
+    Frame,  // an invisible container that makes its option buttons one group
+    OptionButton,
+    CheckBox,
+    TextBox,
+    CommandButton,
+    PictureBox,  // holds an image; never shown here
+};
+
+enum class TextAlign : std::uint8_t { Left, Right, Center };
+
+// Positions and sizes in twips (1/1440 inch), relative to the container's client area.
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct Rgb {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+};
+
+inline constexpr int kNoIndex = -1;
+inline constexpr int kOnForm = 0;  // the container of controls that stand on the form itself
+
+struct ControlSpec {
+    int id;     // the control's name; the buttons of an indexed group share it
+    int index;  // the place in its group, or kNoIndex
+    ControlKind kind;
+    const char* caption;  // '&' marks the access key
+    int container;        // the id of the frame it stands in, or kOnForm
+    Twips bounds;
+    TextAlign align = TextAlign::Left;
+    bool bold = false;
+    bool isDefault = false;  // pressed by Enter
+    bool isCancel = false;   // pressed by Esc
+    bool enabled = true;
+    bool visible = true;
+    bool value = false;  // a selected option button, a ticked check box
+    int picture = 0;     // a picture box's image resource
+};
+
+struct FormSpec {
+    const char* caption;
+    int clientWidth;  // twips
+    int clientHeight;
+    Rgb background;
+    Rgb foreground;  // text of labels, frames, option buttons and check boxes
+    const char* fontFace;
+    float fontPoints;
+    int icon;                              // the window's image resource
+    std::span<const ControlSpec> controls;  // in tab order
+};
+
+// Check box states.
+inline constexpr int kUnchecked = 0;
+inline constexpr int kChecked = 1;
+inline constexpr int kGrayed = 2;
+
+// Shift state of key events: a mask of these.
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
+
+// The handlers of a form, implemented by the window's own code. Changes made by code raise
+// the same notifications as the user's: Click when an option button becomes selected or a
+// check box changes its state, Change when a text box's text changes.
+class FormEvents {
+public:
+    virtual void Form_Load() = 0;
+    virtual void Form_Unload(bool& cancel) = 0;
+    // Key preview: a key released anywhere in the window, before the focused control sees it.
+    virtual void Form_KeyUp(int keyCode, int shift) = 0;
+    virtual void Control_Click(int id, int index) = 0;
+    virtual void Control_Change(int id) = 0;
+    virtual void Control_LostFocus(int id) = 0;
+
+protected:
+    ~FormEvents() = default;
+};
+
+// A top-level window made from a FormSpec. It is created hidden with its timer off.
+class Form {
+public:
+    // Button state, shift state, X and Y in twips. The shell's notifications for an icon in
+    // the notification area reach the form this way, the mouse message number in X.
+    using MouseMoveEvent = Event<std::int16_t, std::int16_t, float, float>;
+
+    virtual ~Form() = default;
+
+    // Runs the load handler once; the window stays hidden.
+    virtual void Load() = 0;
+    // Makes the window visible, modeless and without an owner.
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    // Runs the unload handler and destroys the window unless the handler cancels.
+    virtual void Unload() = 0;
+    virtual bool Loaded() const = 0;
+    virtual bool Visible() const = 0;
+
+    virtual std::uintptr_t hWnd() const = 0;
+    virtual const Picture& Icon() const = 0;
+    virtual toolkit::Timer& Timer() = 0;
+    virtual MouseMoveEvent& MouseMove() = 0;
+    // The shell's notification area was created anew (Explorer restarted) and has forgotten
+    // every icon.
+    virtual Event<>& TaskbarCreated() = 0;
+
+    // Properties of the controls, by id (and index within a group).
+    virtual const Picture& PictureOf(int id) const = 0;
+    virtual bool OptionValue(int id, int index) const = 0;
+    virtual void SetOptionValue(int id, int index, bool value) = 0;
+    virtual int CheckValue(int id) const = 0;
+    virtual void SetCheckValue(int id, int value) = 0;
+    virtual std::string Text(int id) const = 0;
+    virtual void SetText(int id, const std::string& text) = 0;
+    virtual bool Enabled(int id) const = 0;
+    virtual void SetEnabled(int id, bool enabled) = 0;
+    virtual std::string Caption(int id) const = 0;
+    virtual void SetCaption(int id, const std::string& caption) = 0;
+};
+
+class FormFactory {
+public:
+    virtual ~FormFactory() = default;
+    virtual std::unique_ptr<Form> Create(const FormSpec& spec, FormEvents& events) = 0;
+};
+
+}  // namespace keystead::toolkit

@@ -1,0 +1,156 @@
+#pragma once
+
+// In-memory stand-ins for the toolkit, for tests: a form whose controls are plain values,
+// with drivers that act as the user would (click, type, leave a box, release a key).
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/Screen.h"
+#include "toolkit/Shell.h"
+
+namespace keystead::toolkit::fake {
+
+class FakeTimerDriver : public TimerDriver {
+public:
+    void Start(std::uint32_t milliseconds) override {
+        running = true;
+        period = milliseconds;
+        ++starts;
+    }
+    void Stop() override { running = false; }
+
+    bool running = false;
+    std::uint32_t period = 0;
+    int starts = 0;
+};
+
+class FakePicture : public Picture {
+public:
+    explicit FakePicture(std::uintptr_t handle) : handle_(handle) {}
+    std::uintptr_t Handle() const override { return handle_; }
+
+private:
+    std::uintptr_t handle_;
+};
+
+class FakeForm : public Form {
+public:
+    FakeForm(const FormSpec& spec, FormEvents& events, std::uintptr_t handle = 0x10);
+
+    // Form
+    void Load() override;
+    void Show() override { visible_ = true; }
+    void Hide() override { visible_ = false; }
+    void Unload() override;
+    bool Loaded() const override { return loaded_; }
+    bool Visible() const override { return visible_; }
+    std::uintptr_t hWnd() const override { return handle_; }
+    const Picture& Icon() const override { return icon_; }
+    toolkit::Timer& Timer() override { return timer_; }
+    MouseMoveEvent& MouseMove() override { return mouseMove_; }
+    Event<>& TaskbarCreated() override { return taskbarCreated_; }
+    const Picture& PictureOf(int id) const override;
+    bool OptionValue(int id, int index) const override;
+    void SetOptionValue(int id, int index, bool value) override;
+    int CheckValue(int id) const override;
+    void SetCheckValue(int id, int value) override;
+    std::string Text(int id) const override;
+    void SetText(int id, const std::string& text) override;
+    bool Enabled(int id) const override;
+    void SetEnabled(int id, bool enabled) override;
+    std::string Caption(int id) const override;
+    void SetCaption(int id, const std::string& caption) override;
+
+    // What a user does. A click on a disabled control does nothing.
+    void Click(int id, int index = kNoIndex);
+    void Type(int id, const std::string& text);
+    void LeaveField(int id);
+    void ReleaseKey(int keyCode, int shift = 0);
+    // One period of the timer, if it runs.
+    void Tick();
+
+    FakeTimerDriver& TimerDriver() { return driver_; }
+    const ControlSpec& Spec(int id, int index = kNoIndex) const;
+    bool ControlVisible(int id) const;
+
+private:
+    struct Control {
+        const ControlSpec* spec;
+        std::string text;  // caption or text
+        bool enabled;
+        int value;
+    };
+    Control& At(int id, int index);
+    const Control& At(int id, int index) const;
+
+    FormEvents& events_;
+    std::uintptr_t handle_;
+    std::map<std::pair<int, int>, Control> controls_;
+    std::map<int, FakePicture> pictures_;
+    FakePicture icon_;
+    FakeTimerDriver driver_;
+    toolkit::Timer timer_{driver_};
+    MouseMoveEvent mouseMove_;
+    Event<> taskbarCreated_;
+    bool loaded_ = false;
+    bool visible_ = false;
+};
+
+class FakeFormFactory : public FormFactory {
+public:
+    std::unique_ptr<Form> Create(const FormSpec& spec, FormEvents& events) override;
+    FakeForm* last = nullptr;
+};
+
+// Thrown by FakeApplication::End; not a std::exception, so handlers that skip failures let
+// it through as the real process end would.
+struct ProcessEnded {};
+
+class FakeApplication : public Application {
+public:
+    std::string Path() const override { return path; }
+    std::string ExeName() const override { return exeName; }
+    bool PrevInstance() override { return prevInstance; }
+    [[noreturn]] void End() override { throw ProcessEnded{}; }
+    std::uint64_t FileLength(const std::string& file) const override;
+
+    std::string path = "C:\\Tools";
+    std::string exeName = "Keystead";
+    bool prevInstance = false;
+    std::map<std::string, std::uint64_t> files;  // the files that exist, with their lengths
+};
+
+class FakeScreen : public Screen {
+public:
+    explicit FakeScreen(float twipsPerPixel = 15.0f) : twipsPerPixel_(twipsPerPixel) {}
+    float TwipsPerPixelX() const override { return twipsPerPixel_; }
+    float TwipsPerPixelY() const override { return twipsPerPixel_; }
+
+private:
+    float twipsPerPixel_;
+};
+
+class FakeShell : public Shell {
+public:
+    struct Call {
+        std::uintptr_t owner;
+        std::string operation, file, parameters, directory;
+        int showCommand;
+    };
+    std::intptr_t Execute(std::uintptr_t owner, const std::string& operation,
+                          const std::string& file, const std::string& parameters,
+                          const std::string& directory, int showCommand) override {
+        calls.push_back({owner, operation, file, parameters, directory, showCommand});
+        return 42;  // above 32: success
+    }
+    std::vector<Call> calls;
+};
+
+}  // namespace keystead::toolkit::fake
