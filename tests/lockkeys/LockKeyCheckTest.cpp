@@ -18,20 +18,33 @@ struct Case {
 
 // Every mode against every kind of state, for each key in turn with the others left alone.
 const Case kCases[] = {
-    {kForceOff, 1, true},       {kForceOff, 0, false},      {kForceOn, 0, true},
-    {kForceOn, 1, false},       {kAllowToggling, 0, false}, {kAllowToggling, 1, false},
-    {7, 0, false},              {7, 1, false},              {-1, 0, false},
-    {kForceOff, -127, false},   {kForceOn, -128, false},    {kForceOff, -128, false},
-    {kForceOn, -127, false},    {kForceOff, 3, false},      {kForceOn, 2, false},
+    {kForceOff, 1, true},
+    {kForceOff, 0, false},
+    {kForceOn, 0, true},
+    {kForceOn, 1, false},
+    {kAllowToggling, 0, false},
+    {kAllowToggling, 1, false},
+    {7, 0, false},
+    {7, 1, false},
+    {-1, 0, false},
+    {kForceOff, -127, false},
+    {kForceOn, -128, false},
+    {kForceOff, -128, false},
+    {kForceOn, -127, false},
+    {kForceOff, 3, false},
+    {kForceOn, 2, false},
 };
 
 TEST(LockKeyCheck, FlipsOnlyAKeyThatDisagreesWithAForcedMode) {
     for (std::uint8_t key : {kVkCapital, kVkNumLock, kVkScroll}) {
         for (const Case& c : kCases) {
             Settings settings{kAllowToggling, kAllowToggling, kAllowToggling, kFalse};
-            if (key == kVkCapital) settings.CapsLockMode = c.mode;
-            if (key == kVkNumLock) settings.NumLockMode = c.mode;
-            if (key == kVkScroll) settings.ScrollLockMode = c.mode;
+            if (key == kVkCapital)
+                settings.CapsLockMode = c.mode;
+            if (key == kVkNumLock)
+                settings.NumLockMode = c.mode;
+            if (key == kVkScroll)
+                settings.ScrollLockMode = c.mode;
             FakeKeyboard keyboard;
             keyboard.states[key] = c.state;
 
@@ -54,9 +67,8 @@ TEST(LockKeyCheck, ReadsAllThreeKeysBeforeTheFirstStroke) {
 
     CheckLockKeys(keyboard, settings);
 
-    EXPECT_EQ(keyboard.log, (std::vector<std::string>{"read 20", "read 144", "read 145",
-                                                      "down 144", "up 144", "down 145",
-                                                      "up 145"}));
+    EXPECT_EQ(keyboard.log, (std::vector<std::string>{"read 20", "read 144", "read 145", "down 144",
+                                                      "up 144", "down 145", "up 145"}));
 }
 
 TEST(LockKeyCheck, FlipsAllThreeInTheFixedOrderOnePairEach) {

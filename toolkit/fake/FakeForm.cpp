@@ -8,12 +8,12 @@ namespace keystead::toolkit::fake {
 FakeForm::FakeForm(const FormSpec& spec, FormEvents& events, std::uintptr_t handle)
     : events_(events), handle_(handle), icon_(static_cast<std::uintptr_t>(1000 + spec.icon)) {
     for (const ControlSpec& control : spec.controls) {
-        controls_.emplace(std::pair{control.id, control.index},
-                          Control{&control, control.caption, control.enabled,
-                                  control.value ? 1 : 0});
+        controls_.emplace(
+            std::pair{control.id, control.index},
+            Control{&control, control.caption, control.enabled, control.value ? 1 : 0});
         if (control.kind == ControlKind::PictureBox) {
-            pictures_.emplace(control.id, FakePicture(1000 + static_cast<std::uintptr_t>(
-                                                                 control.picture)));
+            pictures_.emplace(control.id,
+                              FakePicture(1000 + static_cast<std::uintptr_t>(control.picture)));
         }
     }
 }
@@ -36,8 +36,8 @@ void FakeForm::Unload() {
 FakeForm::Control& FakeForm::At(int id, int index) {
     auto found = controls_.find({id, index});
     if (found == controls_.end()) {
-        throw ToolkitError("no such control: " + std::to_string(id) + "(" +
-                           std::to_string(index) + ")");
+        throw ToolkitError("no such control: " + std::to_string(id) + "(" + std::to_string(index) +
+                           ")");
     }
     return found->second;
 }
@@ -46,9 +46,13 @@ const FakeForm::Control& FakeForm::At(int id, int index) const {
     return const_cast<FakeForm*>(this)->At(id, index);
 }
 
-const ControlSpec& FakeForm::Spec(int id, int index) const { return *At(id, index).spec; }
+const ControlSpec& FakeForm::Spec(int id, int index) const {
+    return *At(id, index).spec;
+}
 
-bool FakeForm::ControlVisible(int id) const { return At(id, kNoIndex).spec->visible; }
+bool FakeForm::ControlVisible(int id) const {
+    return At(id, kNoIndex).spec->visible;
+}
 
 const Picture& FakeForm::PictureOf(int id) const {
     auto found = pictures_.find(id);
@@ -58,7 +62,9 @@ const Picture& FakeForm::PictureOf(int id) const {
     return found->second;
 }
 
-bool FakeForm::OptionValue(int id, int index) const { return At(id, index).value != 0; }
+bool FakeForm::OptionValue(int id, int index) const {
+    return At(id, index).value != 0;
+}
 
 void FakeForm::SetOptionValue(int id, int index, bool value) {
     Control& chosen = At(id, index);
@@ -79,7 +85,9 @@ void FakeForm::SetOptionValue(int id, int index, bool value) {
     }
 }
 
-int FakeForm::CheckValue(int id) const { return At(id, kNoIndex).value; }
+int FakeForm::CheckValue(int id) const {
+    return At(id, kNoIndex).value;
+}
 
 void FakeForm::SetCheckValue(int id, int value) {
     if (value < kUnchecked || value > kGrayed) {
@@ -92,7 +100,9 @@ void FakeForm::SetCheckValue(int id, int value) {
     }
 }
 
-std::string FakeForm::Text(int id) const { return At(id, kNoIndex).text; }
+std::string FakeForm::Text(int id) const {
+    return At(id, kNoIndex).text;
+}
 
 void FakeForm::SetText(int id, const std::string& text) {
     Control& box = At(id, kNoIndex);
@@ -102,13 +112,21 @@ void FakeForm::SetText(int id, const std::string& text) {
     }
 }
 
-bool FakeForm::Enabled(int id) const { return At(id, kNoIndex).enabled; }
+bool FakeForm::Enabled(int id) const {
+    return At(id, kNoIndex).enabled;
+}
 
-void FakeForm::SetEnabled(int id, bool enabled) { At(id, kNoIndex).enabled = enabled; }
+void FakeForm::SetEnabled(int id, bool enabled) {
+    At(id, kNoIndex).enabled = enabled;
+}
 
-std::string FakeForm::Caption(int id) const { return At(id, kNoIndex).text; }
+std::string FakeForm::Caption(int id) const {
+    return At(id, kNoIndex).text;
+}
 
-void FakeForm::SetCaption(int id, const std::string& caption) { At(id, kNoIndex).text = caption; }
+void FakeForm::SetCaption(int id, const std::string& caption) {
+    At(id, kNoIndex).text = caption;
+}
 
 void FakeForm::Click(int id, int index) {
     Control& control = At(id, index);
@@ -135,11 +153,17 @@ void FakeForm::Click(int id, int index) {
     }
 }
 
-void FakeForm::Type(int id, const std::string& text) { SetText(id, text); }
+void FakeForm::Type(int id, const std::string& text) {
+    SetText(id, text);
+}
 
-void FakeForm::LeaveField(int id) { events_.Control_LostFocus(id); }
+void FakeForm::LeaveField(int id) {
+    events_.Control_LostFocus(id);
+}
 
-void FakeForm::ReleaseKey(int keyCode, int shift) { events_.Form_KeyUp(keyCode, shift); }
+void FakeForm::ReleaseKey(int keyCode, int shift) {
+    events_.Form_KeyUp(keyCode, shift);
+}
 
 void FakeForm::Tick() {
     if (driver_.running) {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace keystead::toolkit::win32 {
+
+// One owner for every kind of handle: the handle type and the function that frees it.
+template <auto Close>
+struct HandleCloser {
+    template <typename Handle>
+    void operator()(Handle handle) const {
+        Close(handle);
+    }
+};
+
+template <typename Handle, auto Close>
+using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, HandleCloser<Close>>;
+
+using UniqueKernelHandle = UniqueHandle<HANDLE, ::CloseHandle>;
+using UniqueIcon = UniqueHandle<HICON, ::DestroyIcon>;
+using UniqueFont = UniqueHandle<HFONT, ::DeleteObject>;
+using UniqueWindow = UniqueHandle<HWND, ::DestroyWindow>;
+
+}  // namespace keystead::toolkit::win32

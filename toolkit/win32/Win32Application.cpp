@@ -1,0 +1,82 @@
+#include "toolkit/win32/Win32Application.h"
+
+#include <windows.h>
+
+#include "toolkit/ToolkitError.h"
+#include "toolkit/win32/Text.h"
+
+namespace keystead::toolkit::win32 {
+
+namespace {
+
+std::string ModulePath() {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            return Narrow(buffer);
+        }
+        buffer.resize(buffer.size() * 2);  // the path was cut: try a larger buffer
+    }
+}
+
+}  // namespace
+
+std::string FolderOf(const std::string& fullPath) {
+    std::size_t slash = fullPath.find_last_of("\\/");
+    if (slash == std::string::npos) {
+        return {};
+    }
+    // A drive root keeps its separator ("C:\"), like every other root-folder path.
+    if (slash == 2 && fullPath[1] == ':') {
+        return fullPath.substr(0, 3);
+    }
+    return fullPath.substr(0, slash);
+}
+
+std::string NameWithoutExtension(const std::string& fullPath) {
+    std::size_t slash = fullPath.find_last_of("\\/");
+    std::string name = slash == std::string::npos ? fullPath : fullPath.substr(slash + 1);
+    std::size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+Win32Application::Win32Application(std::string instanceName)
+    : instanceName_(std::move(instanceName)) {}
+
+std::string Win32Application::Path() const {
+    return FolderOf(ModulePath());
+}
+
+std::string Win32Application::ExeName() const {
+    return NameWithoutExtension(ModulePath());
+}
+
+bool Win32Application::PrevInstance() {
+    if (!asked_) {
+        asked_ = true;
+        // The first instance holds this mutex for its whole life; "Local\" keeps the
+        // answer per user session.
+        std::wstring name = L"Local\\" + Widen(instanceName_);
+        instanceMutex_.reset(CreateMutexW(nullptr, FALSE, name.c_str()));
+        prevInstance_ = instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
+    }
+    return prevInstance_;
+}
+
+void Win32Application::End() {
+    ExitProcess(0);
+}
+
+std::uint64_t Win32Application::FileLength(const std::string& path) const {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        throw ToolkitError("file not found: " + path);
+    }
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+}  // namespace keystead::toolkit::win32

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "toolkit/Application.h"
+#include "toolkit/win32/Handles.h"
+
+namespace keystead::toolkit::win32 {
+
+class Win32Application : public Application {
+  public:
+    // instanceName names the kernel object that tells a second instance from the first.
+    explicit Win32Application(std::string instanceName);
+
+    std::string Path() const override;
+    std::string ExeName() const override;
+    bool PrevInstance() override;
+    [[noreturn]] void End() override;
+    std::uint64_t FileLength(const std::string& path) const override;
+
+  private:
+    std::string instanceName_;
+    UniqueKernelHandle instanceMutex_;
+    bool prevInstance_ = false;
+    bool asked_ = false;
+};
+
+// The folder and the name without extension of an executable's full path.
+std::string FolderOf(const std::string& fullPath);
+std::string NameWithoutExtension(const std::string& fullPath);
+
+}  // namespace keystead::toolkit::win32
