@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace keystead::app {
+
+// The number a text begins with: blanks, tabs and line feeds are skipped wherever they
+// stand; then an optional sign, digits with at most one period, and an optional exponent
+// (E or e, optional sign, digits). The period is the decimal separator in every locale.
+// A text that begins with no number reads 0. Numbers beyond a double read as infinity.
+double TextToNumber(std::string_view text);
+
+// A whole number as plain decimal digits, with a leading "-" when negative.
+std::string IntegerText(double wholeNumber);
+
+// The interval box's final text for a text that holds a whole number: 0 becomes 1000,
+// anything below 20 becomes 20 and anything above 60000 becomes 60000.
+std::string RangeCorrectedInterval(const std::string& text);
+
+inline constexpr int kMinInterval = 20;
+inline constexpr int kMaxInterval = 60000;
+inline constexpr char kDefaultIntervalText[] = "1000";
+
+}  // namespace keystead::app

@@ -1,0 +1,278 @@
+#include "app/Main.h"
+
+#include <cmath>
+#include <string>
+
+#include "app/IntervalText.h"
+#include "app/MainLayout.h"
+#include "app/Product.h"
+#include "lockkeys/LockKeyCheck.h"
+#include "registry/Registry.h"
+#include "registry/RunKey.h"
+#include "settings/SettingsFile.h"
+#include "toolkit/IgnoreFailure.h"
+
+namespace keystead::app {
+
+namespace {
+
+using lockkeys::kFalse;
+using lockkeys::kTrue;
+using lockkeys::LockMode;
+using toolkit::IgnoreFailure;
+
+constexpr int kHelpKey = 112;   // F1
+constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
+constexpr char kReadmeName[] = "\\Readme.txt";
+constexpr char kSuspendedTooltip[] = KEYSTEAD_PRODUCT_NAME "\r\n(Suspended)";
+constexpr char kSuspendCaption[] = "Susp&end";
+constexpr char kResumeCaption[] = "R&esume";
+
+// The three option groups, in the order the copy operations treat them.
+constexpr int kModeGroups[] = {CapsLockSetting, NumLockSetting, ScrollLockSetting};
+
+}  // namespace
+
+Main::Main(const Platform& platform)
+    : platform_(platform), form_(platform.forms.Create(MainFormSpec(), *this)) {
+    form_->Timer().SetHandler([this] { Timer_Timer(); });
+}
+
+// Start-up. Each step runs on when the one before it failed.
+void Main::Form_Load() {
+    toolkit::Application& app = platform_.app;
+    if (app.PrevInstance()) {
+        app.End();  // the instance already running carries on alone
+    }
+
+    // A missing or empty settings file marks a first run: show the user the settings.
+    std::uint64_t length = 0;
+    IgnoreFailure([&] { length = app.FileLength(settings::SettingsFilePath(app)); });
+    if (length == 0) {
+        IgnoreFailure([&] { form_->Show(); });
+    }
+
+    IgnoreFailure([&] {
+        settings::LoadSettings(platform_.profile, settings::SettingsFilePath(app), settings_,
+                               form_->Timer());
+    });
+    IgnoreFailure([&] {
+        if (RunValueIsSet()) {
+            settings_.AutoRun = kTrue;
+        }
+    });
+    IgnoreFailure([&] { LoadControls(); });
+
+    trayIcon_ = std::make_unique<tray::TrayIcon>(platform_.notifyArea, platform_.screen);
+    trayIcon_->SetListener(this);
+    IgnoreFailure([&] { trayIcon_->SetOwnerForm(form_.get()); });
+    IgnoreFailure([&] { trayIcon_->SetIcon(&form_->Icon()); });
+    IgnoreFailure([&] { trayIcon_->SetTooltip(kProductName); });
+    IgnoreFailure([&] { trayIcon_->Add(); });
+
+    // Last, so that the first check comes one interval after everything is in place.
+    IgnoreFailure([&] { form_->Timer().SetEnabled(true); });
+}
+
+bool Main::RunValueIsSet() {
+    registry::Value value = registry::ReadValue(platform_.registry, registry::kRunRoot,
+                                                std::string(registry::kRunSubKey), kProductName);
+    // Any text but the empty one counts, and so does a number.
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        return !text->empty();
+    }
+    return std::holds_alternative<std::int32_t>(value);
+}
+
+// Shut-down: the applied settings go to the file and the registration is rewritten or
+// removed, every time. Each step runs on when the one before it failed.
+void Main::Form_Unload(bool& /*cancel*/) {
+    toolkit::Application& app = platform_.app;
+    IgnoreFailure([&] {
+        settings::SaveSettings(platform_.profile, settings::SettingsFilePath(app), settings_,
+                               form_->Timer());
+    });
+    IgnoreFailure([&] {
+        const std::string subKey(registry::kRunSubKey);
+        if (settings_.AutoRun == kTrue) {
+            registry::WriteValue(platform_.registry, registry::kRunRoot, subKey, kProductName,
+                                 registry::RunValueData(app.Path(), app.ExeName()),
+                                 registry::kRunValueType);
+        } else {
+            registry::DeleteValue(platform_.registry, registry::kRunRoot, subKey, kProductName);
+        }
+    });
+    IgnoreFailure([&] {
+        if (trayIcon_) {
+            trayIcon_->Remove();
+        }
+    });
+}
+
+void Main::Timer_Timer() {
+    lockkeys::CheckLockKeys(platform_.keyboard, settings_);
+}
+
+void Main::ApplyControls() {
+    toolkit::Timer& timer = form_->Timer();
+    bool wasEnabled = timer.Enabled();
+    if (wasEnabled) {
+        timer.SetEnabled(false);
+    }
+
+    LockMode* modes[] = {&settings_.CapsLockMode, &settings_.NumLockMode,
+                         &settings_.ScrollLockMode};
+    for (LockMode i = 0; i <= 2; ++i) {
+        for (int group = 0; group < 3; ++group) {
+            if (form_->OptionValue(kModeGroups[group], i)) {
+                *modes[group] = i;
+            }
+        }
+    }
+
+    // Enter presses OK while the box may still have the focus, before the check on leaving
+    // it has run: correct the text first, so that the timer gets what the box then shows.
+    IntervalSetting_LostFocus();
+    timer.SetInterval(
+        static_cast<std::int64_t>(std::floor(TextToNumber(form_->Text(IntervalSetting)))));
+
+    settings_.AutoRun = form_->CheckValue(AutoRunSetting) == toolkit::kChecked ? kTrue : kFalse;
+    form_->SetEnabled(ApplyButton, false);
+    if (wasEnabled) {
+        timer.SetEnabled(true);
+    }
+}
+
+void Main::LoadControls() {
+    const LockMode modes[] = {settings_.CapsLockMode, settings_.NumLockMode,
+                              settings_.ScrollLockMode};
+    for (int group = 0; group < 3; ++group) {
+        if (modes[group] >= lockkeys::kForceOff && modes[group] <= lockkeys::kAllowToggling) {
+            form_->SetOptionValue(kModeGroups[group], modes[group], true);
+        } else {
+            // A mode from a hand-edited file has no button: select none, and Apply keeps
+            // the mode as long as the user picks no other.
+            for (int index = 0; index <= 2; ++index) {
+                form_->SetOptionValue(kModeGroups[group], index, false);
+            }
+        }
+    }
+    form_->SetText(IntervalSetting, IntegerText(form_->Timer().Interval()));
+    form_->SetCheckValue(AutoRunSetting,
+                         settings_.AutoRun == kTrue ? toolkit::kChecked : toolkit::kUnchecked);
+    // Last: the changes above raise notices that enable the button.
+    form_->SetEnabled(ApplyButton, false);
+}
+
+void Main::ToggleSuspend() {
+    toolkit::Timer& timer = form_->Timer();
+    if (timer.Enabled()) {
+        timer.SetEnabled(false);
+        trayIcon_->SetIcon(&form_->PictureOf(SuspendedIcon));
+        trayIcon_->SetTooltip(kSuspendedTooltip);
+        trayIcon_->Modify();
+        form_->SetCaption(SuspendButton, kResumeCaption);
+    } else {
+        timer.SetEnabled(true);
+        trayIcon_->SetIcon(&form_->Icon());
+        trayIcon_->SetTooltip(kProductName);
+        trayIcon_->Modify();
+        form_->SetCaption(SuspendButton, kSuspendCaption);
+    }
+}
+
+void Main::HelpFile() {
+    std::string path;
+    IgnoreFailure([&] { path = platform_.app.Path() + kReadmeName; });
+    IgnoreFailure(
+        [&] { platform_.shell.Execute(form_->hWnd(), "open", path, "", "", kShowNormal); });
+}
+
+void Main::DonateButton_Click() {
+    platform_.shell.Execute(form_->hWnd(), "open", kDonationPage, "", "", kShowNormal);
+}
+
+void Main::ApplyButton_Click() {
+    ApplyControls();
+}
+
+void Main::OKButton_Click() {
+    ApplyControls();
+    form_->Hide();
+}
+
+void Main::CancelButton_Click() {
+    LoadControls();
+    form_->Hide();
+}
+
+void Main::IntervalSetting_LostFocus() {
+    double typed = TextToNumber(form_->Text(IntervalSetting));
+    form_->SetText(IntervalSetting, IntegerText(std::floor(typed)));
+    form_->SetText(IntervalSetting, RangeCorrectedInterval(form_->Text(IntervalSetting)));
+}
+
+void Main::Form_KeyUp(int keyCode, int /*shift*/) {
+    if (keyCode == kHelpKey) {
+        HelpFile();
+    }
+}
+
+void Main::Control_Click(int id, int /*index*/) {
+    switch (id) {
+        case CapsLockSetting:
+        case NumLockSetting:
+        case ScrollLockSetting:
+        case AutoRunSetting:
+            form_->SetEnabled(ApplyButton, true);
+            break;
+        case ApplyButton:
+            ApplyButton_Click();
+            break;
+        case OKButton:
+            OKButton_Click();
+            break;
+        case CancelButton:
+            CancelButton_Click();
+            break;
+        case SuspendButton:
+            ToggleSuspend();
+            break;
+        case DonateButton:
+            DonateButton_Click();
+            break;
+        case HelpButton:
+            HelpFile();
+            break;
+        default:
+            break;
+    }
+}
+
+void Main::Control_Change(int id) {
+    if (id == IntervalSetting) {
+        form_->SetEnabled(ApplyButton, true);
+    }
+}
+
+void Main::Control_LostFocus(int id) {
+    if (id == IntervalSetting) {
+        IntervalSetting_LostFocus();
+    }
+}
+
+void Main::TrayIcon_MouseUp(std::int16_t Button) {
+    if (Button == tray::kRightButton) {
+        ToggleSuspend();
+    }
+}
+
+void Main::TrayIcon_MouseDblClick(std::int16_t Button) {
+    if (Button == tray::kLeftButton) {
+        form_->Show();
+    } else if (Button == tray::kRightButton) {
+        form_->Unload();
+    }
+}
+
+}  // namespace keystead::app

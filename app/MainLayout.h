@@ -1,0 +1,38 @@
+#pragma once
+
+#include "toolkit/Form.h"
+
+namespace keystead::app {
+
+// The controls of the settings window. The three option groups are indexed by LockMode.
+enum ControlId : int {
+    CapsLockLabel = 1,
+    CapsLockSetting,
+    NumLockLabel,
+    NumLockSetting,
+    ScrollLockLabel,
+    ScrollLockSetting,
+    IntervalLabel,
+    IntervalSetting,
+    msLabel,
+    AutoRunSetting,
+    OKButton,
+    CancelButton,
+    ApplyButton,
+    SuspendButton,
+    DonateButton,
+    HelpButton,
+    TrayCmdLabel1,
+    TrayCmdLabel2,
+    TrayCmdLabel3,
+    TrayCmdLabel4,
+    CapsLockFrame,
+    NumLockFrame,
+    ScrollLockFrame,
+    SuspendedIcon,
+};
+
+// The settings window: every control with its caption, place and size in twips, in tab order.
+const toolkit::FormSpec& MainFormSpec();
+
+}  // namespace keystead::app

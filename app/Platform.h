@@ -1,0 +1,27 @@
+#pragma once
+
+#include "lockkeys/Keyboard.h"
+#include "registry/RegistryApi.h"
+#include "settings/Profile.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/Screen.h"
+#include "toolkit/Shell.h"
+#include "tray/NotifyArea.h"
+
+namespace keystead::app {
+
+// Every service of the platform that the program uses: the real ones on Windows, fakes
+// in tests.
+struct Platform {
+    toolkit::Application& app;
+    const toolkit::Screen& screen;
+    toolkit::FormFactory& forms;
+    toolkit::Shell& shell;
+    lockkeys::Keyboard& keyboard;
+    settings::Profile& profile;
+    registry::RegistryApi& registry;
+    tray::NotifyArea& notifyArea;
+};
+
+}  // namespace keystead::app

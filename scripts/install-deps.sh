@@ -1,0 +1,29 @@
+#!/bin/sh
+# Installs what building and testing Keystead needs on Debian, and nothing when it is all
+# there already. Needs root (or sudo) only when something is missing.
+set -eu
+
+packages="cmake make g++ libgtest-dev libgmock-dev googletest
+g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+wine wine64 wine32:i386 xvfb xauth imagemagick"
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+        missing="$missing $package"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+as_root=""
+if [ "$(id -u)" -ne 0 ]; then
+    as_root="sudo"
+fi
+# wine32 is an i386 package: the architecture must be known before the package lists load.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $as_root dpkg --add-architecture i386
+fi
+$as_root apt-get update -q
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -q --no-install-recommends $missing

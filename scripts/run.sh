@@ -1,0 +1,23 @@
+#!/bin/sh
+# Builds Keystead.exe and starts it under Wine, in a prefix of its own under build/ so that
+# the user's Wine setup stays untouched. The 32-bit program runs where the machine can run
+# 32-bit Wine, the 64-bit one elsewhere. Without a desktop it runs on a virtual display.
+set -eu
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+for preset in windows-x86 windows-x64; do
+    cmake --preset "$preset"
+    cmake --build --preset "$preset" -j "$(nproc)" --target Keystead
+done
+
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    exe=dist/x86/Keystead.exe
+    export WINEARCH=win32 WINEPREFIX="${WINEPREFIX:-$PWD/build/run-x86/wineprefix}"
+else
+    exe=dist/x64/Keystead.exe
+    export WINEARCH=win64 WINEPREFIX="${WINEPREFIX:-$PWD/build/run-x64/wineprefix}"
+fi
+[ -n "${DISPLAY:-}" ] || echo "No desktop: Keystead runs on a virtual display (Ctrl+C ends it)."
+echo "Starting $exe (tray icon: double-left-click opens the settings, double-right-click exits)"
+exec scripts/with-display.sh scripts/wine-run.sh "$exe"
