@@ -1,0 +1,132 @@
+// The real notification area, through Shell_NotifyIconA, with a plain hidden window of the
+// test's own as the icon's owner.
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "toolkit/fake/FakeToolkit.h"
+#include "tray/NotifyArea.h"
+#include "tray/TrayIcon.h"
+#include "tray/win32/Win32NotifyArea.h"
+
+namespace keystead::tray::win32 {
+namespace {
+
+constexpr char kClassName[] = "KeysteadTrayTestWindow";
+
+class HiddenWindow {
+  public:
+    HiddenWindow() {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = kClassName;
+        RegisterClassA(&windowClass);  // fails harmlessly when a previous test registered it
+        handle_ = CreateWindowA(kClassName, "Keystead tray test", WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                                100, nullptr, nullptr, windowClass.hInstance, nullptr);
+    }
+    HiddenWindow(const HiddenWindow&) = delete;
+    HiddenWindow& operator=(const HiddenWindow&) = delete;
+    ~HiddenWindow() {
+        if (handle_ != nullptr) {
+            DestroyWindow(handle_);
+        }
+    }
+
+    HWND Handle() const { return handle_; }
+
+  private:
+    HWND handle_ = nullptr;
+};
+
+NotifyIconRecord RecordFor(HWND window, const char* tip) {
+    NotifyIconRecord record;
+    record.cbSize = kNotifyIconRecordSize;
+    record.hWnd = reinterpret_cast<std::uintptr_t>(window);
+    record.uID = 1;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = WM_MOUSEMOVE;
+    record.hIcon = reinterpret_cast<std::uintptr_t>(LoadIcon(nullptr, IDI_APPLICATION));
+    std::memset(record.szTip, ' ', sizeof(record.szTip));
+    std::memcpy(record.szTip, tip, std::strlen(tip) + 1);
+    return record;
+}
+
+TEST(Win32NotifyAreaTest, AddsModifiesAndDeletesAnIcon) {
+    HiddenWindow window;
+    ASSERT_NE(window.Handle(), nullptr);
+    Win32NotifyArea area;
+    NotifyIconRecord record = RecordFor(window.Handle(), "Tarvine Keystead");
+    NotifyIconRecord changed = RecordFor(window.Handle(), "Tarvine Keystead\r\n(Suspended)");
+
+    // Only an icon that is there can be modified: that tells whether the others worked.
+    EXPECT_FALSE(area.NotifyIcon(kNimModify, changed)) << "no icon yet";
+    EXPECT_TRUE(area.NotifyIcon(kNimAdd, record));
+    EXPECT_TRUE(area.NotifyIcon(kNimModify, changed));
+    EXPECT_TRUE(area.NotifyIcon(kNimDelete, changed));
+    EXPECT_FALSE(area.NotifyIcon(kNimModify, changed)) << "the icon should be gone";
+}
+
+// Passes each call to the real shell and keeps its answer, which TrayIcon ignores.
+class AnsweredNotifyArea : public NotifyArea {
+  public:
+    bool NotifyIcon(std::uint32_t operation, const NotifyIconRecord& record) override {
+        answers.push_back(shell.NotifyIcon(operation, record));
+        return answers.back();
+    }
+    Win32NotifyArea shell;
+    std::vector<bool> answers;
+};
+
+class NoFormEvents : public toolkit::FormEvents {
+  public:
+    void Form_Load() override {}
+    void Form_Unload(bool&) override {}
+    void Form_KeyUp(int, int) override {}
+    void Control_Click(int, int) override {}
+    void Control_Change(int) override {}
+    void Control_LostFocus(int) override {}
+};
+
+// The record that TrayIcon fills is one the shell accepts, for every operation.
+TEST(Win32NotifyAreaTest, TakesTheRecordsOfATrayIcon) {
+    HiddenWindow window;
+    ASSERT_NE(window.Handle(), nullptr);
+    const toolkit::FormSpec bareForm{"Main",   4000, 3000, {0, 0, 0}, {0, 0, 0},
+                                     "Tahoma", 8.0f, 1,    {}};
+    NoFormEvents events;
+    toolkit::fake::FakeForm owner(bareForm, events,
+                                  reinterpret_cast<std::uintptr_t>(window.Handle()));
+    toolkit::fake::FakePicture application(
+        reinterpret_cast<std::uintptr_t>(LoadIcon(nullptr, IDI_APPLICATION)));
+    toolkit::fake::FakePicture warning(
+        reinterpret_cast<std::uintptr_t>(LoadIcon(nullptr, IDI_WARNING)));
+    toolkit::fake::FakeScreen screen;
+    AnsweredNotifyArea area;
+    TrayIcon icon(area, screen);
+    icon.SetOwnerForm(&owner);
+    icon.SetIcon(&application);
+    icon.SetTooltip("Tarvine Keystead");
+
+    icon.Add();
+    icon.SetIcon(&warning);
+    icon.SetTooltip("Tarvine Keystead\r\n(Suspended)");
+    icon.Modify();
+    icon.SetTooltip(std::string(80, 'x'));  // cut to 63 characters
+    icon.Modify();
+    icon.Remove();
+    icon.Modify();  // nothing left to modify
+
+    EXPECT_EQ(area.answers, (std::vector<bool>{true, true, true, true, false}));
+}
+
+}  // namespace
+}  // namespace keystead::tray::win32

@@ -1,0 +1,186 @@
+#include "tray/TrayIcon.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <limits>
+#include <utility>
+
+#include "toolkit/ToolkitError.h"
+
+namespace keystead::tray {
+
+namespace {
+
+constexpr std::uint32_t kIconId = 1;
+constexpr std::uint32_t kNifMessage = 0x1;
+constexpr std::uint32_t kNifIcon = 0x2;
+constexpr std::uint32_t kNifTip = 0x4;
+constexpr std::uint32_t kWmMouseMove = 0x200;
+
+enum class MouseEvent { Down, Up, DblClick };
+
+struct Notification {
+    std::int32_t message;
+    MouseEvent event;
+    std::int16_t button;
+};
+
+constexpr Notification kNotifications[] = {
+    {0x201, MouseEvent::Down, kLeftButton},       // WM_LBUTTONDOWN
+    {0x202, MouseEvent::Up, kLeftButton},         // WM_LBUTTONUP
+    {0x203, MouseEvent::DblClick, kLeftButton},   // WM_LBUTTONDBLCLK
+    {0x204, MouseEvent::Down, kRightButton},      // WM_RBUTTONDOWN
+    {0x205, MouseEvent::Up, kRightButton},        // WM_RBUTTONUP
+    {0x206, MouseEvent::DblClick, kRightButton},  // WM_RBUTTONDBLCLK
+};
+
+// Nearest integer, ties to even, whatever rounding mode the floating-point environment is
+// in (a DLL or driver may leave it changed). Quotients that no message number can have
+// (NaN, or beyond 32 bits) become values that match no notification.
+std::int32_t RoundToMessage(double quotient) {
+    if (std::isnan(quotient)) {
+        return 0;
+    }
+    double whole = std::floor(quotient);
+    double fraction = quotient - whole;  // exact
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
+        whole += 1.0;
+    }
+    constexpr auto kLowest = std::numeric_limits<std::int32_t>::min();
+    constexpr auto kHighest = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(std::clamp(whole, double{kLowest}, double{kHighest}));
+}
+
+// Clears the busy flag however the listener returns.
+class BusyScope {
+  public:
+    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+    ~BusyScope() { busy_ = false; }
+
+  private:
+    bool& busy_;
+};
+
+}  // namespace
+
+TrayIcon::TrayIcon(NotifyArea& notifyArea, const toolkit::Screen& screen)
+    : notifyArea_(notifyArea), screen_(screen) {}
+
+void TrayIcon::SetOwnerForm(toolkit::Form* vData) {
+    mouseMoveConnection_.Disconnect();
+    taskbarCreatedConnection_.Disconnect();
+    ownerForm_ = vData;
+    if (ownerForm_ == nullptr) {
+        return;
+    }
+    mouseMoveConnection_ = ownerForm_->MouseMove().Connect(
+        [this](std::int16_t button, std::int16_t shift, float x, float y) {
+            OwnerForm_MouseMove(button, shift, x, y);
+        });
+    taskbarCreatedConnection_ =
+        ownerForm_->TaskbarCreated().Connect([this] { OwnerForm_TaskbarCreated(); });
+}
+
+void TrayIcon::Remove() {
+    notifyArea_.NotifyIcon(kNimDelete, record_);
+    state_ = kRemoved;
+}
+
+void TrayIcon::Modify() {
+    FillRecord();
+    notifyArea_.NotifyIcon(kNimModify, record_);
+    state_ = kModified;
+}
+
+void TrayIcon::Add() {
+    FillRecord();
+    notifyArea_.NotifyIcon(kNimAdd, record_);
+    state_ = kAdded;
+}
+
+std::string TrayIcon::Tooltip() const {
+    if (tooltip_.empty()) {
+        return {};  // never assigned: there is no NUL to drop
+    }
+    return tooltip_.substr(0, tooltip_.size() - 1);
+}
+
+void TrayIcon::SetTooltip(std::string vData) {
+    tooltip_ = std::move(vData);
+    tooltip_.push_back('\0');
+}
+
+// The order matters to a caller that catches the error: the record keeps what was filled
+// before the missing icon or owner was found.
+void TrayIcon::FillRecord() {
+    record_.cbSize = kNotifyIconRecordSize;
+    if (icon_ == nullptr) {
+        throw toolkit::ToolkitError("TrayIcon: no icon assigned");
+    }
+    record_.hIcon = icon_->Handle();
+    if (ownerForm_ == nullptr) {
+        throw toolkit::ToolkitError("TrayIcon: no owner window assigned");
+    }
+    record_.hWnd = ownerForm_->hWnd();
+
+    // Blank-padded after the text's NUL. A text of 64 characters or more, or one never
+    // assigned, would leave no NUL in the field and the shell would read past it: keep at
+    // most 63 characters so that the NUL always fits.
+    constexpr std::size_t kMaxText = sizeof(record_.szTip) - 1;
+    const std::string text = Tooltip().substr(0, kMaxText);
+    std::fill(std::begin(record_.szTip), std::end(record_.szTip), ' ');
+    std::copy(text.begin(), text.end(), std::begin(record_.szTip));
+    record_.szTip[text.size()] = '\0';
+
+    record_.uCallbackMessage = kWmMouseMove;
+    record_.uFlags = kNifMessage | kNifIcon | kNifTip;
+    record_.uID = kIconId;
+}
+
+// The shell reports a mouse message on the icon as WM_MOUSEMOVE with the message number in
+// the low word of lParam and 0 in the high word; the toolkit hands them over as X and Y in
+// twips, so X divided by the twips per pixel gives the number back.
+void TrayIcon::OwnerForm_MouseMove(std::int16_t /*button*/, std::int16_t /*shift*/, float x,
+                                   float y) {
+    double quotient = static_cast<double>(x) / static_cast<double>(screen_.TwipsPerPixelX());
+    lastMessage_ = RoundToMessage(quotient);
+    if (y != 0.0f) {
+        return;  // a real pointer movement over the window, not the shell
+    }
+    // A listener that pumps messages lets further notifications in; they are dropped, not
+    // queued.
+    if (busy_) {
+        return;
+    }
+    BusyScope scope(busy_);
+    const auto* found =
+        std::find_if(std::begin(kNotifications), std::end(kNotifications),
+                     [this](const Notification& n) { return n.message == lastMessage_; });
+    if (found == std::end(kNotifications) || listener_ == nullptr) {
+        return;
+    }
+    switch (found->event) {
+        case MouseEvent::Down:
+            listener_->TrayIcon_MouseDown(found->button);
+            break;
+        case MouseEvent::Up:
+            listener_->TrayIcon_MouseUp(found->button);
+            break;
+        case MouseEvent::DblClick:
+            listener_->TrayIcon_MouseDblClick(found->button);
+            break;
+    }
+}
+
+// Explorer restarted and its new notification area knows no icons: show ours again, as it
+// was last sent, if it was showing.
+void TrayIcon::OwnerForm_TaskbarCreated() {
+    if (state_ == kAdded || state_ == kModified) {
+        notifyArea_.NotifyIcon(kNimAdd, record_);
+    }
+}
+
+}  // namespace keystead::tray

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "toolkit/Event.h"
+#include "toolkit/Form.h"
+#include "toolkit/Picture.h"
+#include "toolkit/Screen.h"
+#include "tray/NotifyArea.h"
+
+namespace keystead::tray {
+
+// Mouse buttons as the events report them.
+inline constexpr std::int16_t kLeftButton = 1;
+inline constexpr std::int16_t kRightButton = 2;
+
+// The one listener of a TrayIcon's events. Each runs synchronously, on the owner window's
+// thread, while the icon drops any further notification. Override only what you handle.
+class TrayIconEvents {
+  public:
+    virtual void TrayIcon_MouseDown(std::int16_t /*Button*/) {}
+    virtual void TrayIcon_MouseUp(std::int16_t /*Button*/) {}
+    virtual void TrayIcon_MouseDblClick(std::int16_t /*Button*/) {}
+
+  protected:
+    ~TrayIconEvents() = default;
+};
+
+// One icon with a tooltip in the notification area, shown on behalf of an owner window.
+// The icon is registered with WM_MOUSEMOVE as its callback message, so the shell's
+// notifications reach the owner as mouse-move events with the mouse message in X; this
+// class listens to them and raises MouseDown, MouseUp and MouseDblClick.
+//
+// Nothing is checked against the current state: Add, Modify and Remove go to the shell as
+// they come, and the shell's answer is ignored. Destroying the object leaves the icon in
+// place; the owner calls Remove before it closes.
+class TrayIcon {
+  public:
+    TrayIcon(NotifyArea& notifyArea, const toolkit::Screen& screen);
+    TrayIcon(const TrayIcon&) = delete;
+    TrayIcon& operator=(const TrayIcon&) = delete;
+
+    // Events go to this one listener (or nowhere while it is null).
+    void SetListener(TrayIconEvents* listener) { listener_ = listener; }
+
+    toolkit::Form* OwnerForm() const { return ownerForm_; }
+    // Listens to the window's mouse-move and taskbar-created events, and stops listening to
+    // the window assigned before. Its handle is read at every Add and Modify.
+    void SetOwnerForm(toolkit::Form* vData);
+
+    // 0 = removed or never shown, 1 = the last operation was Add, 2 = it was Modify.
+    std::int16_t State() const { return state_; }
+
+    // Sends NIM_DELETE with the record that Add or Modify filled last.
+    void Remove();
+    // Refill the record from the icon, the owner and the tooltip, then send NIM_MODIFY or
+    // NIM_ADD. Without an icon or an owner they throw toolkit::ToolkitError before the shell
+    // is called, and State keeps its value.
+    void Modify();
+    void Add();
+
+    // Only stored: the notification area changes at the next Add or Modify.
+    const toolkit::Picture* Icon() const { return icon_; }
+    void SetIcon(const toolkit::Picture* vData) { icon_ = vData; }
+
+    // Text in the system's ANSI code page. Only stored, like Icon.
+    std::string Tooltip() const;
+    void SetTooltip(std::string vData);
+
+    // The message number decoded from the owner's latest mouse-move event.
+    std::int32_t LastMessage() const { return lastMessage_; }
+
+  private:
+    static constexpr std::int16_t kRemoved = 0;
+    static constexpr std::int16_t kAdded = 1;
+    static constexpr std::int16_t kModified = 2;
+
+    void FillRecord();
+    void OwnerForm_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+    void OwnerForm_TaskbarCreated();
+
+    NotifyArea& notifyArea_;
+    const toolkit::Screen& screen_;
+    TrayIconEvents* listener_ = nullptr;
+
+    NotifyIconRecord record_;
+    std::string tooltip_;  // as assigned, plus one NUL
+    const toolkit::Picture* icon_ = nullptr;
+    toolkit::Form* ownerForm_ = nullptr;
+    toolkit::Form::MouseMoveEvent::Connection mouseMoveConnection_;
+    toolkit::Event<>::Connection taskbarCreatedConnection_;
+    std::int16_t state_ = kRemoved;
+    bool busy_ = false;
+    std::int32_t lastMessage_ = 0;
+};
+
+}  // namespace keystead::tray
