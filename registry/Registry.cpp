@@ -1,0 +1,157 @@
+#include "registry/Registry.h"
+
+#include <array>
+#include <charconv>
+#include <exception>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace keystead::registry {
+
+namespace {
+
+std::string ToText(const Value& value) {
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        return *text;
+    }
+    if (const auto* number = std::get_if<std::int32_t>(&value)) {
+        return std::to_string(*number);
+    }
+    return {};
+}
+
+// Decimal text, optionally signed and surrounded by spaces, as a 32-bit integer. Empty is 0.
+std::optional<std::int32_t> ToNumber(const Value& value) {
+    if (const auto* number = std::get_if<std::int32_t>(&value)) {
+        return *number;
+    }
+    const auto* text = std::get_if<std::string>(&value);
+    if (text == nullptr) {
+        return 0;
+    }
+    std::string_view digits = *text;
+    while (!digits.empty() && digits.front() == ' ') {
+        digits.remove_prefix(1);
+    }
+    while (!digits.empty() && digits.back() == ' ') {
+        digits.remove_suffix(1);
+    }
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+    }
+    std::int32_t number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+// REG_DWORD data is little-endian whatever the host.
+std::array<std::uint8_t, 4> DwordBytes(std::int32_t number) {
+    const auto bits = static_cast<std::uint32_t>(number);
+    return {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
+            static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+}
+
+std::int32_t DwordValue(const std::array<std::uint8_t, 4>& bytes) {
+    const std::uint32_t bits =
+        static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+        static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+    return static_cast<std::int32_t>(bits);
+}
+
+KeyHandle OpenForValues(RegistryApi& api, std::uint32_t root, const std::string& subKey) {
+    // The result is not examined: a failed open leaves 0, and the calls that follow fail on it.
+    KeyHandle key = 0;
+    api.OpenKey(root, subKey, 0, kOpenAccess, key);
+    return key;
+}
+
+}  // namespace
+
+Value ReadValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
+                const std::string& name) {
+    const KeyHandle key = OpenForValues(api, root, subKey);
+    Value value;
+    ReadValueData(api, key, name, value);
+    api.CloseKey(key);
+    return value;
+}
+
+void WriteValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
+                const std::string& name, const Value& value, std::uint32_t type) {
+    const KeyHandle key = OpenForValues(api, root, subKey);
+    WriteValueData(api, key, name, type, value);
+    api.CloseKey(key);
+}
+
+void DeleteValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
+                 const std::string& name) {
+    const KeyHandle key = OpenForValues(api, root, subKey);
+    api.DeleteValue(key, name);
+    api.CloseKey(key);
+}
+
+std::int32_t WriteValueData(RegistryApi& api, KeyHandle key, const std::string& name,
+                            std::uint32_t type, const Value& value) {
+    if (type == kRegSz) {
+        const std::string text = ToText(value);
+        return api.SetValue(key, name, kRegSz, reinterpret_cast<const std::uint8_t*>(text.data()),
+                            static_cast<std::uint32_t>(text.size()));
+    }
+    if (type == kRegDword) {
+        // Text that is no number is refused here rather than written as something else.
+        const std::optional<std::int32_t> number = ToNumber(value);
+        if (!number) {
+            return kErrorInvalidParameter;
+        }
+        const auto bytes = DwordBytes(*number);
+        return api.SetValue(key, name, kRegDword, bytes.data(),
+                            static_cast<std::uint32_t>(bytes.size()));
+    }
+    return kErrorSuccess;
+}
+
+std::int32_t ReadValueData(RegistryApi& api, KeyHandle key, const std::string& name, Value& value) {
+    std::uint32_t type = 0;
+    std::uint32_t size = 0;
+    std::int32_t status = api.QueryValue(key, name, &type, nullptr, &size);
+    if (status != kErrorSuccess) {
+        return status;
+    }
+    if (type == kRegSz) {
+        std::string buffer;
+        try {
+            buffer.assign(size, '\0');
+        } catch (const std::exception&) {
+            return status;  // no buffer: stop here with what was reached
+        }
+        status =
+            api.QueryValue(key, name, &type, reinterpret_cast<std::uint8_t*>(buffer.data()), &size);
+        if (status == kErrorSuccess) {
+            // Whatever was stored comes back, a terminating NUL included.
+            buffer.resize(size < buffer.size() ? size : buffer.size());
+            value = std::move(buffer);
+        } else {
+            value = std::monostate{};
+        }
+        return status;
+    }
+    if (type == kRegDword) {
+        // The buffer is 4 bytes whatever size the first query reported, and the second query
+        // is told so: a REG_DWORD stored with more data must not be copied past it. The
+        // platform then answers ERROR_MORE_DATA and the value stays as it is.
+        std::array<std::uint8_t, 4> bytes{};
+        std::uint32_t dwordSize = static_cast<std::uint32_t>(bytes.size());
+        status = api.QueryValue(key, name, &type, bytes.data(), &dwordSize);
+        if (status == kErrorSuccess) {
+            value = DwordValue(bytes);
+        }
+        return status;
+    }
+    return kUnhandledType;
+}
+
+}  // namespace keystead::registry
