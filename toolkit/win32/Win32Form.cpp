@@ -221,7 +221,7 @@ void Win32Form::CreateControls() {
                                                               : SS_LEFT;
                 break;
             case ControlKind::OptionButton:
-                style |= BS_AUTORADIOBUTTON | WS_TABSTOP;
+                style |= BS_AUTORADIOBUTTON;
                 if (control.id != lastGroup) {
                     style |= WS_GROUP;  // the first button of a group starts it
                 }
@@ -270,6 +270,46 @@ void Win32Form::CreateControls() {
         }
         controls_.push_back({&control, window, commandId});
     }
+    for (const auto& [id, frame] : containers_) {
+        UpdateTabStop(id);
+    }
+}
+
+void Win32Form::UpdateTabStop(int containerId) {
+    // Tab enters an option group at its selected button (at the first one while none is
+    // selected), so only that button carries the tab stop.
+    const Control* first = nullptr;
+    const Control* selected = nullptr;
+    for (const Control& control : controls_) {
+        if (control.spec->kind != ControlKind::OptionButton ||
+            control.spec->container != containerId) {
+            continue;
+        }
+        if (first == nullptr)
+            first = &control;
+        if (SendMessageW(control.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED)
+            selected = &control;
+    }
+    const Control* stop = selected != nullptr ? selected : first;
+    for (const Control& control : controls_) {
+        if (control.spec->kind == ControlKind::OptionButton &&
+            control.spec->container == containerId) {
+            LONG_PTR style = GetWindowLongPtrW(control.hwnd, GWL_STYLE);
+            style = &control == stop ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP});
+            SetWindowLongPtrW(control.hwnd, GWL_STYLE, style);
+        }
+    }
+}
+
+void Win32Form::MoveFocus(HWND target) {
+    if (target == nullptr) {
+        return;
+    }
+    // As in a dialog: a text box that gets the focus from the keyboard selects its text.
+    if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        SendMessageW(target, EM_SETSEL, 0, -1);
+    }
+    SetFocus(target);
 }
 
 RECT Win32Form::WindowRectForClient() const {
@@ -423,6 +463,7 @@ void Win32Form::SetOptionValue(int id, int index, bool value) {
         }
     }
     SendMessageW(chosen.hwnd, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+    UpdateTabStop(chosen.spec->container);
     if (value && !wasSelected) {
         events_.Control_Click(id, index);
     }
@@ -504,6 +545,7 @@ void Win32Form::OnCommand(int commandId, int code, HWND source) {
             break;
         case ControlKind::OptionButton:
             if (code == BN_CLICKED) {
+                UpdateTabStop(spec.container);
                 events_.Control_Click(spec.id, spec.index);
             }
             break;
@@ -598,6 +640,15 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 if (target != nullptr) {
                     SetFocus(target);
                 }
+            }
+            return 0;
+        case WM_NEXTDLGCTL:
+            // The dialog manager moves the focus with this message, as for the access key of
+            // a label; a plain window must carry it out itself.
+            if (LOWORD(lParam) != 0) {
+                MoveFocus(reinterpret_cast<HWND>(wParam));
+            } else {
+                MoveFocus(GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0 ? TRUE : FALSE));
             }
             return 0;
         case DM_GETDEFID:

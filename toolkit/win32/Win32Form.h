@@ -88,6 +88,8 @@ class Win32Form : public Form, private TimerDriver {
     void OnDpiChanged(UINT dpi, const RECT& suggested);
 
     void CreateControls();
+    void UpdateTabStop(int containerId);
+    void MoveFocus(HWND target);
     void ApplyLayout();
     void CreateFonts();
     int Scale(int twips) const;

@@ -1,0 +1,295 @@
+// The settings window as a user meets it: real windows, real keyboard input and a real
+// notification area under Wine. Files and registry stay in memory.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/Main.h"
+#include "app/MainLayout.h"
+#include "lockkeys/FakeKeyboard.h"
+#include "registry/MemoryRegistry.h"
+#include "registry/RunKey.h"
+#include "settings/IniFile.h"
+#include "toolkit/fake/FakeToolkit.h"
+#include "toolkit/win32/Win32Form.h"
+#include "tray/win32/Win32NotifyArea.h"
+
+namespace keystead::app {
+namespace {
+
+using namespace std::chrono_literals;
+using toolkit::kNoIndex;
+using toolkit::win32::PumpMessages;
+using toolkit::win32::Win32Form;
+
+std::string TempFolder() {
+    wchar_t buffer[MAX_PATH];
+    GetTempPathW(MAX_PATH, buffer);
+    std::wstring folder = std::wstring(buffer) + L"keystead-window-test";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    DeleteFileW((folder + L"\\Keystead.ini").c_str());
+    return std::string(folder.begin(), folder.end());  // ASCII: the temp folder of the prefix
+}
+
+class MainWindow : public ::testing::Test {
+  protected:
+    MainWindow() {
+        application_.path = TempFolder();
+        registry_.CreateKey(registry::kRunRoot, std::string(registry::kRunSubKey));
+    }
+
+    void SetUp() override {
+        main_.Form().Load();
+        form_ = dynamic_cast<Win32Form*>(&main_.Form());
+        ASSERT_NE(form_, nullptr);
+        PumpMessages(100ms);
+        ASSERT_TRUE(form_->Visible()) << "a first run shows the window";
+        SetForegroundWindow(Window());
+        PumpMessages(50ms);
+    }
+
+    void TearDown() override {
+        if (form_->Loaded()) {
+            form_->Unload();
+        }
+        PumpMessages(50ms);
+    }
+
+    HWND Window() const { return reinterpret_cast<HWND>(form_->hWnd()); }
+
+    void Key(WORD key, bool alt = false) {
+        if (alt)
+            keybd_event(VK_MENU, 0, 0, 0);
+        keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+        keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+        if (alt)
+            keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+        PumpMessages(60ms);
+    }
+
+    // The control that has the focus, as (id, index).
+    std::pair<int, int> Focused() const {
+        HWND focus = GetFocus();
+        for (const toolkit::ControlSpec& control : MainFormSpec().controls) {
+            if (control.kind != toolkit::ControlKind::PictureBox &&
+                form_->ControlWindow(control.id, control.index) == focus) {
+                return {control.id, control.index};
+            }
+        }
+        return {0, 0};
+    }
+
+    void PostTrayNotification(int mouseMessage) {
+        PostMessageW(Window(), WM_MOUSEMOVE, 1, MAKELPARAM(mouseMessage, 0));
+        PumpMessages(50ms);
+    }
+
+    toolkit::fake::FakeApplication application_;
+    toolkit::win32::Win32Screen screen_;
+    toolkit::win32::Win32FormFactory forms_{screen_};
+    toolkit::fake::FakeShell shell_;
+    lockkeys::FakeKeyboard keyboard_;
+    settings::IniFile profile_;
+    registry::MemoryRegistry registry_;
+    tray::win32::Win32NotifyArea notifyArea_;
+    const Platform platform_{application_, screen_,  forms_,    shell_,
+                             keyboard_,    profile_, registry_, notifyArea_};
+    Main main_{platform_};
+    Win32Form* form_ = nullptr;
+};
+
+TEST_F(MainWindow, EveryControlStandsWhereTheLayoutPutsItAt96Dpi) {
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    ASSERT_EQ(dpi, 96) << "the pixel table below is for 96 DPI";
+
+    RECT client;
+    GetClientRect(Window(), &client);
+    EXPECT_EQ(client.right, 329);
+    EXPECT_EQ(client.bottom, 301);
+
+    struct Expected {
+        int id, index, x, y, width, height;
+    };
+    // Pixels relative to the container: the window, or the option buttons' frame.
+    const Expected expected[] = {
+        {CapsLockLabel, kNoIndex, -8, 14, 81, 17},    {CapsLockSetting, 2, 0, 8, 97, 17},
+        {CapsLockSetting, 0, 96, 8, 73, 17},          {CapsLockSetting, 1, 168, 8, 73, 17},
+        {NumLockLabel, kNoIndex, -8, 46, 81, 17},     {NumLockSetting, 2, 0, 8, 97, 17},
+        {NumLockSetting, 0, 96, 8, 73, 17},           {NumLockSetting, 1, 168, 8, 73, 17},
+        {ScrollLockLabel, kNoIndex, -8, 78, 81, 17},  {ScrollLockSetting, 2, 0, 8, 97, 17},
+        {ScrollLockSetting, 0, 96, 8, 73, 17},        {ScrollLockSetting, 1, 168, 8, 73, 17},
+        {IntervalLabel, kNoIndex, 56, 116, 89, 17},   {IntervalSetting, kNoIndex, 152, 112, 41, 19},
+        {msLabel, kNoIndex, 200, 116, 73, 17},        {AutoRunSetting, kNoIndex, 36, 152, 273, 17},
+        {OKButton, kNoIndex, 8, 188, 73, 25},         {CancelButton, kNoIndex, 88, 188, 73, 25},
+        {ApplyButton, kNoIndex, 168, 188, 73, 25},    {SuspendButton, kNoIndex, 248, 188, 73, 25},
+        {DonateButton, kNoIndex, 248, 228, 73, 25},   {HelpButton, kNoIndex, 248, 264, 73, 25},
+        {TrayCmdLabel1, kNoIndex, 0, 228, 245, 17},   {TrayCmdLabel2, kNoIndex, 0, 244, 245, 17},
+        {TrayCmdLabel3, kNoIndex, 0, 260, 245, 17},   {TrayCmdLabel4, kNoIndex, 0, 276, 245, 17},
+        {CapsLockFrame, kNoIndex, 84, 4, 249, 25},    {NumLockFrame, kNoIndex, 84, 36, 249, 25},
+        {ScrollLockFrame, kNoIndex, 84, 68, 249, 25},
+    };
+    for (const Expected& e : expected) {
+        HWND control = form_->ControlWindow(e.id, e.index);
+        RECT rect;
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ(rect.left, e.x) << "control " << e.id << "(" << e.index << ")";
+        EXPECT_EQ(rect.top, e.y) << "control " << e.id << "(" << e.index << ")";
+        EXPECT_EQ(rect.right - rect.left, e.width) << "control " << e.id << "(" << e.index << ")";
+        EXPECT_EQ(rect.bottom - rect.top, e.height) << "control " << e.id << "(" << e.index << ")";
+    }
+    EXPECT_FALSE(IsWindowEnabled(form_->ControlWindow(ApplyButton)));
+}
+
+TEST_F(MainWindow, IsFixedSizeWithTheProductCaption) {
+    wchar_t caption[64];
+    GetWindowTextW(Window(), caption, 64);
+    EXPECT_STREQ(caption, L"Tarvine Keystead");
+    LONG_PTR style = GetWindowLongPtrW(Window(), GWL_STYLE);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+}
+
+TEST_F(MainWindow, TabVisitsTheControlsInOrderAndSkipsTheDisabledApply) {
+    SetFocus(form_->ControlWindow(CapsLockSetting, 0));
+    const std::pair<int, int> order[] = {
+        {NumLockSetting, 1},        {ScrollLockSetting, 0},   {IntervalSetting, kNoIndex},
+        {AutoRunSetting, kNoIndex}, {OKButton, kNoIndex},     {CancelButton, kNoIndex},
+        {SuspendButton, kNoIndex},  {DonateButton, kNoIndex}, {HelpButton, kNoIndex},
+        {CapsLockSetting, 0},
+    };
+    for (const auto& expected : order) {
+        Key(VK_TAB);
+        EXPECT_EQ(Focused(), expected) << "after Tab, expected " << expected.first;
+    }
+}
+
+TEST_F(MainWindow, AccessKeysMoveTheFocusOrPressTheirControl) {
+    Key('N', true);
+    EXPECT_EQ(Focused(), std::make_pair(int{NumLockSetting}, 1));
+    Key('S', true);
+    EXPECT_EQ(Focused(), std::make_pair(int{ScrollLockSetting}, 0));
+    Key('C', true);
+    EXPECT_EQ(Focused(), std::make_pair(int{CapsLockSetting}, 0));
+    Key('I', true);
+    EXPECT_EQ(Focused(), std::make_pair(int{IntervalSetting}, kNoIndex));
+
+    EXPECT_FALSE(form_->Enabled(ApplyButton));
+    Key('A', true);  // disabled: nothing happens
+    EXPECT_FALSE(form_->Enabled(ApplyButton));
+
+    Key('T', true);
+    EXPECT_EQ(form_->CheckValue(AutoRunSetting), toolkit::kChecked);
+    EXPECT_TRUE(form_->Enabled(ApplyButton));
+    Key('A', true);
+    EXPECT_FALSE(form_->Enabled(ApplyButton));
+    EXPECT_EQ(main_.Settings().AutoRun, lockkeys::kTrue);
+
+    Key('E', true);
+    EXPECT_EQ(form_->Caption(SuspendButton), "R&esume");
+    EXPECT_FALSE(form_->Timer().Enabled());
+    Key('E', true);
+    EXPECT_EQ(form_->Caption(SuspendButton), "Susp&end");
+    EXPECT_TRUE(form_->Timer().Enabled());
+}
+
+TEST_F(MainWindow, EnterPressesOkAndAppliesTheCorrectedInterval) {
+    SetFocus(form_->ControlWindow(IntervalSetting));
+    form_->SetText(IntervalSetting, "5");
+    Key(VK_RETURN);
+    EXPECT_FALSE(form_->Visible());
+    EXPECT_EQ(form_->Timer().Interval(), 20);
+    EXPECT_EQ(form_->Text(IntervalSetting), "20");
+}
+
+TEST_F(MainWindow, EscPressesCancelAndForgetsTheEdits) {
+    SetFocus(form_->ControlWindow(CapsLockSetting, 0));
+    form_->SetOptionValue(CapsLockSetting, 1, true);
+    Key(VK_ESCAPE);
+    EXPECT_FALSE(form_->Visible());
+    EXPECT_TRUE(form_->OptionValue(CapsLockSetting, 0));
+    EXPECT_FALSE(form_->Enabled(ApplyButton));
+}
+
+TEST_F(MainWindow, F1AnywhereOpensTheReadme) {
+    SetFocus(form_->ControlWindow(IntervalSetting));
+    Key(VK_F1);
+    ASSERT_EQ(shell_.calls.size(), 1u);
+    EXPECT_EQ(shell_.calls[0].file, application_.path + "\\Readme.txt");
+    EXPECT_EQ(shell_.calls[0].operation, "open");
+}
+
+TEST_F(MainWindow, LeavingTheIntervalBoxCorrectsIt) {
+    SetFocus(form_->ControlWindow(IntervalSetting));
+    form_->SetText(IntervalSetting, "250.9");
+    Key(VK_TAB);
+    EXPECT_EQ(form_->Text(IntervalSetting), "250");
+    EXPECT_EQ(form_->Timer().Interval(), 1000) << "not applied yet";
+}
+
+TEST_F(MainWindow, TrayNotificationsShowSuspendAndEnd) {
+    form_->Hide();
+    PostTrayNotification(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(form_->Visible());
+
+    PostTrayNotification(WM_RBUTTONUP);
+    EXPECT_FALSE(form_->Timer().Enabled());
+    EXPECT_EQ(form_->Caption(SuspendButton), "R&esume");
+    PostTrayNotification(WM_RBUTTONUP);
+    EXPECT_TRUE(form_->Timer().Enabled());
+
+    PostTrayNotification(WM_RBUTTONDBLCLK);
+    EXPECT_FALSE(form_->Loaded());
+}
+
+TEST_F(MainWindow, RealPointerMovementIsNoTrayCommand) {
+    // At 150 % scaling the client area is wider than 512 pixels, so the pointer moving along
+    // its top row can carry x = 518 (a right double-click's number). Such a move comes with
+    // the pointer's own position; a notification from the shell does not.
+    POINT origin{0, 0};
+    ClientToScreen(Window(), &origin);
+    SetCursorPos(origin.x + WM_RBUTTONDBLCLK, origin.y);
+    PumpMessages(30ms);
+    PostTrayNotification(WM_RBUTTONDBLCLK);
+    EXPECT_TRUE(form_->Loaded()) << "pointer movement must not end the program";
+
+    SetCursorPos(origin.x + 5, origin.y + 200);
+    PumpMessages(30ms);
+    PostTrayNotification(WM_RBUTTONDBLCLK);
+    EXPECT_FALSE(form_->Loaded()) << "the same message from the shell ends it";
+}
+
+TEST_F(MainWindow, LabelsAndButtonsShowTheWindowColours) {
+    PumpMessages(100ms);
+    HDC dc = GetDC(Window());
+    auto pixelsIn = [&](int id, COLORREF wanted) {
+        RECT rect;
+        HWND control = form_->ControlWindow(id);
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&rect), 2);
+        int count = 0;
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            for (int x = std::max(0L, rect.left); x < rect.right; ++x) {
+                count += GetPixel(dc, x, y) == wanted;
+            }
+        }
+        return count;
+    };
+    const COLORREF black = RGB(0, 0, 0);
+    const COLORREF blue = RGB(0, 153, 255);
+    EXPECT_GT(pixelsIn(TrayCmdLabel2, blue), 10);
+    EXPECT_GT(pixelsIn(TrayCmdLabel2, black), 100);
+    EXPECT_GT(pixelsIn(AutoRunSetting, blue), 10);
+    EXPECT_EQ(pixelsIn(OKButton, blue), 0) << "buttons keep the system's colours";
+    ReleaseDC(Window(), dc);
+}
+
+}  // namespace
+}  // namespace keystead::app
