@@ -1,0 +1,191 @@
+// The whole program under Wine: start-up, the tray commands, enforcement and shut-down,
+// judged by what a user sees and by what the program leaves behind.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "KeysteadProcess.h"
+#include "toolkit/win32/Text.h"
+
+namespace keystead::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kExitTimeout = 20s;
+const char kFirstSave[] = "[main]\r\nCapsLock=0\r\nNumLock=1\r\nScrollLock=0\r\nInterval=1000\r\n";
+
+class EndToEnd : public ::testing::Test {
+  protected:
+    void SetUp() override { DeleteRunValue(); }
+    void TearDown() override { DeleteRunValue(); }
+
+    // Starts the program from the folder and waits for its window.
+    std::unique_ptr<KeysteadProcess> Start() {
+        auto process = std::make_unique<KeysteadProcess>(folder_.Exe());
+        EXPECT_TRUE(process->WaitUntilReady()) << "no window appeared";
+        return process;
+    }
+
+    // Ends the program as a user does: a right double-click on the tray icon, which the
+    // shell reports as a release of the right button and then the double-click.
+    void End(KeysteadProcess& process) {
+        process.Tray(WM_RBUTTONUP);
+        process.Tray(WM_RBUTTONDBLCLK);
+        ASSERT_TRUE(process.WaitForExit(kExitTimeout)) << "the program did not end";
+    }
+
+    ProgramFolder folder_{L"keystead-e2e"};
+};
+
+TEST_F(EndToEnd, AFirstRunShowsTheWindowAndSavesTheDefaultsAtExit) {
+    auto process = Start();
+    EXPECT_TRUE(process->WindowVisible());
+    End(*process);
+    EXPECT_EQ(folder_.ReadIni(), kFirstSave);
+    EXPECT_EQ(ReadRunValue(), "<missing>");
+}
+
+TEST_F(EndToEnd, AnEmptySettingsFileIsAFirstRunToo) {
+    folder_.WriteIni("");
+    auto process = Start();
+    EXPECT_TRUE(process->WindowVisible());
+    End(*process);
+    EXPECT_EQ(folder_.ReadIni(), kFirstSave);
+}
+
+TEST_F(EndToEnd, StoredValuesComeBackAsTheyFitAndHandAddedLinesSurvive) {
+    struct Case {
+        const char* stored;  // the [main] section's lines
+        const char* saved;
+    };
+    const Case cases[] = {
+        {"Interval=500\r\n", "Interval=500\r\nCapsLock=0\r\nNumLock=1\r\nScrollLock=0\r\n"},
+        {"CapsLock=70000\r\nNumLock=70000\r\n",
+         "CapsLock=0\r\nNumLock=0\r\nScrollLock=0\r\nInterval=1000\r\n"},
+        {"CapsLock=7\r\nInterval=0\r\n",
+         "CapsLock=7\r\nInterval=0\r\nNumLock=1\r\nScrollLock=0\r\n"},
+        {"Interval=100000\r\n", "Interval=1000\r\nCapsLock=0\r\nNumLock=1\r\nScrollLock=0\r\n"},
+        {"Interval=-5\r\nScrollLock=-1\r\n",
+         "Interval=1000\r\nScrollLock=-1\r\nCapsLock=0\r\nNumLock=1\r\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string before =
+            std::string("; kept by hand\r\n[main]\r\n") + c.stored + "[other]\r\nkey=value\r\n";
+        folder_.WriteIni(before);
+        auto process = Start();
+        EXPECT_FALSE(process->WindowVisible()) << c.stored;
+        End(*process);
+        const std::string after =
+            std::string("; kept by hand\r\n[main]\r\n") + c.saved + "[other]\r\nkey=value\r\n";
+        EXPECT_EQ(folder_.ReadIni(), after) << c.stored;
+    }
+}
+
+TEST_F(EndToEnd, ASecondStartEndsAtOnceAndChangesNothing) {
+    folder_.WriteIni("[main]\r\nInterval=500\r\n");
+    auto first = Start();
+    KeysteadProcess second(folder_.Exe());
+    ASSERT_TRUE(second.WaitForExit(10s));
+    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_EQ(CountKeysteadWindows(), 1);
+    EXPECT_EQ(folder_.ReadIni(), "[main]\r\nInterval=500\r\n");
+    EXPECT_TRUE(first->Running());
+    End(*first);
+}
+
+TEST_F(EndToEnd, CapsLockForcedOffIsTurnedBackUnlessSuspended) {
+    folder_.WriteIni("[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\nInterval=100\r\n");
+    if (KeyToggled(VK_CAPITAL))
+        PressKey(VK_CAPITAL);
+    auto process = Start();
+
+    PressKey(VK_CAPITAL);
+    std::this_thread::sleep_for(300ms);  // two intervals and a little
+    EXPECT_FALSE(KeyToggled(VK_CAPITAL)) << "turned back off";
+
+    process->Tray(WM_RBUTTONUP);  // suspend
+    PressKey(VK_CAPITAL);
+    std::this_thread::sleep_for(400ms);
+    EXPECT_TRUE(KeyToggled(VK_CAPITAL)) << "left alone while suspended";
+
+    process->Tray(WM_RBUTTONUP);  // resume
+    std::this_thread::sleep_for(400ms);
+    EXPECT_FALSE(KeyToggled(VK_CAPITAL)) << "turned off again after resuming";
+
+    End(*process);
+    // Suspending is not remembered: the next start enforces again.
+    auto again = Start();
+    PressKey(VK_CAPITAL);
+    std::this_thread::sleep_for(400ms);
+    EXPECT_FALSE(KeyToggled(VK_CAPITAL));
+    End(*again);
+}
+
+TEST_F(EndToEnd, TheStartUpBoxWritesOrRemovesTheRunValueAtExit) {
+    const wchar_t kAutoRun[] = L"Launch Tarvine Keystead on Windows s&tart-up";
+    auto process = Start();
+    process->Click(kAutoRun);
+    process->Click(L"&OK");
+    EXPECT_FALSE(process->WindowVisible()) << "OK hides the window";
+    End(*process);
+    DWORD type = 0;
+    std::string expected = "\"" + toolkit::win32::Narrow(folder_.Exe()) + "\"";
+    EXPECT_EQ(ReadRunValue(&type), expected);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+
+    auto again = Start();
+    again->Tray(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(again->WindowVisible()) << "a double-click on the icon shows the window";
+    EXPECT_TRUE(again->Checked(kAutoRun)) << "the registration ticks the box at start-up";
+    again->Click(kAutoRun);
+    again->Click(L"&Apply");
+    End(*again);
+    EXPECT_EQ(ReadRunValue(), "<missing>");
+}
+
+TEST_F(EndToEnd, AModeChangedButNotAppliedIsNotSaved) {
+    folder_.WriteIni("[main]\r\nInterval=1000\r\n");
+    auto process = Start();
+    process->Tray(WM_LBUTTONDBLCLK);
+    process->Click(L"Force on", 0);  // the Caps Lock row comes first
+    EXPECT_TRUE(process->Checked(L"Force on", 0));
+    End(*process);
+    EXPECT_NE(folder_.ReadIni().find("CapsLock=0\r\n"), std::string::npos) << folder_.ReadIni();
+}
+
+// The folder's name and the registration reach Windows in wide characters, so a folder that
+// the ANSI code page cannot spell works like any other.
+TEST(EndToEndFolders, AFolderWithANonAsciiNameKeepsItsSettingsAndRegistration) {
+    DeleteRunValue();
+    ProgramFolder folder(L"keystead-\u0141ukasz-\u65e5\u672c");
+    auto process = std::make_unique<KeysteadProcess>(folder.Exe());
+    ASSERT_TRUE(process->WaitUntilReady());
+    process->Click(L"Launch Tarvine Keystead on Windows s&tart-up");
+    process->Click(L"&OK");
+    process->Tray(WM_RBUTTONDBLCLK);
+    ASSERT_TRUE(process->WaitForExit(kExitTimeout));
+    EXPECT_EQ(folder.ReadIni(), kFirstSave);
+    EXPECT_EQ(ReadRunValue(), "\"" + toolkit::win32::Narrow(folder.Exe()) + "\"");
+    DeleteRunValue();
+}
+
+// At a drive root the folder already ends in a separator, and one more is added: Windows
+// reads the doubled separator as one.
+TEST(EndToEndFolders, TheRootOfADriveWorksWithTheSeparatorDoubled) {
+    DeleteRunValue();
+    ProgramFolder folder(L"C:", false);
+    auto process = std::make_unique<KeysteadProcess>(folder.Exe());
+    ASSERT_TRUE(process->WaitUntilReady());
+    EXPECT_TRUE(process->WindowVisible());
+    process->Click(L"Launch Tarvine Keystead on Windows s&tart-up");
+    process->Click(L"&OK");
+    process->Tray(WM_RBUTTONDBLCLK);
+    ASSERT_TRUE(process->WaitForExit(kExitTimeout));
+    EXPECT_EQ(folder.ReadIni(), kFirstSave);
+    EXPECT_EQ(ReadRunValue(), "\"C:\\\\Keystead.exe\"");
+    DeleteRunValue();
+}
+
+}  // namespace
+}  // namespace keystead::e2e

@@ -1,0 +1,213 @@
+#include "KeysteadProcess.h"
+
+#include <fstream>
+#include <iterator>
+#include <thread>
+#include <vector>
+
+#include "toolkit/win32/Text.h"
+#include "toolkit/win32/Win32Form.h"
+
+namespace keystead::e2e {
+
+namespace {
+
+using namespace std::chrono_literals;
+using toolkit::win32::Narrow;
+using toolkit::win32::Widen;
+
+constexpr wchar_t kWindowClass[] = L"KeysteadForm";
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kRunValue[] = L"Tarvine Keystead";
+
+// The build names the program by its path on the build machine; under Wine a Linux path
+// is reached through drive Z:.
+std::wstring BuiltExe() {
+    std::wstring path = Widen(KEYSTEAD_EXE);
+    if (!path.empty() && path[0] == L'/') {
+        path = L"Z:" + path;
+    }
+    for (wchar_t& c : path) {
+        if (c == L'/')
+            c = L'\\';
+    }
+    return path;
+}
+
+struct FindChild {
+    const wchar_t* caption;
+    int nth;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM context) {
+    auto* find = reinterpret_cast<FindChild*>(context);
+    wchar_t text[128] = {};
+    GetWindowTextW(child, text, 128);
+    if (lstrcmpW(text, find->caption) == 0 && find->nth-- == 0) {
+        find->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::wstring ProgramFolder::TempFolder() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    return temp;
+}
+
+ProgramFolder::ProgramFolder(std::wstring path, bool create) : path_(std::move(path)) {
+    if (create) {
+        CreateDirectoryW(path_.c_str(), nullptr);
+    }
+    DeleteFileW(Ini().c_str());
+    CopyFileW(BuiltExe().c_str(), Exe().c_str(), FALSE);
+}
+
+ProgramFolder::~ProgramFolder() {
+    DeleteFileW(Ini().c_str());
+    DeleteFileW(Exe().c_str());
+    RemoveDirectoryW(path_.c_str());
+}
+
+void ProgramFolder::WriteIni(const std::string& bytes) const {
+    std::ofstream(Ini().c_str(), std::ios::binary) << bytes;
+}
+
+std::string ProgramFolder::ReadIni() const {
+    std::ifstream file(Ini().c_str(), std::ios::binary);
+    if (!file) {
+        return "<missing>";
+    }
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+KeysteadProcess::KeysteadProcess(const std::wstring& exe) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                   &startup, &process_);
+}
+
+KeysteadProcess::~KeysteadProcess() {
+    if (Running()) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+bool KeysteadProcess::WaitUntilReady() {
+    for (int attempt = 0; attempt < 200 && window_ == nullptr; ++attempt) {
+        HWND candidate = nullptr;
+        while ((candidate = FindWindowExW(nullptr, candidate, kWindowClass, nullptr)) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(candidate, &owner);
+            if (owner == process_.dwProcessId) {
+                window_ = candidate;
+                break;
+            }
+        }
+        if (window_ == nullptr) {
+            std::this_thread::sleep_for(50ms);
+        }
+    }
+    if (window_ == nullptr) {
+        return false;
+    }
+    WaitForInputIdle(process_.hProcess, 5000);
+    std::this_thread::sleep_for(200ms);  // start-up ends with the tray icon and the timer
+    return true;
+}
+
+bool KeysteadProcess::WaitForExit(std::chrono::milliseconds timeout) {
+    return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) ==
+           WAIT_OBJECT_0;
+}
+
+bool KeysteadProcess::Running() const {
+    return process_.hProcess != nullptr &&
+           WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+DWORD KeysteadProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+void KeysteadProcess::Tray(UINT mouseMessage) const {
+    // The icon's id in wParam, the mouse message in the low word of lParam.
+    PostMessageW(window_, WM_MOUSEMOVE, 1, MAKELPARAM(mouseMessage, 0));
+    std::this_thread::sleep_for(150ms);
+}
+
+HWND KeysteadProcess::Control(const wchar_t* caption, int nth) const {
+    FindChild find{caption, nth};
+    EnumChildWindows(window_, &MatchChild, reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+void KeysteadProcess::Click(const wchar_t* caption, int nth) const {
+    SendMessageW(Control(caption, nth), BM_CLICK, 0, 0);
+    std::this_thread::sleep_for(100ms);
+}
+
+bool KeysteadProcess::Checked(const wchar_t* caption, int nth) const {
+    return SendMessageW(Control(caption, nth), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+int CountKeysteadWindows() {
+    int count = 0;
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, kWindowClass, nullptr)) != nullptr) {
+        ++count;
+    }
+    return count;
+}
+
+std::string ReadRunValue(DWORD* type) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+        return "<missing>";
+    }
+    DWORD size = 0;
+    DWORD valueType = 0;
+    std::string result = "<missing>";
+    if (RegQueryValueExW(key, kRunValue, nullptr, &valueType, nullptr, &size) == ERROR_SUCCESS) {
+        std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');
+        RegQueryValueExW(key, kRunValue, nullptr, &valueType, reinterpret_cast<BYTE*>(data.data()),
+                         &size);
+        result = Narrow(std::wstring(data.data(), size / sizeof(wchar_t)));
+        if (type != nullptr)
+            *type = valueType;
+    }
+    RegCloseKey(key);
+    return result;
+}
+
+void DeleteRunValue() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+        RegDeleteValueW(key, kRunValue);
+        RegCloseKey(key);
+    }
+}
+
+bool KeyToggled(BYTE key) {
+    toolkit::win32::PumpMessages(30ms);
+    return (GetKeyState(key) & 1) != 0;
+}
+
+void PressKey(BYTE key) {
+    keybd_event(key, 0, 0, 0);
+    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    toolkit::win32::PumpMessages(30ms);
+}
+
+}  // namespace keystead::e2e

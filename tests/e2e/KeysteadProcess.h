@@ -1,0 +1,73 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+namespace keystead::e2e {
+
+// A folder holding a copy of Keystead.exe, removed again by the destructor.
+class ProgramFolder {
+  public:
+    // A folder of the temporary folder, by name.
+    explicit ProgramFolder(const std::wstring& name) : ProgramFolder(TempFolder() + name, true) {}
+    // Any folder, without its trailing separator ("C:" for the root of drive C).
+    ProgramFolder(std::wstring path, bool create);
+    static std::wstring TempFolder();
+    ~ProgramFolder();
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+    const std::wstring& Path() const { return path_; }
+    std::wstring Exe() const { return path_ + L"\\Keystead.exe"; }
+    std::wstring Ini() const { return path_ + L"\\Keystead.ini"; }
+
+    void WriteIni(const std::string& bytes) const;
+    // The settings file's bytes, or "<missing>".
+    std::string ReadIni() const;
+
+  private:
+    std::wstring path_;
+};
+
+// One run of Keystead.exe and its settings window.
+class KeysteadProcess {
+  public:
+    explicit KeysteadProcess(const std::wstring& exe);
+    ~KeysteadProcess();  // ends the process if it still runs
+    KeysteadProcess(const KeysteadProcess&) = delete;
+    KeysteadProcess& operator=(const KeysteadProcess&) = delete;
+
+    // Waits until the program's window exists and its message loop is idle.
+    bool WaitUntilReady();
+    bool WaitForExit(std::chrono::milliseconds timeout);
+    bool Running() const;
+    DWORD ExitCode() const;
+
+    HWND Window() const { return window_; }
+    bool WindowVisible() const { return IsWindowVisible(window_) != FALSE; }
+    // What the shell sends when the user acts on the notification-area icon.
+    void Tray(UINT mouseMessage) const;
+    // A control of the window by its caption; the nth one when several share it.
+    HWND Control(const wchar_t* caption, int nth = 0) const;
+    void Click(const wchar_t* caption, int nth = 0) const;
+    bool Checked(const wchar_t* caption, int nth = 0) const;
+
+  private:
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+// Every top-level window of the program's class, in any process.
+int CountKeysteadWindows();
+
+// The Run value of the program, or "<missing>"; its type in *type.
+std::string ReadRunValue(DWORD* type = nullptr);
+void DeleteRunValue();
+
+// The toggle state of a lock key as this thread sees it, after serving its queue.
+bool KeyToggled(BYTE key);
+void PressKey(BYTE key);
+
+}  // namespace keystead::e2e
