@@ -11,3 +11,6 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.
 
 # Nothing to install beside the .exe: the C and C++ runtimes and winpthread go in statically.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# Release programs carry no symbols: the .exe is what users download.
+set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT "-s")
