@@ -1,0 +1,115 @@
+// The tray icon with a real owner window and the real notification area, under Wine: the
+// shell's notifications arrive as WM_MOUSEMOVE, and Explorer's restart is survived.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "toolkit/win32/Win32Form.h"
+#include "tray/TrayIcon.h"
+#include "tray/win32/Win32NotifyArea.h"
+
+namespace keystead::tray {
+namespace {
+
+using namespace std::chrono_literals;
+using toolkit::win32::PumpMessages;
+
+struct NoFormEvents : toolkit::FormEvents {
+    void Form_Load() override {}
+    void Form_Unload(bool&) override {}
+    void Form_KeyUp(int, int) override {}
+    void Control_Click(int, int) override {}
+    void Control_Change(int) override {}
+    void Control_LostFocus(int) override {}
+};
+
+struct Recorder : TrayIconEvents {
+    void TrayIcon_MouseDown(std::int16_t button) override {
+        heard.push_back("down " + std::to_string(button));
+    }
+    void TrayIcon_MouseUp(std::int16_t button) override {
+        heard.push_back("up " + std::to_string(button));
+    }
+    void TrayIcon_MouseDblClick(std::int16_t button) override {
+        heard.push_back("dblclick " + std::to_string(button));
+    }
+    std::vector<std::string> heard;
+};
+
+const toolkit::FormSpec kOwner{"Tray owner",    1500,  1500, {0, 0, 0}, {0, 153, 255},
+                               "MS Sans Serif", 8.25f, 0,    {}};
+
+class TrayIconWithRealWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        icon_.SetListener(&recorder_);
+        icon_.SetOwnerForm(&form_);
+        icon_.SetIcon(&form_.Icon());
+        icon_.SetTooltip("Tarvine Keystead");
+        icon_.Add();
+    }
+    void TearDown() override { icon_.Remove(); }
+
+    HWND Owner() const { return reinterpret_cast<HWND>(form_.hWnd()); }
+
+    // Whether the shell knows the icon: only a shown icon can be modified.
+    bool Shown() const {
+        NOTIFYICONDATAA data{};
+        data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        data.hWnd = Owner();
+        data.uID = 1;
+        return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+    }
+
+    void Notify(UINT mouseMessage) {
+        PostMessageW(Owner(), WM_MOUSEMOVE, 1, MAKELPARAM(mouseMessage, 0));
+        PumpMessages(30ms);
+    }
+
+    NoFormEvents events_;
+    toolkit::win32::Win32Screen screen_;
+    toolkit::win32::Win32Form form_{kOwner, events_, screen_};
+    win32::Win32NotifyArea notifyArea_;
+    TrayIcon icon_{notifyArea_, screen_};
+    Recorder recorder_;
+};
+
+TEST_F(TrayIconWithRealWindow, TheShellsNotificationsBecomeEvents) {
+    EXPECT_TRUE(Shown());
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_MOUSEMOVE,
+                         WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MBUTTONDOWN}) {
+        Notify(message);
+    }
+    EXPECT_EQ(recorder_.heard, (std::vector<std::string>{"down 1", "up 1", "dblclick 1", "down 2",
+                                                         "up 2", "dblclick 2"}));
+}
+
+TEST_F(TrayIconWithRealWindow, ComesBackWhenExplorerRestarts) {
+    // Explorer forgets every icon when it restarts, then tells every top-level window.
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = Owner();
+    data.uID = 1;
+    Shell_NotifyIconA(NIM_DELETE, &data);
+    ASSERT_FALSE(Shown());
+
+    PostMessageW(Owner(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    PumpMessages(100ms);
+    EXPECT_TRUE(Shown());
+    EXPECT_EQ(icon_.State(), 1);
+}
+
+TEST_F(TrayIconWithRealWindow, RemoveTakesTheIconAway) {
+    icon_.Remove();
+    EXPECT_FALSE(Shown());
+    EXPECT_EQ(icon_.State(), 0);
+    icon_.Add();  // for TearDown
+}
+
+}  // namespace
+}  // namespace keystead::tray
