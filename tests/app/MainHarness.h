@@ -1,0 +1,165 @@
+#pragma once
+
+// The settings window on fakes: every service of the platform in memory, and drivers that
+// act as the user and the shell would.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "MemoryProfile.h"
+#include "app/Main.h"
+#include "app/MainLayout.h"
+#include "app/Platform.h"
+#include "lockkeys/FakeKeyboard.h"
+#include "registry/MemoryRegistry.h"
+#include "registry/RegistryCodes.h"
+#include "registry/RunKey.h"
+#include "toolkit/fake/FakeToolkit.h"
+#include "tray/FakeNotifyArea.h"
+
+namespace keystead::app::testing {
+
+inline constexpr char kSettingsPath[] = "C:\\Tools\\Keystead.ini";
+inline constexpr char kRunValueName[] = "Tarvine Keystead";
+inline constexpr char kRunData[] = "\"C:\\Tools\\Keystead.exe\"";
+inline constexpr std::uintptr_t kFormHandle = 0x10;  // what FakeForm reports as hWnd
+
+// Shell notifications for the tray icon, as mouse message numbers.
+inline constexpr int kLeftDown = 513;
+inline constexpr int kLeftUp = 514;
+inline constexpr int kLeftDoubleClick = 515;
+inline constexpr int kRightDown = 516;
+inline constexpr int kRightUp = 517;
+inline constexpr int kRightDoubleClick = 518;
+inline constexpr int kPointerMove = 512;
+
+inline constexpr int kF1 = 112;
+
+// Notes every question about a file's length.
+class CountingApplication : public toolkit::fake::FakeApplication {
+  public:
+    std::uint64_t FileLength(const std::string& file) const override {
+        lengthQueries.push_back(file);
+        return FakeApplication::FileLength(file);
+    }
+    mutable std::vector<std::string> lengthQueries;
+};
+
+// Passes every call to a MemoryRegistry and counts them.
+class CountingRegistry : public registry::RegistryApi {
+  public:
+    std::int32_t OpenKey(std::uint32_t root, const std::string& subKey, std::uint32_t options,
+                         std::uint32_t access, registry::KeyHandle& key) override {
+        ++calls;
+        return store.OpenKey(root, subKey, options, access, key);
+    }
+    std::int32_t QueryValue(registry::KeyHandle key, const std::string& name, std::uint32_t* type,
+                            std::uint8_t* data, std::uint32_t* size) override {
+        ++calls;
+        return store.QueryValue(key, name, type, data, size);
+    }
+    std::int32_t SetValue(registry::KeyHandle key, const std::string& name, std::uint32_t type,
+                          const std::uint8_t* data, std::uint32_t size) override {
+        ++calls;
+        return store.SetValue(key, name, type, data, size);
+    }
+    std::int32_t DeleteValue(registry::KeyHandle key, const std::string& name) override {
+        ++calls;
+        return store.DeleteValue(key, name);
+    }
+    std::int32_t CloseKey(registry::KeyHandle key) override {
+        ++calls;
+        return store.CloseKey(key);
+    }
+
+    registry::MemoryRegistry store;
+    int calls = 0;
+};
+
+inline registry::MemoryRegistry::StoredValue TextValue(const std::string& text) {
+    return {registry::kRegSz, std::vector<std::uint8_t>(text.begin(), text.end())};
+}
+
+// Everything a start of the program needs. By default the settings file exists and is not
+// empty (so the window stays hidden), holds no keys (so every setting takes its default),
+// and the Run key exists without the program's value.
+class MainTest : public ::testing::Test {
+  protected:
+    MainTest() {
+        app.files[kSettingsPath] = 64;
+        registryApi.store.CreateKey(registry::kRunRoot, std::string(registry::kRunSubKey));
+    }
+
+    // Creates the window and loads it, as the program's start does.
+    toolkit::fake::FakeForm& Start() {
+        Create();
+        main->Form().Load();
+        return Form();
+    }
+
+    // Creates the window without loading it.
+    void Create() {
+        main = std::make_unique<Main>(platform);
+        form = factory.last;
+    }
+
+    toolkit::fake::FakeForm& Form() { return *form; }
+
+    // The shell reports a mouse message on the tray icon.
+    void Notify(int message) {
+        form->MouseMove().Raise(0, 0, static_cast<float>(message) * 15.0f, 0.0f);
+    }
+
+    // Which button of a group is selected, or -1 for none (-2 for more than one).
+    int Selected(int group) const {
+        int selected = -1;
+        for (int index = 0; index <= 2; ++index) {
+            if (form->OptionValue(group, index)) {
+                selected = selected == -1 ? index : -2;
+            }
+        }
+        return selected;
+    }
+
+    std::string Interval() const { return form->Text(IntervalSetting); }
+    bool ApplyEnabled() const { return form->Enabled(ApplyButton); }
+    bool TimerOn() const { return form->Timer().Enabled() && form->TimerDriver().running; }
+
+    std::optional<registry::MemoryRegistry::StoredValue> RunValue() const {
+        return registryApi.store.FindValue(registry::kRunRoot, std::string(registry::kRunSubKey),
+                                           kRunValueName);
+    }
+    void PutRunValue(registry::MemoryRegistry::StoredValue value) {
+        registryApi.store.PutValue(registry::kRunRoot, std::string(registry::kRunSubKey),
+                                   kRunValueName, std::move(value));
+    }
+
+    const tray::FakeNotifyArea::Call& LastTrayCall() const { return notifyArea.calls.back(); }
+
+    CountingApplication app;
+    toolkit::fake::FakeScreen screen;
+    toolkit::fake::FakeFormFactory factory;
+    toolkit::fake::FakeShell shell;
+    lockkeys::FakeKeyboard keyboard;
+    MemoryProfile profile;
+    CountingRegistry registryApi;
+    tray::FakeNotifyArea notifyArea;
+    Platform platform{app, screen, factory, shell, keyboard, profile, registryApi, notifyArea};
+    std::unique_ptr<Main> main;
+    toolkit::fake::FakeForm* form = nullptr;
+};
+
+// The tip field as the shell gets it: the text, its NUL, then blanks to 64 bytes.
+inline std::string TipField(const std::string& text) {
+    std::string field = text;
+    field.push_back('\0');
+    field.resize(64, ' ');
+    return field;
+}
+
+}  // namespace keystead::app::testing
