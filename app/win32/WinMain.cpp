@@ -27,7 +27,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     toolkit::win32::Win32Shell shell;
     lockkeys::win32::Win32Keyboard keyboard;
     settings::Win32Profile profile;
-    registry::Win32Registry registry;
+    registry::win32::Win32Registry registry;
     tray::win32::Win32NotifyArea notifyArea;
     const app::Platform platform{application, screen, forms, shell,
                                  keyboard,    profile, registry, notifyArea};

@@ -10,7 +10,7 @@
 
 #include "registry/RegistryCodes.h"
 
-namespace keystead::registry {
+namespace keystead::registry::win32 {
 
 namespace {
 
@@ -197,4 +197,4 @@ std::int32_t Win32Registry::CloseKey(KeyHandle key) {
     return RegCloseKey(Handle(key));
 }
 
-}  // namespace keystead::registry
+}  // namespace keystead::registry::win32

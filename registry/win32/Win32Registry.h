@@ -2,7 +2,7 @@
 
 #include "registry/RegistryApi.h"
 
-namespace keystead::registry {
+namespace keystead::registry::win32 {
 
 // The registry of Windows, through advapi32's wide-character calls. Names and string data
 // are converted between UTF-8 and UTF-16 at this boundary, so that a path the ANSI code
@@ -23,4 +23,4 @@ class Win32Registry final : public RegistryApi {
     std::int32_t CloseKey(KeyHandle key) override;
 };
 
-}  // namespace keystead::registry
+}  // namespace keystead::registry::win32

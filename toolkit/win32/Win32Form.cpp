@@ -5,6 +5,7 @@
 #include <uxtheme.h>
 
 #include <algorithm>
+#include <exception>
 #include <cmath>
 
 #include "toolkit/ToolkitError.h"
@@ -683,7 +684,13 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK Win32Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (Win32Form* form = FormOf(hwnd)) {
-        return form->HandleMessage(message, wParam, lParam);
+        // No exception may cross into the system's code that called us. A handler that
+        // fails ends there, and the program goes on with the next message.
+        try {
+            return form->HandleMessage(message, wParam, lParam);
+        } catch (const std::exception&) {
+            return 0;
+        }
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -728,7 +735,11 @@ bool Win32Form::PreTranslate(MSG& message) {
     }
     // Key preview: the form hears every released key before the control with the focus.
     if (message.message == WM_KEYUP || message.message == WM_SYSKEYUP) {
-        form->events_.Form_KeyUp(static_cast<int>(message.wParam), ShiftState());
+        try {
+            form->events_.Form_KeyUp(static_cast<int>(message.wParam), ShiftState());
+        } catch (const std::exception&) {
+            // as in WindowProc: the handler ends, the program goes on
+        }
         if (!IsWindow(root)) {
             return true;
         }

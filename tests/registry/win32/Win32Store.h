@@ -35,7 +35,7 @@ class Win32Store {
     bool PrepareRunKey(const std::string& name);
 
   private:
-    Win32Registry registry_;
+    win32::Win32Registry registry_;
     std::string subKey_;
     std::optional<std::string> runValueName_;
     std::optional<StoredValue> runValueBefore_;
