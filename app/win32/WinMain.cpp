@@ -26,7 +26,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     toolkit::win32::Win32FormFactory forms(screen);
     toolkit::win32::Win32Shell shell;
     lockkeys::win32::Win32Keyboard keyboard;
-    settings::Win32Profile profile;
+    settings::win32::Win32Profile profile;
     registry::win32::Win32Registry registry;
     tray::win32::Win32NotifyArea notifyArea;
     const app::Platform platform{application, screen, forms, shell,

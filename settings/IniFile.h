@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "settings/Profile.h"
+
+namespace keystead::settings {
+
+// A private-profile file kept by the program itself, for platforms without Windows' profile
+// functions. It reads and writes files the way those functions do, as far as this program
+// can tell:
+//
+// - Lines end in CR LF, LF or CR alone. Blanks (tab, LF, VT, FF, CR, space and Ctrl-Z) around
+//   a line, a section name, a key name and before a value do not count.
+// - A line that starts with '[' and holds a ']' opens a section; its name runs to the last
+//   ']'. Lines before the first section belong to a section without a name.
+// - Section and key names match without regard to the case of ASCII letters. Only the first
+//   section of a name is looked at, and in it only the first line of the key, even one with
+//   no '='.
+// - A UTF-8 byte-order mark is skipped and kept. Other text is taken as bytes; a UTF-16
+//   file, which Windows would also read, is not understood.
+//
+// Reading an integer follows GetPrivateProfileInt: a value in matching single or double
+// quotes loses them, only its first 29 characters count, and an empty value gives the
+// default. Then blanks and control characters are skipped, one '+' or '-' is taken, "0x",
+// "0o" or "0b" switch to base 16, 8 or 2, digits are taken up to the first character that is
+// not one, and the number wraps around modulo 2^32: "12abc" is 12, "abc" is 0, "0x10" is 16,
+// "010" is 10, "4294967295" is -1.
+//
+// Writing a value changes only the lines it must:
+// - a key that is there gets its value in place, written as "name=value" with the name
+//   spelt as in the file; when the value is already the same the file is not touched;
+// - a missing key goes after the last line of its section that is not blank;
+// - a missing section goes at the end of the file, a missing file is created;
+// - every other line keeps its bytes, blank lines and their line ends included.
+// Added lines end in CR LF; a replaced line keeps its line end, or gets CR LF if it had none.
+// Here IniFile keeps more than Wine's profile functions, which rewrite the whole file on every
+// change: they drop blank lines, write every line as "name=value" and end every line in CR LF.
+// The value loses its leading blanks. Failures (a folder that does not exist, no permission)
+// are not reported: the program has nothing to do about them.
+//
+// Paths are UTF-8.
+class IniFile final : public Profile {
+  public:
+    std::int32_t GetInt(const std::string& section, const std::string& key,
+                        std::int32_t defaultValue, const std::string& path) override;
+    void WriteString(const std::string& section, const std::string& key, const std::string& value,
+                     const std::string& path) override;
+};
+
+}  // namespace keystead::settings

@@ -1,0 +1,78 @@
+#include "settings/SettingsFile.h"
+
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
+
+#include "toolkit/IgnoreFailure.h"
+
+namespace keystead::settings {
+
+namespace {
+
+constexpr const char* kSection = "main";
+constexpr const char* kCapsLockKey = "CapsLock";
+constexpr const char* kNumLockKey = "NumLock";
+constexpr const char* kScrollLockKey = "ScrollLock";
+constexpr const char* kIntervalKey = "Interval";
+
+constexpr std::int32_t kDefaultCapsLock = lockkeys::kForceOff;
+constexpr std::int32_t kDefaultNumLock = lockkeys::kForceOn;
+constexpr std::int32_t kDefaultScrollLock = lockkeys::kForceOff;
+constexpr std::int32_t kDefaultInterval = 1000;
+
+// A mode is kept in 16 bits; a value that does not fit is refused rather than cut down, so
+// that the caller's store is skipped.
+lockkeys::LockMode ToLockMode(std::int32_t value) {
+    if (value < std::numeric_limits<lockkeys::LockMode>::min() ||
+        value > std::numeric_limits<lockkeys::LockMode>::max()) {
+        throw std::overflow_error("lock mode does not fit into 16 bits: " + std::to_string(value));
+    }
+    return static_cast<lockkeys::LockMode>(value);
+}
+
+}  // namespace
+
+std::string SettingsFilePath(const toolkit::Application& app) {
+    return app.Path() + "\\Keystead.ini";
+}
+
+void LoadSettings(Profile& profile, const std::string& path, lockkeys::Settings& settings,
+                  toolkit::Timer& timer) {
+    toolkit::IgnoreFailure([&] {
+        settings.CapsLockMode =
+            ToLockMode(profile.GetInt(kSection, kCapsLockKey, kDefaultCapsLock, path));
+    });
+    toolkit::IgnoreFailure([&] {
+        settings.NumLockMode =
+            ToLockMode(profile.GetInt(kSection, kNumLockKey, kDefaultNumLock, path));
+    });
+    toolkit::IgnoreFailure([&] {
+        settings.ScrollLockMode =
+            ToLockMode(profile.GetInt(kSection, kScrollLockKey, kDefaultScrollLock, path));
+    });
+    // The timer judges the interval itself: outside 0..65535 it refuses and keeps its own.
+    toolkit::IgnoreFailure(
+        [&] { timer.SetInterval(profile.GetInt(kSection, kIntervalKey, kDefaultInterval, path)); });
+}
+
+void SaveSettings(Profile& profile, const std::string& path, const lockkeys::Settings& settings,
+                  const toolkit::Timer& timer) {
+    // std::to_string gives the shortest decimal text: a minus sign for negative numbers and
+    // nothing in front of the others.
+    toolkit::IgnoreFailure([&] {
+        profile.WriteString(kSection, kCapsLockKey, std::to_string(settings.CapsLockMode), path);
+    });
+    toolkit::IgnoreFailure([&] {
+        profile.WriteString(kSection, kNumLockKey, std::to_string(settings.NumLockMode), path);
+    });
+    toolkit::IgnoreFailure([&] {
+        profile.WriteString(kSection, kScrollLockKey, std::to_string(settings.ScrollLockMode),
+                            path);
+    });
+    toolkit::IgnoreFailure([&] {
+        profile.WriteString(kSection, kIntervalKey, std::to_string(timer.Interval()), path);
+    });
+}
+
+}  // namespace keystead::settings

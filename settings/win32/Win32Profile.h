@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "settings/Profile.h"
+
+namespace keystead::settings::win32 {
+
+// The settings file through kernel32's GetPrivateProfileIntW and WritePrivateProfileStringW.
+//
+// It calls the wide-character functions, with names and path converted from UTF-8. This mends
+// a plain fault of calling the ANSI ones: they pass the path through the system's ANSI code
+// page, so a program folder that the code page cannot spell (C:\Users\Łukasz\Tools on a
+// Western European system) never found its settings file; every start looked like the first
+// and every save was lost.
+//
+// A file that WritePrivateProfileStringW creates holds plain single-byte text (no byte-order
+// mark) with CR LF line ends. Windows reads and rewrites the whole file: Wine, at least, drops
+// blank lines and rewrites the other lines as "name=value" when it saves a change.
+class Win32Profile final : public Profile {
+  public:
+    std::int32_t GetInt(const std::string& section, const std::string& key,
+                        std::int32_t defaultValue, const std::string& path) override;
+    void WriteString(const std::string& section, const std::string& key, const std::string& value,
+                     const std::string& path) override;
+};
+
+}  // namespace keystead::settings::win32

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "settings/IniFile.h"
+#include "settings/Profile.h"
+#ifdef _WIN32
+#include "settings/win32/Win32Profile.h"
+#endif
+
+namespace keystead::settings::testing {
+
+// One implementation of Profile that the shared tests run against.
+struct ProfileKind {
+    std::string name;
+    std::function<std::unique_ptr<Profile>()> make;
+};
+
+inline void PrintTo(const ProfileKind& kind, std::ostream* out) {
+    *out << kind.name;
+}
+
+// IniFile everywhere; on Windows also Win32Profile, that is the platform's own functions,
+// which the IniFile has to agree with.
+inline std::vector<ProfileKind> ProfileKinds() {
+    std::vector<ProfileKind> kinds{{"IniFile", [] { return std::make_unique<IniFile>(); }}};
+#ifdef _WIN32
+    kinds.push_back({"Win32Profile", [] { return std::make_unique<win32::Win32Profile>(); }});
+#endif
+    return kinds;
+}
+
+inline std::string ToUtf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+inline std::filesystem::path FromUtf8(const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+#ifdef _WIN32
+inline constexpr const char* kSeparator = "\\";
+#else
+inline constexpr const char* kSeparator = "/";
+#endif
+
+// A fresh folder for one test, removed afterwards. Its name holds a letter that no Western
+// ANSI code page has, as a program folder such as C:\Users\Łukasz\Tools would.
+class TempFolder {
+  public:
+    TempFolder() {
+        static std::atomic<unsigned> counter{0};
+        std::random_device random;
+        const std::string unique = std::to_string(random()) + "-" + std::to_string(++counter);
+        root_ = std::filesystem::temp_directory_path() / ("keystead-settings-" + unique);
+        folder_ = root_ / std::filesystem::path(u8"Łukasz Tools");
+        std::filesystem::create_directories(folder_);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
+
+    // The UTF-8 path of a file in the folder.
+    std::string File(const std::string& name) const { return ToUtf8(folder_) + kSeparator + name; }
+
+    std::string Folder() const { return ToUtf8(folder_); }
+
+  private:
+    std::filesystem::path root_;
+    std::filesystem::path folder_;
+};
+
+inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(FromUtf8(path), std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+// The file's bytes, or "<missing>" when there is no such file.
+inline std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(FromUtf8(path), std::ios::binary);
+    if (!in) {
+        return "<missing>";
+    }
+    return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace keystead::settings::testing
