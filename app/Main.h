@@ -13,7 +13,7 @@ namespace keystead::app {
 // It holds the applied settings, the enforcement timer and the notification-area icon;
 // the program lives exactly as long as it is loaded.
 class Main final : private toolkit::FormEvents, private tray::TrayIconEvents {
-  public:
+public:
     explicit Main(const Platform& platform);
     Main(const Main&) = delete;
     Main& operator=(const Main&) = delete;
@@ -26,7 +26,7 @@ class Main final : private toolkit::FormEvents, private tray::TrayIconEvents {
     // Opens the read-me beside the executable.
     void HelpFile();
 
-  private:
+private:
     // Start-up and shut-down.
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;

@@ -17,7 +17,7 @@ namespace keystead::registry {
 // key grants are checked when it is opened and when it is used. String data is kept as the
 // UTF-8 bytes it arrives in.
 class MemoryRegistry final : public RegistryApi {
-  public:
+public:
     struct StoredValue {
         std::uint32_t type = 0;
         std::vector<std::uint8_t> data;
@@ -48,7 +48,7 @@ class MemoryRegistry final : public RegistryApi {
                                          const std::string& name) const;
     std::size_t OpenHandleCount() const { return handles_.size(); }
 
-  private:
+private:
     struct Key {
         std::uint32_t allowedAccess = ~0u;
         std::map<std::string, StoredValue> values;  // by folded name

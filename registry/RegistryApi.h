@@ -14,13 +14,11 @@ class RegistryApi {
 public:
     virtual ~RegistryApi() = default;
     virtual std::int32_t OpenKey(std::uint32_t root, const std::string& subKey,
-                                 std::uint32_t options, std::uint32_t access,
-                                 KeyHandle& key) = 0;
+                                 std::uint32_t options, std::uint32_t access, KeyHandle& key) = 0;
     // data may be null to ask only for the type and size. A buffer too small gives
     // kErrorMoreData and the needed size.
-    virtual std::int32_t QueryValue(KeyHandle key, const std::string& name,
-                                    std::uint32_t* type, std::uint8_t* data,
-                                    std::uint32_t* size) = 0;
+    virtual std::int32_t QueryValue(KeyHandle key, const std::string& name, std::uint32_t* type,
+                                    std::uint8_t* data, std::uint32_t* size) = 0;
     virtual std::int32_t SetValue(KeyHandle key, const std::string& name, std::uint32_t type,
                                   const std::uint8_t* data, std::uint32_t size) = 0;
     virtual std::int32_t DeleteValue(KeyHandle key, const std::string& name) = 0;

@@ -42,7 +42,7 @@ namespace keystead::settings {
 //
 // Paths are UTF-8.
 class IniFile final : public Profile {
-  public:
+public:
     std::int32_t GetInt(const std::string& section, const std::string& key,
                         std::int32_t defaultValue, const std::string& path) override;
     void WriteString(const std::string& section, const std::string& key, const std::string& value,

@@ -7,7 +7,7 @@ namespace keystead::toolkit {
 
 // What the program knows about itself and its files. Text is UTF-8.
 class Application {
-  public:
+public:
     virtual ~Application() = default;
 
     // The folder that holds the executable; no trailing separator except at a drive root.

@@ -14,9 +14,9 @@ template <typename... Args>
 class Event {
     using Slots = std::map<int, std::function<void(Args...)>>;
 
-  public:
+public:
     class Connection {
-      public:
+    public:
         Connection() = default;
         Connection(Connection&& other) noexcept { *this = std::move(other); }
         Connection& operator=(Connection&& other) noexcept {
@@ -35,7 +35,7 @@ class Event {
             slots_.reset();
         }
 
-      private:
+    private:
         friend class Event;
         Connection(std::weak_ptr<Slots> slots, int id) : slots_(std::move(slots)), id_(id) {}
         std::weak_ptr<Slots> slots_;
@@ -59,7 +59,7 @@ class Event {
         }
     }
 
-  private:
+private:
     std::shared_ptr<Slots> slots_ = std::make_shared<Slots>();
     int nextId_ = 1;
 };

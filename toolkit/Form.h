@@ -83,7 +83,7 @@ inline constexpr int kAltMask = 4;
 // the same notifications as the user's: Click when an option button becomes selected or a
 // check box changes its state, Change when a text box's text changes.
 class FormEvents {
-  public:
+public:
     virtual void Form_Load() = 0;
     virtual void Form_Unload(bool& cancel) = 0;
     // Key preview: a key released anywhere in the window, before the focused control sees it.
@@ -92,13 +92,13 @@ class FormEvents {
     virtual void Control_Change(int id) = 0;
     virtual void Control_LostFocus(int id) = 0;
 
-  protected:
+protected:
     ~FormEvents() = default;
 };
 
 // A top-level window made from a FormSpec. It is created hidden with its timer off.
 class Form {
-  public:
+public:
     // Button state, shift state, X and Y in twips. The shell's notifications for an icon in
     // the notification area reach the form this way, the mouse message number in X.
     using MouseMoveEvent = Event<std::int16_t, std::int16_t, float, float>;
@@ -138,7 +138,7 @@ class Form {
 };
 
 class FormFactory {
-  public:
+public:
     virtual ~FormFactory() = default;
     virtual std::unique_ptr<Form> Create(const FormSpec& spec, FormEvents& events) = 0;
 };

@@ -6,7 +6,7 @@ namespace keystead::toolkit {
 
 // An image held by the toolkit; its handle is what the notification area shows.
 class Picture {
-  public:
+public:
     virtual ~Picture() = default;
     virtual std::uintptr_t Handle() const = 0;
 };

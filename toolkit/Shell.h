@@ -7,7 +7,7 @@ namespace keystead::toolkit {
 
 // The shell's verbs on files and web addresses ("open" a read-me, a web page).
 class Shell {
-  public:
+public:
     virtual ~Shell() = default;
     // Arguments as the platform takes them: owner window, operation, file, parameters,
     // directory, show command. The result is the platform's; callers may ignore it.

@@ -7,7 +7,7 @@ namespace keystead::toolkit {
 
 // What a platform gives a timer: a periodic callback on the UI thread.
 class TimerDriver {
-  public:
+public:
     virtual ~TimerDriver() = default;
     // Starts, or restarts with a fresh period, firing every `milliseconds` (> 0).
     virtual void Start(std::uint32_t milliseconds) = 0;
@@ -16,7 +16,7 @@ class TimerDriver {
 
 // A window timer: fires on the message loop every Interval milliseconds while Enabled.
 class Timer {
-  public:
+public:
     static constexpr std::int32_t kDefaultInterval = 1000;
     static constexpr std::int32_t kMaxInterval = 65535;
 
@@ -36,7 +36,7 @@ class Timer {
     // Called by the driver at each period.
     void Fire();
 
-  private:
+private:
     void Restart();
 
     TimerDriver& driver_;

@@ -11,7 +11,7 @@
 namespace keystead::tray {
 
 class FakeNotifyArea : public NotifyArea {
-  public:
+public:
     struct Call {
         std::uint32_t operation;
         NotifyIconRecord record;  // a copy, as it was at the call

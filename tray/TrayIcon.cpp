@@ -54,13 +54,13 @@ std::int32_t RoundToMessage(double quotient) {
 
 // Clears the busy flag however the listener returns.
 class BusyScope {
-  public:
+public:
     explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
     ~BusyScope() { busy_ = false; }
 
-  private:
+private:
     bool& busy_;
 };
 

@@ -18,12 +18,12 @@ inline constexpr std::int16_t kRightButton = 2;
 // The one listener of a TrayIcon's events. Each runs synchronously, on the owner window's
 // thread, while the icon drops any further notification. Override only what you handle.
 class TrayIconEvents {
-  public:
+public:
     virtual void TrayIcon_MouseDown(std::int16_t /*Button*/) {}
     virtual void TrayIcon_MouseUp(std::int16_t /*Button*/) {}
     virtual void TrayIcon_MouseDblClick(std::int16_t /*Button*/) {}
 
-  protected:
+protected:
     ~TrayIconEvents() = default;
 };
 
@@ -36,7 +36,7 @@ class TrayIconEvents {
 // they come, and the shell's answer is ignored. Destroying the object leaves the icon in
 // place; the owner calls Remove before it closes.
 class TrayIcon {
-  public:
+public:
     TrayIcon(NotifyArea& notifyArea, const toolkit::Screen& screen);
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
@@ -71,7 +71,7 @@ class TrayIcon {
     // The message number decoded from the owner's latest mouse-move event.
     std::int32_t LastMessage() const { return lastMessage_; }
 
-  private:
+private:
     static constexpr std::int16_t kRemoved = 0;
     static constexpr std::int16_t kAdded = 1;
     static constexpr std::int16_t kModified = 2;

@@ -103,7 +103,7 @@ Image Render(const Design& d) {
 }
 
 class Bytes {
-  public:
+public:
     void U8(unsigned value) { data_.push_back(static_cast<std::uint8_t>(value & 0xFFu)); }
     void U16(unsigned value) {
         U8(value);
@@ -118,7 +118,7 @@ class Bytes {
     }
     const std::vector<std::uint8_t>& Data() const { return data_; }
 
-  private:
+private:
     std::vector<std::uint8_t> data_;
 };
 

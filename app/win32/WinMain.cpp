@@ -29,7 +29,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     settings::win32::Win32Profile profile;
     registry::win32::Win32Registry registry;
     tray::win32::Win32NotifyArea notifyArea;
-    const app::Platform platform{application, screen, forms, shell,
+    const app::Platform platform{application, screen,  forms,    shell,
                                  keyboard,    profile, registry, notifyArea};
 
     app::Main main(platform);

@@ -8,7 +8,7 @@ namespace keystead::registry::win32 {
 // are converted between UTF-8 and UTF-16 at this boundary, so that a path the ANSI code
 // page cannot spell still reaches the registry intact.
 class Win32Registry final : public RegistryApi {
-  public:
+public:
     std::int32_t OpenKey(std::uint32_t root, const std::string& subKey, std::uint32_t options,
                          std::uint32_t access, KeyHandle& key) override;
     // For REG_SZ, REG_EXPAND_SZ and REG_MULTI_SZ the data and its size are UTF-8: a NUL that

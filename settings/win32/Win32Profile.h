@@ -19,7 +19,7 @@ namespace keystead::settings::win32 {
 // mark) with CR LF line ends. Windows reads and rewrites the whole file: Wine, at least, drops
 // blank lines and rewrites the other lines as "name=value" when it saves a change.
 class Win32Profile final : public Profile {
-  public:
+public:
     std::int32_t GetInt(const std::string& section, const std::string& key,
                         std::int32_t defaultValue, const std::string& path) override;
     void WriteString(const std::string& section, const std::string& key, const std::string& value,

@@ -42,7 +42,7 @@ inline constexpr int kF1 = 112;
 
 // Notes every question about a file's length.
 class CountingApplication : public toolkit::fake::FakeApplication {
-  public:
+public:
     std::uint64_t FileLength(const std::string& file) const override {
         lengthQueries.push_back(file);
         return FakeApplication::FileLength(file);
@@ -52,7 +52,7 @@ class CountingApplication : public toolkit::fake::FakeApplication {
 
 // Passes every call to a MemoryRegistry and counts them.
 class CountingRegistry : public registry::RegistryApi {
-  public:
+public:
     std::int32_t OpenKey(std::uint32_t root, const std::string& subKey, std::uint32_t options,
                          std::uint32_t access, registry::KeyHandle& key) override {
         ++calls;
@@ -89,7 +89,7 @@ inline registry::MemoryRegistry::StoredValue TextValue(const std::string& text) 
 // empty (so the window stays hidden), holds no keys (so every setting takes its default),
 // and the Run key exists without the program's value.
 class MainTest : public ::testing::Test {
-  protected:
+protected:
     MainTest() {
         app.files[kSettingsPath] = 64;
         registryApi.store.CreateKey(registry::kRunRoot, std::string(registry::kRunSubKey));

@@ -16,7 +16,7 @@ namespace keystead::app::testing {
 // asked for. Reads and writes are noted in order; writes also change the map, so that a
 // second program start on the same object reads what the first one saved.
 class MemoryProfile : public settings::Profile {
-  public:
+public:
     struct Write {
         std::string section, key, value, path;
         bool operator==(const Write&) const = default;
@@ -44,7 +44,7 @@ class MemoryProfile : public settings::Profile {
     std::vector<std::string> reads;
     std::vector<Write> writes;
 
-  private:
+private:
     // Blanks, an optional sign and the digits that follow; no digits read as 0.
     static std::int32_t LeadingInteger(const std::string& text) {
         std::size_t at = 0;

@@ -236,7 +236,7 @@ std::ostream& operator<<(std::ostream& out, const StrangeMode& strange) {
 }
 
 class StrangeModeTest : public MainTest, public ::testing::WithParamInterface<StrangeMode> {
-  protected:
+protected:
     void SetUp() override {
         profile.Put("CapsLock", "1");
         profile.Put("NumLock", "2");

@@ -16,7 +16,7 @@ constexpr char kSuspendedTooltip[] = "Tarvine Keystead\r\n(Suspended)";
 enum class Toggle { SuspendButton, TrayRightClick };
 
 class SuspendTest : public MainTest, public ::testing::WithParamInterface<Toggle> {
-  protected:
+protected:
     void ToggleOnce() {
         if (GetParam() == Toggle::SuspendButton) {
             Form().Click(SuspendButton);

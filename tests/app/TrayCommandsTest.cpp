@@ -13,7 +13,7 @@ using tray::kNimDelete;
 using tray::kNimModify;
 
 class TrayCommandsTest : public MainTest {
-  protected:
+protected:
     std::vector<std::uint32_t> Operations() const {
         std::vector<std::uint32_t> operations;
         for (const auto& call : notifyArea.calls) {

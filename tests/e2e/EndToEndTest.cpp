@@ -16,7 +16,7 @@ constexpr auto kExitTimeout = 20s;
 const char kFirstSave[] = "[main]\r\nCapsLock=0\r\nNumLock=1\r\nScrollLock=0\r\nInterval=1000\r\n";
 
 class EndToEnd : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { DeleteRunValue(); }
     void TearDown() override { DeleteRunValue(); }
 

@@ -9,7 +9,7 @@ namespace keystead::e2e {
 
 // A folder holding a copy of Keystead.exe, removed again by the destructor.
 class ProgramFolder {
-  public:
+public:
     // A folder of the temporary folder, by name.
     explicit ProgramFolder(const std::wstring& name) : ProgramFolder(TempFolder() + name, true) {}
     // Any folder, without its trailing separator ("C:" for the root of drive C).
@@ -27,13 +27,13 @@ class ProgramFolder {
     // The settings file's bytes, or "<missing>".
     std::string ReadIni() const;
 
-  private:
+private:
     std::wstring path_;
 };
 
 // One run of Keystead.exe and its settings window.
 class KeysteadProcess {
-  public:
+public:
     explicit KeysteadProcess(const std::wstring& exe);
     ~KeysteadProcess();  // ends the process if it still runs
     KeysteadProcess(const KeysteadProcess&) = delete;
@@ -54,7 +54,7 @@ class KeysteadProcess {
     void Click(const wchar_t* caption, int nth = 0) const;
     bool Checked(const wchar_t* caption, int nth = 0) const;
 
-  private:
+private:
     PROCESS_INFORMATION process_{};
     HWND window_ = nullptr;
 };

@@ -15,7 +15,7 @@ namespace keystead::registry::testing {
 //   "open 63 = 0", "query key size 0>3 = 0" (no buffer), "query key buffer 3>3 = 0",
 //   "set key type 1 size 3 = 0", "delete key = 2", "close key = 0".
 class RecordingRegistry final : public RegistryApi {
-  public:
+public:
     explicit RecordingRegistry(RegistryApi& inner) : inner_(inner) {}
 
     const std::vector<std::string>& Calls() const { return calls_; }
@@ -29,7 +29,7 @@ class RecordingRegistry final : public RegistryApi {
     std::int32_t DeleteValue(KeyHandle key, const std::string& name) override;
     std::int32_t CloseKey(KeyHandle key) override;
 
-  private:
+private:
     std::string Describe(KeyHandle key) const;
 
     RegistryApi& inner_;

@@ -33,7 +33,7 @@ std::vector<std::uint8_t> Dword(std::uint32_t bits) {
 
 template <typename Store>
 class RegistryContract : public ::testing::Test {
-  protected:
+protected:
     RegistryApi& Api() { return store_.Api(); }
     Value Read(const std::string& name) {
         return ReadValue(Api(), store_.Root(), store_.SubKey(), name);

@@ -39,7 +39,7 @@ using StoredValue = MemoryRegistry::StoredValue;
 
 // The in-memory store: string data is kept as UTF-8.
 class MemoryStore {
-  public:
+public:
     static constexpr const char* kName = "Memory";
 
     MemoryStore() { registry_.CreateKey(Root(), SubKey()); }
@@ -67,7 +67,7 @@ class MemoryStore {
         return true;
     }
 
-  private:
+private:
     MemoryRegistry registry_;
     std::string subKey_ = "Software\\KeysteadTest";
 };

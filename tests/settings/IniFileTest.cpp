@@ -37,7 +37,7 @@ const KeepCase kKeepCases[] = {
 };
 
 class IniFileKeepsLinesTest : public ::testing::TestWithParam<KeepCase> {
-  protected:
+protected:
     TempFolder folder_;
 };
 

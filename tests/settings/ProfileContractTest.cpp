@@ -155,7 +155,7 @@ const ReadCase kReadCases[] = {
 };
 
 class ProfileReadTest : public TestWithParam<std::tuple<ProfileKind, ReadCase>> {
-  protected:
+protected:
     TempFolder folder_;
 };
 
@@ -232,7 +232,7 @@ const WriteCase kWriteCases[] = {
 };
 
 class ProfileWriteTest : public TestWithParam<std::tuple<ProfileKind, WriteCase>> {
-  protected:
+protected:
     TempFolder folder_;
 };
 
@@ -258,7 +258,7 @@ INSTANTIATE_TEST_SUITE_P(Profiles, ProfileWriteTest,
 // Paths
 
 class ProfilePathTest : public TestWithParam<ProfileKind> {
-  protected:
+protected:
     TempFolder folder_;
 };
 

@@ -57,7 +57,7 @@ inline constexpr const char* kSeparator = "/";
 // A fresh folder for one test, removed afterwards. Its name holds a letter that no Western
 // ANSI code page has, as a program folder such as C:\Users\Łukasz\Tools would.
 class TempFolder {
-  public:
+public:
     TempFolder() {
         static std::atomic<unsigned> counter{0};
         std::random_device random;
@@ -78,7 +78,7 @@ class TempFolder {
 
     std::string Folder() const { return ToUtf8(folder_); }
 
-  private:
+private:
     std::filesystem::path root_;
     std::filesystem::path folder_;
 };

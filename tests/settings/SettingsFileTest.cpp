@@ -29,13 +29,13 @@ using ::testing::TestWithParam;
 using ::testing::ValuesIn;
 
 class NullTimerDriver : public toolkit::TimerDriver {
-  public:
+public:
     void Start(std::uint32_t) override {}
     void Stop() override {}
 };
 
 class FakeApplication : public toolkit::Application {
-  public:
+public:
     std::string folder = "C:\\Tools";
 
     std::string Path() const override { return folder; }
@@ -145,7 +145,7 @@ const LoadCase kLoadCases[] = {
 };
 
 class LoadSettingsTest : public TestWithParam<std::tuple<ProfileKind, LoadCase>> {
-  protected:
+protected:
     TempFolder folder_;
     NullTimerDriver driver_;
     toolkit::Timer timer_{driver_};
@@ -211,7 +211,7 @@ const RoundTripCase kRoundTripCases[] = {
 };
 
 class SettingsRoundTripTest : public TestWithParam<std::tuple<ProfileKind, RoundTripCase>> {
-  protected:
+protected:
     TempFolder folder_;
     NullTimerDriver driver_;
     toolkit::Timer timer_{driver_};
@@ -240,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(Profiles, SettingsRoundTripTest,
                          });
 
 class SaveSettingsTest : public TestWithParam<ProfileKind> {
-  protected:
+protected:
     TempFolder folder_;
     NullTimerDriver driver_;
     toolkit::Timer timer_{driver_};
@@ -269,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(Profiles, SaveSettingsTest, ValuesIn(ProfileKinds()),
 
 // A profile whose reads give fixed values and whose calls for one key fail.
 class FailingProfile : public Profile {
-  public:
+public:
     explicit FailingProfile(std::string failingKey) : failingKey_(std::move(failingKey)) {}
 
     std::map<std::string, std::int32_t> values;
@@ -292,12 +292,12 @@ class FailingProfile : public Profile {
         written.push_back(key + "=" + value);
     }
 
-  private:
+private:
     std::string failingKey_;
 };
 
 class IndependentStepsTest : public TestWithParam<const char*> {
-  protected:
+protected:
     NullTimerDriver driver_;
     toolkit::Timer timer_{driver_};
 };

@@ -22,9 +22,9 @@ TEST(Timer, AcceptsZeroTo65535AndRefusesTheRestKeepingTheInterval) {
         std::int64_t interval;
         bool accepted;
     };
-    const Case cases[] = {{0, true},       {1, true},        {65535, true},
-                          {65536, false},  {-1, false},      {100000, false},
-                          {-5, false},     {1LL << 40, false}, {20, true}};
+    const Case cases[] = {{0, true},      {1, true},          {65535, true},
+                          {65536, false}, {-1, false},        {100000, false},
+                          {-5, false},    {1LL << 40, false}, {20, true}};
     for (const Case& c : cases) {
         FakeTimerDriver driver;
         Timer timer(driver);

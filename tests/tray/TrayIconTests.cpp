@@ -26,7 +26,7 @@ constexpr std::uintptr_t kGreenIcon = 0x5678;
 constexpr std::uintptr_t kRedIcon = 0x8765;
 
 class NoFormEvents : public toolkit::FormEvents {
-  public:
+public:
     void Form_Load() override {}
     void Form_Unload(bool&) override {}
     void Form_KeyUp(int, int) override {}
@@ -39,7 +39,7 @@ const toolkit::FormSpec kBareForm{"Main", 4000, 3000, {0, 0, 0}, {0, 0, 0}, "Tah
 
 // Writes down each event as "Down(1)", "Up(2)", ...; `during` runs inside the handler.
 class RecordingListener : public TrayIconEvents {
-  public:
+public:
     void TrayIcon_MouseDown(std::int16_t Button) override { Record("Down", Button); }
     void TrayIcon_MouseUp(std::int16_t Button) override { Record("Up", Button); }
     void TrayIcon_MouseDblClick(std::int16_t Button) override { Record("DblClick", Button); }
@@ -47,7 +47,7 @@ class RecordingListener : public TrayIconEvents {
     std::vector<std::string> events;
     std::function<void()> during;
 
-  private:
+private:
     void Record(const char* name, std::int16_t button) {
         events.push_back(std::string(name) + "(" + std::to_string(button) + ")");
         if (during) {
@@ -79,7 +79,7 @@ void ExpectSameRecord(const NotifyIconRecord& actual, const NotifyIconRecord& ex
 }
 
 class TrayIconTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         icon.SetListener(&listener);
         icon.SetOwnerForm(&form);

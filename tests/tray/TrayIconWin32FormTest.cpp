@@ -45,7 +45,7 @@ const toolkit::FormSpec kOwner{"Tray owner",    1500,  1500, {0, 0, 0}, {0, 153,
                                "MS Sans Serif", 8.25f, 0,    {}};
 
 class TrayIconWithRealWindow : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         icon_.SetListener(&recorder_);
         icon_.SetOwnerForm(&form_);

@@ -23,7 +23,7 @@ namespace {
 constexpr char kClassName[] = "KeysteadTrayTestWindow";
 
 class HiddenWindow {
-  public:
+public:
     HiddenWindow() {
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = DefWindowProcA;
@@ -43,7 +43,7 @@ class HiddenWindow {
 
     HWND Handle() const { return handle_; }
 
-  private:
+private:
     HWND handle_ = nullptr;
 };
 
@@ -77,7 +77,7 @@ TEST(Win32NotifyAreaTest, AddsModifiesAndDeletesAnIcon) {
 
 // Passes each call to the real shell and keeps its answer, which TrayIcon ignores.
 class AnsweredNotifyArea : public NotifyArea {
-  public:
+public:
     bool NotifyIcon(std::uint32_t operation, const NotifyIconRecord& record) override {
         answers.push_back(shell.NotifyIcon(operation, record));
         return answers.back();
@@ -87,7 +87,7 @@ class AnsweredNotifyArea : public NotifyArea {
 };
 
 class NoFormEvents : public toolkit::FormEvents {
-  public:
+public:
     void Form_Load() override {}
     void Form_Unload(bool&) override {}
     void Form_KeyUp(int, int) override {}

@@ -18,7 +18,7 @@
 namespace keystead::toolkit::fake {
 
 class FakeTimerDriver : public TimerDriver {
-  public:
+public:
     void Start(std::uint32_t milliseconds) override {
         running = true;
         period = milliseconds;
@@ -32,16 +32,16 @@ class FakeTimerDriver : public TimerDriver {
 };
 
 class FakePicture : public Picture {
-  public:
+public:
     explicit FakePicture(std::uintptr_t handle) : handle_(handle) {}
     std::uintptr_t Handle() const override { return handle_; }
 
-  private:
+private:
     std::uintptr_t handle_;
 };
 
 class FakeForm : public Form {
-  public:
+public:
     FakeForm(const FormSpec& spec, FormEvents& events, std::uintptr_t handle = 0x10);
 
     // Form
@@ -80,7 +80,7 @@ class FakeForm : public Form {
     const ControlSpec& Spec(int id, int index = kNoIndex) const;
     bool ControlVisible(int id) const;
 
-  private:
+private:
     struct Control {
         const ControlSpec* spec;
         std::string text;  // caption or text
@@ -104,7 +104,7 @@ class FakeForm : public Form {
 };
 
 class FakeFormFactory : public FormFactory {
-  public:
+public:
     std::unique_ptr<Form> Create(const FormSpec& spec, FormEvents& events) override;
     FakeForm* last = nullptr;
 };
@@ -114,7 +114,7 @@ class FakeFormFactory : public FormFactory {
 struct ProcessEnded {};
 
 class FakeApplication : public Application {
-  public:
+public:
     std::string Path() const override { return path; }
     std::string ExeName() const override { return exeName; }
     bool PrevInstance() override { return prevInstance; }
@@ -128,17 +128,17 @@ class FakeApplication : public Application {
 };
 
 class FakeScreen : public Screen {
-  public:
+public:
     explicit FakeScreen(float twipsPerPixel = 15.0f) : twipsPerPixel_(twipsPerPixel) {}
     float TwipsPerPixelX() const override { return twipsPerPixel_; }
     float TwipsPerPixelY() const override { return twipsPerPixel_; }
 
-  private:
+private:
     float twipsPerPixel_;
 };
 
 class FakeShell : public Shell {
-  public:
+public:
     struct Call {
         std::uintptr_t owner;
         std::string operation, file, parameters, directory;

@@ -8,7 +8,7 @@
 namespace keystead::toolkit::win32 {
 
 class Win32Application : public Application {
-  public:
+public:
     // instanceName names the kernel object that tells a second instance from the first.
     explicit Win32Application(std::string instanceName);
 
@@ -18,7 +18,7 @@ class Win32Application : public Application {
     [[noreturn]] void End() override;
     std::uint64_t FileLength(const std::string& path) const override;
 
-  private:
+private:
     std::string instanceName_;
     UniqueKernelHandle instanceMutex_;
     bool prevInstance_ = false;

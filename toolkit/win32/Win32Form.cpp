@@ -5,8 +5,8 @@
 #include <uxtheme.h>
 
 #include <algorithm>
-#include <exception>
 #include <cmath>
+#include <exception>
 
 #include "toolkit/ToolkitError.h"
 #include "toolkit/win32/Text.h"

@@ -14,23 +14,23 @@ namespace keystead::toolkit::win32 {
 
 // The screen's resolution for the whole program (the system DPI).
 class Win32Screen : public Screen {
-  public:
+public:
     Win32Screen();
     float TwipsPerPixelX() const override { return twipsPerPixelX_; }
     float TwipsPerPixelY() const override { return twipsPerPixelY_; }
 
-  private:
+private:
     float twipsPerPixelX_;
     float twipsPerPixelY_;
 };
 
 class Win32Picture : public Picture {
-  public:
+public:
     explicit Win32Picture(HICON icon, bool owned) : icon_(icon), owned_(owned ? icon : nullptr) {}
     std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(icon_); }
     HICON Get() const { return icon_; }
 
-  private:
+private:
     HICON icon_;
     UniqueIcon owned_;
 };
@@ -38,7 +38,7 @@ class Win32Picture : public Picture {
 // A form as a real top-level window with child controls, laid out from twips at the
 // window's DPI.
 class Win32Form : public Form, private TimerDriver {
-  public:
+public:
     Win32Form(const FormSpec& spec, FormEvents& events, const Screen& screen);
     ~Win32Form() override;
 
@@ -72,7 +72,7 @@ class Win32Form : public Form, private TimerDriver {
     // dialog-style keyboard navigation. Returns true when the message was used up.
     static bool PreTranslate(MSG& message);
 
-  private:
+private:
     struct Control {
         const ControlSpec* spec;
         HWND hwnd;
@@ -125,13 +125,13 @@ class Win32Form : public Form, private TimerDriver {
 };
 
 class Win32FormFactory : public FormFactory {
-  public:
+public:
     explicit Win32FormFactory(const Screen& screen) : screen_(screen) {}
     std::unique_ptr<Form> Create(const FormSpec& spec, FormEvents& events) override {
         return std::make_unique<Win32Form>(spec, events, screen_);
     }
 
-  private:
+private:
     const Screen& screen_;
 };
 

@@ -8,7 +8,7 @@ namespace keystead::tray::win32 {
 
 // The real notification area: Shell_NotifyIconA.
 class Win32NotifyArea final : public NotifyArea {
-  public:
+public:
     bool NotifyIcon(std::uint32_t operation, const NotifyIconRecord& record) override;
 };
 

@@ -37,7 +37,7 @@ std::string TempFolder() {
 }
 
 class MainWindow : public ::testing::Test {
-  protected:
+protected:
     MainWindow() {
         application_.path = TempFolder();
         registry_.CreateKey(registry::kRunRoot, std::string(registry::kRunSubKey));

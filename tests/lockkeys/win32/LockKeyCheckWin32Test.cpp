@@ -26,7 +26,7 @@ const toolkit::FormSpec kBareForm{"Lock key test", 1500,  1500, {0, 0, 0}, {0, 1
                                   "MS Sans Serif", 8.25f, 0,    {}};
 
 class LockKeyCheckWin32 : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         form_.Timer().SetHandler([this] {
             ++ticks_;

@@ -14,7 +14,7 @@ namespace keystead::registry::testing {
 // key "HKEY_CURRENT_USER\Software\KeysteadTest-<process>-<n>" that it deletes again, and
 // sets up and inspects values with advapi32 directly. String data is kept as UTF-16.
 class Win32Store {
-  public:
+public:
     static constexpr const char* kName = "Win32";
 
     Win32Store();
@@ -34,7 +34,7 @@ class Win32Store {
     // and puts it back when the store goes.
     bool PrepareRunKey(const std::string& name);
 
-  private:
+private:
     win32::Win32Registry registry_;
     std::string subKey_;
     std::optional<std::string> runValueName_;
