@@ -34,7 +34,7 @@ constexpr int kModeGroups[] = {CapsLockSetting, NumLockSetting, ScrollLockSettin
 }  // namespace
 
 Main::Main(const Platform& platform)
-    : platform_(platform), form_(platform.forms.Create(MainFormSpec(), *this)) {
+    : platform_(platform), form_(platform.forms.Create(MainFormDesign(), *this)) {
     form_->Timer().SetHandler([this] { Timer_Timer(); });
 }
 

@@ -33,6 +33,6 @@ enum ControlId : int {
 };
 
 // The settings window: every control with its caption, place and size in twips, in tab order.
-const toolkit::FormSpec& MainFormSpec();
+const toolkit::FormDesign& MainFormDesign();
 
 }  // namespace keystead::app

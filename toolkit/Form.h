@@ -40,7 +40,7 @@ struct Rgb {
 inline constexpr int kNoIndex = -1;
 inline constexpr int kOnForm = 0;  // the container of controls that stand on the form itself
 
-struct ControlSpec {
+struct ControlDesign {
     int id;                // the control's name; the buttons of an indexed group share it
     int index = kNoIndex;  // the place in its group
     ControlKind kind = ControlKind::Label;
@@ -57,7 +57,7 @@ struct ControlSpec {
     int picture = 0;     // a picture box's image resource
 };
 
-struct FormSpec {
+struct FormDesign {
     const char* caption;
     int clientWidth;  // twips
     int clientHeight;
@@ -65,8 +65,8 @@ struct FormSpec {
     Rgb foreground;  // text of labels, frames, option buttons and check boxes
     const char* fontFace;
     float fontPoints;
-    int icon;                               // the window's image resource
-    std::span<const ControlSpec> controls;  // in tab order
+    int icon;                                 // the window's image resource
+    std::span<const ControlDesign> controls;  // in tab order
 };
 
 // Check box states.
@@ -96,7 +96,7 @@ protected:
     ~FormEvents() = default;
 };
 
-// A top-level window made from a FormSpec. It is created hidden with its timer off.
+// A top-level window made from a FormDesign. It is created hidden with its timer off.
 class Form {
 public:
     // Button state, shift state, X and Y in twips. The shell's notifications for an icon in
@@ -140,7 +140,7 @@ public:
 class FormFactory {
 public:
     virtual ~FormFactory() = default;
-    virtual std::unique_ptr<Form> Create(const FormSpec& spec, FormEvents& events) = 0;
+    virtual std::unique_ptr<Form> Create(const FormDesign& design, FormEvents& events) = 0;
 };
 
 }  // namespace keystead::toolkit

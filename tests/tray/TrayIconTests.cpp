@@ -25,17 +25,8 @@ constexpr std::uintptr_t kOtherWindow = 0x4321;
 constexpr std::uintptr_t kGreenIcon = 0x5678;
 constexpr std::uintptr_t kRedIcon = 0x8765;
 
-class NoFormEvents : public toolkit::FormEvents {
-public:
-    void Form_Load() override {}
-    void Form_Unload(bool&) override {}
-    void Form_KeyUp(int, int) override {}
-    void Control_Click(int, int) override {}
-    void Control_Change(int) override {}
-    void Control_LostFocus(int) override {}
-};
-
-const toolkit::FormSpec kBareForm{"Main", 4000, 3000, {0, 0, 0}, {0, 0, 0}, "Tahoma", 8.0f, 1, {}};
+const toolkit::FormDesign kBareForm{"Main",   4000, 3000, {0, 0, 0}, {0, 0, 0},
+                                    "Tahoma", 8.0f, 1,    {}};
 
 // Writes down each event as "Down(1)", "Up(2)", ...; `during` runs inside the handler.
 class RecordingListener : public TrayIconEvents {
@@ -93,7 +84,7 @@ protected:
         return static_cast<float>(pixels) * screen.TwipsPerPixelX();
     }
 
-    NoFormEvents formEvents;
+    toolkit::fake::NoFormEvents formEvents;
     FakeForm form{kBareForm, formEvents, kWindow};
     FakePicture green{kGreenIcon};
     FakePicture red{kRedIcon};
@@ -472,7 +463,7 @@ TEST(TrayIconDecodingTest, RoundsXOverTwipsPerPixelToTheNearestTiesToEven) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        NoFormEvents formEvents;
+        toolkit::fake::NoFormEvents formEvents;
         FakeForm form(kBareForm, formEvents, kWindow);
         FakeScreen screen(c.twipsPerPixel);
         FakeNotifyArea shell;
@@ -502,7 +493,7 @@ TEST(TrayIconDecodingTest, PositionsNoMessageCanHaveRaiseNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        NoFormEvents formEvents;
+        toolkit::fake::NoFormEvents formEvents;
         FakeForm form(kBareForm, formEvents, kWindow);
         FakeScreen screen(c.twipsPerPixel);
         FakeNotifyArea shell;

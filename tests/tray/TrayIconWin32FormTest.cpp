@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Win32Form.h"
 #include "tray/TrayIcon.h"
 #include "tray/win32/Win32NotifyArea.h"
@@ -18,15 +19,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using toolkit::win32::PumpMessages;
-
-struct NoFormEvents : toolkit::FormEvents {
-    void Form_Load() override {}
-    void Form_Unload(bool&) override {}
-    void Form_KeyUp(int, int) override {}
-    void Control_Click(int, int) override {}
-    void Control_Change(int) override {}
-    void Control_LostFocus(int) override {}
-};
 
 struct Recorder : TrayIconEvents {
     void TrayIcon_MouseDown(std::int16_t button) override {
@@ -41,8 +33,8 @@ struct Recorder : TrayIconEvents {
     std::vector<std::string> heard;
 };
 
-const toolkit::FormSpec kOwner{"Tray owner",    1500,  1500, {0, 0, 0}, {0, 153, 255},
-                               "MS Sans Serif", 8.25f, 0,    {}};
+const toolkit::FormDesign kOwner{"Tray owner",    1500,  1500, {0, 0, 0}, {0, 153, 255},
+                                 "MS Sans Serif", 8.25f, 0,    {}};
 
 class TrayIconWithRealWindow : public ::testing::Test {
 protected:
@@ -71,7 +63,7 @@ protected:
         PumpMessages(30ms);
     }
 
-    NoFormEvents events_;
+    toolkit::fake::NoFormEvents events_;
     toolkit::win32::Win32Screen screen_;
     toolkit::win32::Win32Form form_{kOwner, events_, screen_};
     win32::Win32NotifyArea notifyArea_;

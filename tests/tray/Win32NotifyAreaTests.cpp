@@ -86,23 +86,13 @@ public:
     std::vector<bool> answers;
 };
 
-class NoFormEvents : public toolkit::FormEvents {
-public:
-    void Form_Load() override {}
-    void Form_Unload(bool&) override {}
-    void Form_KeyUp(int, int) override {}
-    void Control_Click(int, int) override {}
-    void Control_Change(int) override {}
-    void Control_LostFocus(int) override {}
-};
-
 // The record that TrayIcon fills is one the shell accepts, for every operation.
 TEST(Win32NotifyAreaTest, TakesTheRecordsOfATrayIcon) {
     HiddenWindow window;
     ASSERT_NE(window.Handle(), nullptr);
-    const toolkit::FormSpec bareForm{"Main",   4000, 3000, {0, 0, 0}, {0, 0, 0},
-                                     "Tahoma", 8.0f, 1,    {}};
-    NoFormEvents events;
+    const toolkit::FormDesign bareForm{"Main",   4000, 3000, {0, 0, 0}, {0, 0, 0},
+                                       "Tahoma", 8.0f, 1,    {}};
+    toolkit::fake::NoFormEvents events;
     toolkit::fake::FakeForm owner(bareForm, events,
                                   reinterpret_cast<std::uintptr_t>(window.Handle()));
     toolkit::fake::FakePicture application(

@@ -5,9 +5,9 @@
 
 namespace keystead::toolkit::fake {
 
-FakeForm::FakeForm(const FormSpec& spec, FormEvents& events, std::uintptr_t handle)
-    : events_(events), handle_(handle), icon_(static_cast<std::uintptr_t>(1000 + spec.icon)) {
-    for (const ControlSpec& control : spec.controls) {
+FakeForm::FakeForm(const FormDesign& design, FormEvents& events, std::uintptr_t handle)
+    : events_(events), handle_(handle), icon_(static_cast<std::uintptr_t>(1000 + design.icon)) {
+    for (const ControlDesign& control : design.controls) {
         controls_.emplace(
             std::pair{control.id, control.index},
             Control{&control, control.caption, control.enabled, control.value ? 1 : 0});
@@ -46,12 +46,12 @@ const FakeForm::Control& FakeForm::At(int id, int index) const {
     return const_cast<FakeForm*>(this)->At(id, index);
 }
 
-const ControlSpec& FakeForm::Spec(int id, int index) const {
-    return *At(id, index).spec;
+const ControlDesign& FakeForm::Design(int id, int index) const {
+    return *At(id, index).design;
 }
 
 bool FakeForm::ControlVisible(int id) const {
-    return At(id, kNoIndex).spec->visible;
+    return At(id, kNoIndex).design->visible;
 }
 
 const Picture& FakeForm::PictureOf(int id) const {
@@ -74,8 +74,8 @@ void FakeForm::SetOptionValue(int id, int index, bool value) {
         return;
     }
     for (auto& [key, control] : controls_) {
-        if (control.spec->kind == ControlKind::OptionButton &&
-            control.spec->container == chosen.spec->container) {
+        if (control.design->kind == ControlKind::OptionButton &&
+            control.design->container == chosen.design->container) {
             control.value = 0;
         }
     }
@@ -133,7 +133,7 @@ void FakeForm::Click(int id, int index) {
     if (!control.enabled) {
         return;
     }
-    switch (control.spec->kind) {
+    switch (control.design->kind) {
         case ControlKind::OptionButton:
             // A click on the selected button raises Click again, as a real one does.
             if (control.value != 0) {
@@ -171,8 +171,8 @@ void FakeForm::Tick() {
     }
 }
 
-std::unique_ptr<Form> FakeFormFactory::Create(const FormSpec& spec, FormEvents& events) {
-    auto form = std::make_unique<FakeForm>(spec, events);
+std::unique_ptr<Form> FakeFormFactory::Create(const FormDesign& design, FormEvents& events) {
+    auto form = std::make_unique<FakeForm>(design, events);
     last = form.get();
     return form;
 }

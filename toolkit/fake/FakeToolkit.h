@@ -42,7 +42,7 @@ private:
 
 class FakeForm : public Form {
 public:
-    FakeForm(const FormSpec& spec, FormEvents& events, std::uintptr_t handle = 0x10);
+    FakeForm(const FormDesign& design, FormEvents& events, std::uintptr_t handle = 0x10);
 
     // Form
     void Load() override;
@@ -77,12 +77,12 @@ public:
     void Tick();
 
     FakeTimerDriver& TimerDriver() { return driver_; }
-    const ControlSpec& Spec(int id, int index = kNoIndex) const;
+    const ControlDesign& Design(int id, int index = kNoIndex) const;
     bool ControlVisible(int id) const;
 
 private:
     struct Control {
-        const ControlSpec* spec;
+        const ControlDesign* design;
         std::string text;  // caption or text
         bool enabled;
         int value;
@@ -103,9 +103,20 @@ private:
     bool visible_ = false;
 };
 
+// A form's owner that handles none of its events: for tests of what stands on a form.
+class NoFormEvents : public FormEvents {
+public:
+    void Form_Load() override {}
+    void Form_Unload(bool&) override {}
+    void Form_KeyUp(int, int) override {}
+    void Control_Click(int, int) override {}
+    void Control_Change(int) override {}
+    void Control_LostFocus(int) override {}
+};
+
 class FakeFormFactory : public FormFactory {
 public:
-    std::unique_ptr<Form> Create(const FormSpec& spec, FormEvents& events) override;
+    std::unique_ptr<Form> Create(const FormDesign& design, FormEvents& events) override;
     FakeForm* last = nullptr;
 };
 

@@ -118,12 +118,12 @@ Win32Screen::Win32Screen() {
     twipsPerPixelY_ = static_cast<float>(kTwipsPerInch) / static_cast<float>(y > 0 ? y : 96);
 }
 
-Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, const Screen& screen)
-    : spec_(spec), events_(events), screen_(screen) {
+Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen& screen)
+    : design_(design), events_(events), screen_(screen) {
     RegisterClasses();
     // A fixed single border: a title bar with its system menu, no sizing, no maximising.
     constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFormClass, Widen(spec.caption).c_str(), kStyle,
+    hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, kFormClass, Widen(design.caption).c_str(), kStyle,
                             CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
     if (hwnd_ == nullptr) {
@@ -133,8 +133,8 @@ Win32Form::Win32Form(const FormSpec& spec, FormEvents& events, const Screen& scr
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
     dpi_ = WindowDpi(hwnd_);
 
-    bigIcon_ = LoadPicture(spec.icon, GetSystemMetrics(SM_CXICON));
-    smallIcon_ = LoadPicture(spec.icon, GetSystemMetrics(SM_CXSMICON));
+    bigIcon_ = LoadPicture(design.icon, GetSystemMetrics(SM_CXICON));
+    smallIcon_ = LoadPicture(design.icon, GetSystemMetrics(SM_CXSMICON));
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_->Get()));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_->Get()));
 
@@ -162,13 +162,13 @@ int Win32Form::Scale(int twips) const {
 void Win32Form::CreateFonts() {
     // Points to pixels at this DPI; negative asks for the character height.
     LONG height =
-        -static_cast<LONG>(std::lround(spec_.fontPoints * static_cast<float>(dpi_) / 72.0f));
+        -static_cast<LONG>(std::lround(design_.fontPoints * static_cast<float>(dpi_) / 72.0f));
     LOGFONTW font{};
     font.lfHeight = height;
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = ANSI_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
-    lstrcpynW(font.lfFaceName, Widen(spec_.fontFace).c_str(), LF_FACESIZE);
+    lstrcpynW(font.lfFaceName, Widen(design_.fontFace).c_str(), LF_FACESIZE);
     font_.reset(CreateFontIndirectW(&font));
     font.lfWeight = FW_BOLD;
     boldFont_.reset(CreateFontIndirectW(&font));
@@ -198,7 +198,7 @@ void Win32Form::CreateControls() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     int nextId = kFirstCommandId;
     int lastGroup = -1;
-    for (const ControlSpec& control : spec_.controls) {
+    for (const ControlDesign& control : design_.controls) {
         if (control.kind == ControlKind::Frame) {
             ContainerWindow(control.id);
             controls_.push_back({&control, ContainerWindow(control.id), 0});
@@ -282,8 +282,8 @@ void Win32Form::UpdateTabStop(int containerId) {
     const Control* first = nullptr;
     const Control* selected = nullptr;
     for (const Control& control : controls_) {
-        if (control.spec->kind != ControlKind::OptionButton ||
-            control.spec->container != containerId) {
+        if (control.design->kind != ControlKind::OptionButton ||
+            control.design->container != containerId) {
             continue;
         }
         if (first == nullptr)
@@ -293,8 +293,8 @@ void Win32Form::UpdateTabStop(int containerId) {
     }
     const Control* stop = selected != nullptr ? selected : first;
     for (const Control& control : controls_) {
-        if (control.spec->kind == ControlKind::OptionButton &&
-            control.spec->container == containerId) {
+        if (control.design->kind == ControlKind::OptionButton &&
+            control.design->container == containerId) {
             LONG_PTR style = GetWindowLongPtrW(control.hwnd, GWL_STYLE);
             style = &control == stop ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP});
             SetWindowLongPtrW(control.hwnd, GWL_STYLE, style);
@@ -314,7 +314,7 @@ void Win32Form::MoveFocus(HWND target) {
 }
 
 RECT Win32Form::WindowRectForClient() const {
-    RECT rect{0, 0, Scale(spec_.clientWidth), Scale(spec_.clientHeight)};
+    RECT rect{0, 0, Scale(design_.clientWidth), Scale(design_.clientHeight)};
     DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
     DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
     static const auto adjustForDpi =
@@ -335,13 +335,13 @@ void Win32Form::ApplyLayout() {
         if (control.hwnd == nullptr) {
             continue;
         }
-        const Twips& b = control.spec->bounds;
+        const Twips& b = control.design->bounds;
         // Sizes from the scaled edges, so that neighbours meet exactly at every DPI.
         int left = Scale(b.left);
         int top = Scale(b.top);
         SetWindowPos(control.hwnd, nullptr, left, top, Scale(b.left + b.width) - left,
                      Scale(b.top + b.height) - top, SWP_NOZORDER | SWP_NOACTIVATE);
-        HFONT font = control.spec->bold ? boldFont_.get() : font_.get();
+        HFONT font = control.design->bold ? boldFont_.get() : font_.get();
         SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
 }
@@ -408,7 +408,7 @@ void Win32Form::Stop() {
 
 const Win32Form::Control& Win32Form::At(int id, int index) const {
     for (const Control& control : controls_) {
-        if (control.spec->id == id && control.spec->index == index) {
+        if (control.design->id == id && control.design->index == index) {
             return control;
         }
     }
@@ -457,14 +457,14 @@ void Win32Form::SetOptionValue(int id, int index, bool value) {
     if (value) {
         // BM_SETCHECK leaves the other buttons alone: clear those of the same container.
         for (const Control& control : controls_) {
-            if (control.spec->kind == ControlKind::OptionButton &&
-                control.spec->container == chosen.spec->container && &control != &chosen) {
+            if (control.design->kind == ControlKind::OptionButton &&
+                control.design->container == chosen.design->container && &control != &chosen) {
                 SendMessageW(control.hwnd, BM_SETCHECK, BST_UNCHECKED, 0);
             }
         }
     }
     SendMessageW(chosen.hwnd, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-    UpdateTabStop(chosen.spec->container);
+    UpdateTabStop(chosen.design->container);
     if (value && !wasSelected) {
         events_.Control_Click(id, index);
     }
@@ -537,17 +537,17 @@ void Win32Form::OnCommand(int commandId, int code, HWND source) {
     if (control == nullptr) {
         return;
     }
-    const ControlSpec& spec = *control->spec;
-    switch (spec.kind) {
+    const ControlDesign& design = *control->design;
+    switch (design.kind) {
         case ControlKind::CommandButton:
             if (code == BN_CLICKED && IsWindowEnabled(control->hwnd)) {
-                events_.Control_Click(spec.id, spec.index);
+                events_.Control_Click(design.id, design.index);
             }
             break;
         case ControlKind::OptionButton:
             if (code == BN_CLICKED) {
-                UpdateTabStop(spec.container);
-                events_.Control_Click(spec.id, spec.index);
+                UpdateTabStop(design.container);
+                events_.Control_Click(design.id, design.index);
             }
             break;
         case ControlKind::CheckBox:
@@ -555,14 +555,14 @@ void Win32Form::OnCommand(int commandId, int code, HWND source) {
                 // A click ticks an unticked box and clears a ticked or grayed one.
                 bool ticked = SendMessageW(control->hwnd, BM_GETCHECK, 0, 0) == BST_UNCHECKED;
                 SendMessageW(control->hwnd, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
-                events_.Control_Click(spec.id, spec.index);
+                events_.Control_Click(design.id, design.index);
             }
             break;
         case ControlKind::TextBox:
             if (code == EN_CHANGE && quietChanges_ == 0) {
-                events_.Control_Change(spec.id);
+                events_.Control_Change(design.id);
             } else if (code == EN_KILLFOCUS && !unloading_) {
-                events_.Control_LostFocus(spec.id);
+                events_.Control_LostFocus(design.id);
             }
             break;
         default:
@@ -572,13 +572,13 @@ void Win32Form::OnCommand(int commandId, int code, HWND source) {
 
 LRESULT Win32Form::OnControlColor(HDC dc, HWND control) {
     const Control* found = FindByWindow(control);
-    if (found != nullptr && found->spec->kind == ControlKind::TextBox) {
+    if (found != nullptr && found->design->kind == ControlKind::TextBox) {
         return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
     }
-    SetTextColor(dc, ToColorRef(spec_.foreground));
-    SetBkColor(dc, ToColorRef(spec_.background));
-    SetDCBrushColor(dc, ToColorRef(spec_.background));
+    SetTextColor(dc, ToColorRef(design_.foreground));
+    SetBkColor(dc, ToColorRef(design_.background));
+    SetDCBrushColor(dc, ToColorRef(design_.background));
     return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
 }
 
@@ -609,7 +609,7 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORBTN:
             if (message == WM_CTLCOLORBTN) {
                 const Control* found = FindByWindow(reinterpret_cast<HWND>(lParam));
-                if (found != nullptr && found->spec->kind == ControlKind::CommandButton) {
+                if (found != nullptr && found->design->kind == ControlKind::CommandButton) {
                     break;  // buttons keep the system's colours
                 }
             }
@@ -617,7 +617,7 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd_, &client);
-            SetDCBrushColor(reinterpret_cast<HDC>(wParam), ToColorRef(spec_.background));
+            SetDCBrushColor(reinterpret_cast<HDC>(wParam), ToColorRef(design_.background));
             FillRect(reinterpret_cast<HDC>(wParam), &client,
                      static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
             return 1;
@@ -707,7 +707,8 @@ LRESULT CALLBACK Win32Form::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LP
             case WM_ERASEBKGND: {
                 RECT client;
                 GetClientRect(hwnd, &client);
-                SetDCBrushColor(reinterpret_cast<HDC>(wParam), ToColorRef(form->spec_.background));
+                SetDCBrushColor(reinterpret_cast<HDC>(wParam),
+                                ToColorRef(form->design_.background));
                 FillRect(reinterpret_cast<HDC>(wParam), &client,
                          static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
                 return 1;

@@ -39,7 +39,7 @@ private:
 // window's DPI.
 class Win32Form : public Form, private TimerDriver {
 public:
-    Win32Form(const FormSpec& spec, FormEvents& events, const Screen& screen);
+    Win32Form(const FormDesign& design, FormEvents& events, const Screen& screen);
     ~Win32Form() override;
 
     void Load() override;
@@ -74,7 +74,7 @@ public:
 
 private:
     struct Control {
-        const ControlSpec* spec;
+        const ControlDesign* design;
         HWND hwnd;
         int commandId;
     };
@@ -103,7 +103,7 @@ private:
     void Start(std::uint32_t milliseconds) override;
     void Stop() override;
 
-    const FormSpec& spec_;
+    const FormDesign& design_;
     FormEvents& events_;
     const Screen& screen_;
     HWND hwnd_ = nullptr;
@@ -127,8 +127,8 @@ private:
 class Win32FormFactory : public FormFactory {
 public:
     explicit Win32FormFactory(const Screen& screen) : screen_(screen) {}
-    std::unique_ptr<Form> Create(const FormSpec& spec, FormEvents& events) override {
-        return std::make_unique<Win32Form>(spec, events, screen_);
+    std::unique_ptr<Form> Create(const FormDesign& design, FormEvents& events) override {
+        return std::make_unique<Win32Form>(design, events, screen_);
     }
 
 private:

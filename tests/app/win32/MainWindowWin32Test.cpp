@@ -75,7 +75,7 @@ protected:
     // The control that has the focus, as (id, index).
     std::pair<int, int> Focused() const {
         HWND focus = GetFocus();
-        for (const toolkit::ControlSpec& control : MainFormSpec().controls) {
+        for (const toolkit::ControlDesign& control : MainFormDesign().controls) {
             if (control.kind != toolkit::ControlKind::PictureBox &&
                 form_->ControlWindow(control.id, control.index) == focus) {
                 return {control.id, control.index};

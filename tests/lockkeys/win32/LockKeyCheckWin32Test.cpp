@@ -5,6 +5,7 @@
 
 #include "lockkeys/LockKeyCheck.h"
 #include "lockkeys/win32/Win32Keyboard.h"
+#include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Win32Form.h"
 
 namespace keystead::lockkeys {
@@ -13,17 +14,8 @@ namespace {
 using namespace std::chrono_literals;
 using toolkit::win32::PumpMessages;
 
-struct NoEvents : toolkit::FormEvents {
-    void Form_Load() override {}
-    void Form_Unload(bool&) override {}
-    void Form_KeyUp(int, int) override {}
-    void Control_Click(int, int) override {}
-    void Control_Change(int) override {}
-    void Control_LostFocus(int) override {}
-};
-
-const toolkit::FormSpec kBareForm{"Lock key test", 1500,  1500, {0, 0, 0}, {0, 153, 255},
-                                  "MS Sans Serif", 8.25f, 0,    {}};
+const toolkit::FormDesign kBareForm{"Lock key test", 1500,  1500, {0, 0, 0}, {0, 153, 255},
+                                    "MS Sans Serif", 8.25f, 0,    {}};
 
 class LockKeyCheckWin32 : public ::testing::Test {
 protected:
@@ -54,7 +46,7 @@ protected:
         ASSERT_EQ(CapsOn(), on);
     }
 
-    NoEvents events_;
+    toolkit::fake::NoFormEvents events_;
     toolkit::win32::Win32Screen screen_;
     toolkit::win32::Win32Form form_{kBareForm, events_, screen_};
     win32::Win32Keyboard keyboard_;
