@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "toolkit/Timer.h"
+
 namespace keystead::app {
 
 namespace {
@@ -102,7 +104,7 @@ std::string IntegerText(double wholeNumber) {
 std::string RangeCorrectedInterval(const std::string& text) {
     double value = TextToNumber(text);
     if (value == 0.0) {
-        return kDefaultIntervalText;
+        return std::to_string(toolkit::Timer::kDefaultInterval);
     }
     if (value < kMinInterval) {
         return std::to_string(kMinInterval);

@@ -20,6 +20,5 @@ std::string RangeCorrectedInterval(const std::string& text);
 
 inline constexpr int kMinInterval = 20;
 inline constexpr int kMaxInterval = 60000;
-inline constexpr char kDefaultIntervalText[] = "1000";
 
 }  // namespace keystead::app

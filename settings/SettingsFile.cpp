@@ -19,7 +19,7 @@ constexpr const char* kIntervalKey = "Interval";
 constexpr std::int32_t kDefaultCapsLock = lockkeys::kForceOff;
 constexpr std::int32_t kDefaultNumLock = lockkeys::kForceOn;
 constexpr std::int32_t kDefaultScrollLock = lockkeys::kForceOff;
-constexpr std::int32_t kDefaultInterval = 1000;
+constexpr std::int32_t kDefaultInterval = toolkit::Timer::kDefaultInterval;
 
 // A mode is kept in 16 bits; a value that does not fit is refused rather than cut down, so
 // that the caller's store is skipped.
