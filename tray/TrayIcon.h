@@ -64,7 +64,8 @@ public:
     const toolkit::Picture* Icon() const { return icon_; }
     void SetIcon(const toolkit::Picture* vData) { icon_ = vData; }
 
-    // Text in the system's ANSI code page. Only stored, like Icon.
+    // Handed to the shell byte for byte as ANSI text (the program's tooltips are plain ASCII).
+    // Only stored, like Icon.
     std::string Tooltip() const;
     void SetTooltip(std::string vData);
 

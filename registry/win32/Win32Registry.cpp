@@ -9,10 +9,14 @@
 #include <vector>
 
 #include "registry/RegistryCodes.h"
+#include "toolkit/win32/Text.h"
 
 namespace keystead::registry::win32 {
 
 namespace {
+
+using toolkit::win32::Narrow;
+using toolkit::win32::WidenStrict;
 
 // The predefined roots are 32-bit values that Windows sign-extends into a 64-bit handle.
 HKEY RootHandle(std::uint32_t root) {
@@ -21,46 +25,6 @@ HKEY RootHandle(std::uint32_t root) {
 
 HKEY Handle(KeyHandle key) {
     return reinterpret_cast<HKEY>(key);
-}
-
-// UTF-8 to UTF-16; nothing when the text is not valid UTF-8. Embedded NULs are kept.
-std::optional<std::wstring> Widen(const char* text, std::size_t length) {
-    if (length == 0) {
-        return std::wstring();
-    }
-    if (length > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        return std::nullopt;
-    }
-    const int inLength = static_cast<int>(length);
-    const int outLength =
-        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, inLength, nullptr, 0);
-    if (outLength <= 0) {
-        return std::nullopt;
-    }
-    std::wstring wide(static_cast<std::size_t>(outLength), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text, inLength, wide.data(), outLength);
-    return wide;
-}
-
-std::optional<std::wstring> Widen(const std::string& text) {
-    return Widen(text.data(), text.size());
-}
-
-// UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD. Embedded NULs are kept.
-std::string Narrow(const wchar_t* text, std::size_t length) {
-    if (length == 0) {
-        return {};
-    }
-    const int inLength = static_cast<int>(
-        std::min<std::size_t>(length, static_cast<std::size_t>(std::numeric_limits<int>::max())));
-    const int outLength =
-        WideCharToMultiByte(CP_UTF8, 0, text, inLength, nullptr, 0, nullptr, nullptr);
-    if (outLength <= 0) {
-        return {};
-    }
-    std::string narrow(static_cast<std::size_t>(outLength), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, inLength, narrow.data(), outLength, nullptr, nullptr);
-    return narrow;
 }
 
 // Reads the whole of a string value as stored, following it should it grow between the
@@ -85,7 +49,7 @@ LONG ReadWide(HKEY key, const wchar_t* name, DWORD& type, DWORD byteSize,
 std::int32_t Win32Registry::OpenKey(std::uint32_t root, const std::string& subKey,
                                     std::uint32_t options, std::uint32_t access, KeyHandle& key) {
     key = 0;
-    const std::optional<std::wstring> wideSubKey = Widen(subKey);
+    const std::optional<std::wstring> wideSubKey = WidenStrict(subKey);
     if (!wideSubKey) {
         return kErrorNoUnicodeTranslation;
     }
@@ -103,7 +67,7 @@ std::int32_t Win32Registry::QueryValue(KeyHandle key, const std::string& name, s
     if (data != nullptr && size == nullptr) {
         return ERROR_INVALID_PARAMETER;
     }
-    const std::optional<std::wstring> wideName = Widen(name);
+    const std::optional<std::wstring> wideName = WidenStrict(name);
     if (!wideName) {
         return kErrorNoUnicodeTranslation;
     }
@@ -146,7 +110,7 @@ std::int32_t Win32Registry::QueryValue(KeyHandle key, const std::string& name, s
     }
     std::wstring wide(bytes.size() / sizeof(wchar_t), L'\0');  // an odd last byte is dropped
     std::copy_n(bytes.begin(), wide.size() * sizeof(wchar_t), reinterpret_cast<BYTE*>(wide.data()));
-    const std::string text = Narrow(wide.data(), wide.size());
+    const std::string text = Narrow(std::wstring_view(wide.data(), wide.size()));
     const auto needed = static_cast<std::uint32_t>(text.size());
     if (data != nullptr) {
         if (*size < needed) {
@@ -161,7 +125,7 @@ std::int32_t Win32Registry::QueryValue(KeyHandle key, const std::string& name, s
 
 std::int32_t Win32Registry::SetValue(KeyHandle key, const std::string& name, std::uint32_t type,
                                      const std::uint8_t* data, std::uint32_t size) {
-    const std::optional<std::wstring> wideName = Widen(name);
+    const std::optional<std::wstring> wideName = WidenStrict(name);
     if (!wideName) {
         return kErrorNoUnicodeTranslation;
     }
@@ -169,7 +133,7 @@ std::int32_t Win32Registry::SetValue(KeyHandle key, const std::string& name, std
         return RegSetValueExW(Handle(key), wideName->c_str(), 0, type, data, size);
     }
     std::optional<std::wstring> text =
-        size == 0 ? std::wstring() : Widen(reinterpret_cast<const char*>(data), size);
+        WidenStrict(std::string_view(reinterpret_cast<const char*>(data), size));
     if (!text) {
         return kErrorNoUnicodeTranslation;
     }
@@ -186,7 +150,7 @@ std::int32_t Win32Registry::SetValue(KeyHandle key, const std::string& name, std
 }
 
 std::int32_t Win32Registry::DeleteValue(KeyHandle key, const std::string& name) {
-    const std::optional<std::wstring> wideName = Widen(name);
+    const std::optional<std::wstring> wideName = WidenStrict(name);
     if (!wideName) {
         return kErrorNoUnicodeTranslation;
     }

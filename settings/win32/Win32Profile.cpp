@@ -2,24 +2,11 @@
 
 #include <windows.h>
 
-#include <string_view>
+#include "toolkit/win32/Text.h"
 
 namespace keystead::settings::win32 {
 
-namespace {
-
-std::wstring Widen(std::string_view utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-    return wide;
-}
-
-}  // namespace
+using toolkit::win32::Widen;
 
 std::int32_t Win32Profile::GetInt(const std::string& section, const std::string& key,
                                   std::int32_t defaultValue, const std::string& path) {

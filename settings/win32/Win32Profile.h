@@ -16,8 +16,7 @@ namespace keystead::settings::win32 {
 // and every save was lost.
 //
 // A file that WritePrivateProfileStringW creates holds plain single-byte text (no byte-order
-// mark) with CR LF line ends. Windows reads and rewrites the whole file: Wine, at least, drops
-// blank lines and rewrites the other lines as "name=value" when it saves a change.
+// mark) with CR LF line ends, so the program's own keys read the same in every code page.
 class Win32Profile final : public Profile {
 public:
     std::int32_t GetInt(const std::string& section, const std::string& key,

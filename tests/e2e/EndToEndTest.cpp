@@ -82,6 +82,17 @@ TEST_F(EndToEnd, StoredValuesComeBackAsTheyFitAndHandAddedLinesSurvive) {
     }
 }
 
+TEST_F(EndToEnd, LoggingOffSavesTheSettingsAsAnExitDoes) {
+    auto process = Start();
+    process->Click(L"Launch Tarvine Keystead on Windows s&tart-up");
+    process->Click(L"&Apply");
+    // Windows ends the session: the program gets no WM_CLOSE, only this.
+    SendMessageW(process->Window(), WM_QUERYENDSESSION, 0, 0);
+    SendMessageW(process->Window(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(folder_.ReadIni(), kFirstSave);
+    EXPECT_EQ(ReadRunValue(), "\"" + toolkit::win32::Narrow(folder_.Exe()) + "\"");
+}
+
 TEST_F(EndToEnd, ASecondStartEndsAtOnceAndChangesNothing) {
     folder_.WriteIni("[main]\r\nInterval=500\r\n");
     auto first = Start();

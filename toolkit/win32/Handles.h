@@ -22,6 +22,5 @@ using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, HandleCloser
 using UniqueKernelHandle = UniqueHandle<HANDLE, ::CloseHandle>;
 using UniqueIcon = UniqueHandle<HICON, ::DestroyIcon>;
 using UniqueFont = UniqueHandle<HFONT, ::DeleteObject>;
-using UniqueWindow = UniqueHandle<HWND, ::DestroyWindow>;
 
 }  // namespace keystead::toolkit::win32

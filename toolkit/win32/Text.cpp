@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <climits>
+
 namespace keystead::toolkit::win32 {
 
 std::wstring Widen(std::string_view utf8) {
@@ -13,6 +15,23 @@ std::wstring Widen(std::string_view utf8) {
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
                         length);
+    return wide;
+}
+
+std::optional<std::wstring> WidenStrict(std::string_view utf8) {
+    if (utf8.empty()) {
+        return std::wstring();
+    }
+    if (utf8.size() > static_cast<std::size_t>(INT_MAX)) {
+        return std::nullopt;
+    }
+    int size = static_cast<int>(utf8.size());
+    int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
+    if (length <= 0) {
+        return std::nullopt;
+    }
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), length);
     return wide;
 }
 

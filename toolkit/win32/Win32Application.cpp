@@ -61,7 +61,11 @@ bool Win32Application::PrevInstance() {
         // answer per user session.
         std::wstring name = L"Local\\" + Widen(instanceName_);
         instanceMutex_.reset(CreateMutexW(nullptr, FALSE, name.c_str()));
-        prevInstance_ = instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
+        DWORD error = GetLastError();
+        // An instance running elevated holds a mutex that a plain one may not open: that
+        // refusal means the program runs already, too.
+        prevInstance_ =
+            instanceMutex_ ? error == ERROR_ALREADY_EXISTS : error == ERROR_ACCESS_DENIED;
     }
     return prevInstance_;
 }

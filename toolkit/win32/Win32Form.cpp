@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <commctrl.h>
+
 #include <uxtheme.h>
 
 #include <algorithm>
@@ -47,6 +49,17 @@ UINT WindowDpi(HWND hwnd) {
         }
     }
     return SystemDpi();
+}
+
+// An elevated program does not hear Explorer's TaskbarCreated broadcast unless it lets the
+// message through the filter between privilege levels (Windows 7 and later).
+void AllowTaskbarCreated(HWND hwnd) {
+    using ChangeFilterFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    static const auto changeFilter = User32Function<ChangeFilterFn>("ChangeWindowMessageFilterEx");
+    constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
+    if (changeFilter != nullptr) {
+        changeFilter(hwnd, RegisterWindowMessageW(L"TaskbarCreated"), kAllow, nullptr);
+    }
 }
 
 COLORREF ToColorRef(Rgb color) {
@@ -132,6 +145,7 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen&
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc));
     dpi_ = WindowDpi(hwnd_);
+    AllowTaskbarCreated(hwnd_);
 
     bigIcon_ = LoadPicture(design.icon, GetSystemMetrics(SM_CXICON));
     smallIcon_ = LoadPicture(design.icon, GetSystemMetrics(SM_CXSMICON));
@@ -261,6 +275,7 @@ void Win32Form::CreateControls() {
                                       instance, nullptr);
         if (control.kind == ControlKind::TextBox) {
             SendMessageW(window, EM_SETLIMITTEXT, 0, 0);  // no limit but the system's
+            SetWindowSubclass(window, &TextBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
         }
         if (control.kind == ControlKind::OptionButton || control.kind == ControlKind::CheckBox) {
             // Themed buttons draw their text in the theme's colour, not the window's.
@@ -335,23 +350,28 @@ void Win32Form::ApplyLayout() {
         if (control.hwnd == nullptr) {
             continue;
         }
+        HFONT font = control.design->bold ? boldFont_.get() : font_.get();
+        SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         const Twips& b = control.design->bounds;
         // Sizes from the scaled edges, so that neighbours meet exactly at every DPI.
         int left = Scale(b.left);
         int top = Scale(b.top);
         SetWindowPos(control.hwnd, nullptr, left, top, Scale(b.left + b.width) - left,
                      Scale(b.top + b.height) - top, SWP_NOZORDER | SWP_NOACTIVATE);
-        HFONT font = control.design->bold ? boldFont_.get() : font_.get();
-        SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
 }
 
 void Win32Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
     dpi_ = dpi;
+    // The controls still draw with the old fonts: free those only once all have the new.
+    UniqueFont oldFont = std::move(font_);
+    UniqueFont oldBoldFont = std::move(boldFont_);
     CreateFonts();
     ApplyLayout();
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where Windows suggests, at the size our own layout needs.
+    RECT frame = WindowRectForClient();
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Form::Load() {
@@ -561,8 +581,6 @@ void Win32Form::OnCommand(int commandId, int code, HWND source) {
         case ControlKind::TextBox:
             if (code == EN_CHANGE && quietChanges_ == 0) {
                 events_.Control_Change(design.id);
-            } else if (code == EN_KILLFOCUS && !unloading_) {
-                events_.Control_LostFocus(design.id);
             }
             break;
         default:
@@ -601,7 +619,19 @@ void Win32Form::OnMouseMove(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Between unloading and the window's end, input and the timer reach no handler.
+    if (!loaded_ && (message == WM_COMMAND || message == WM_MOUSEMOVE || message == WM_TIMER ||
+                     message == kTaskbarCreated)) {
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
     switch (message) {
+        case WM_ENDSESSION:
+            // Windows is logging off or shutting down: the process ends without a WM_CLOSE,
+            // so unload now, which saves the settings and the registration.
+            if (wParam != FALSE) {
+                Unload();
+            }
+            return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
@@ -634,7 +664,7 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Keep the focused control across deactivation, as a dialog does.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 lastFocus_ = GetFocus();
-            } else {
+            } else if (HIWORD(wParam) == 0) {  // not while minimised
                 HWND target = lastFocus_ != nullptr && IsChild(hwnd_, lastFocus_)
                                   ? lastFocus_
                                   : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
@@ -680,6 +710,28 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32Form::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR /*id*/, DWORD_PTR data) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, &TextBoxProc, 0);
+    }
+    LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+    // A text box loses the focus to another control of the form only. Switching to another
+    // program, or hiding the window, leaves the focus where it was for the form's purposes.
+    auto* form = reinterpret_cast<Win32Form*>(data);
+    auto next = reinterpret_cast<HWND>(wParam);
+    if (message == WM_KILLFOCUS && form->loaded_ && next != nullptr && IsChild(form->hwnd_, next)) {
+        if (const Control* box = form->FindByWindow(hwnd)) {
+            try {
+                form->events_.Control_LostFocus(box->design->id);
+            } catch (const std::exception&) {
+                // as in WindowProc: the handler ends, the program goes on
+            }
+        }
+    }
+    return result;
 }
 
 LRESULT CALLBACK Win32Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -234,6 +234,14 @@ TEST_F(MainWindow, LeavingTheIntervalBoxCorrectsIt) {
     EXPECT_EQ(form_->Timer().Interval(), 1000) << "not applied yet";
 }
 
+TEST_F(MainWindow, OnlyAnotherControlTakingTheFocusCountsAsLeavingTheIntervalBox) {
+    SetFocus(form_->ControlWindow(IntervalSetting));
+    form_->SetText(IntervalSetting, "5");
+    form_->Hide();  // the focus leaves the window, not the box
+    PumpMessages(50ms);
+    EXPECT_EQ(form_->Text(IntervalSetting), "5");
+}
+
 TEST_F(MainWindow, TrayNotificationsShowSuspendAndEnd) {
     form_->Hide();
     PostTrayNotification(WM_LBUTTONDBLCLK);
