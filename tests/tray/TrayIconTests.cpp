@@ -94,6 +94,20 @@ protected:
     TrayIcon icon{shell, screen};
 };
 
+// A tray icon listening to a form, on a screen of the given resolution.
+struct DecoderAt {
+    explicit DecoderAt(float twipsPerPixel) : screen(twipsPerPixel) {
+        icon.SetListener(&listener);
+        icon.SetOwnerForm(&form);
+    }
+    toolkit::fake::NoFormEvents formEvents;
+    FakeForm form{kBareForm, formEvents, kWindow};
+    FakeScreen screen;
+    FakeNotifyArea shell;
+    RecordingListener listener;
+    TrayIcon icon{shell, screen};
+};
+
 // --- The record sent to the shell ---------------------------------------------------------
 
 TEST(NotifyIconRecordTest, HasTheSizeOfTheFirstAnsiVersion) {
@@ -463,19 +477,11 @@ TEST(TrayIconDecodingTest, RoundsXOverTwipsPerPixelToTheNearestTiesToEven) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        toolkit::fake::NoFormEvents formEvents;
-        FakeForm form(kBareForm, formEvents, kWindow);
-        FakeScreen screen(c.twipsPerPixel);
-        FakeNotifyArea shell;
-        RecordingListener listener;
-        TrayIcon icon(shell, screen);
-        icon.SetListener(&listener);
-        icon.SetOwnerForm(&form);
+        DecoderAt rig(c.twipsPerPixel);
+        rig.form.MouseMove().Raise(0, 0, c.x, 0.0f);
 
-        form.MouseMove().Raise(0, 0, c.x, 0.0f);
-
-        EXPECT_EQ(icon.LastMessage(), c.message);
-        EXPECT_EQ(listener.events, c.events);
+        EXPECT_EQ(rig.icon.LastMessage(), c.message);
+        EXPECT_EQ(rig.listener.events, c.events);
     }
 }
 
@@ -493,18 +499,10 @@ TEST(TrayIconDecodingTest, PositionsNoMessageCanHaveRaiseNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        toolkit::fake::NoFormEvents formEvents;
-        FakeForm form(kBareForm, formEvents, kWindow);
-        FakeScreen screen(c.twipsPerPixel);
-        FakeNotifyArea shell;
-        RecordingListener listener;
-        TrayIcon icon(shell, screen);
-        icon.SetListener(&listener);
-        icon.SetOwnerForm(&form);
+        DecoderAt rig(c.twipsPerPixel);
+        rig.form.MouseMove().Raise(0, 0, c.x, 0.0f);
 
-        form.MouseMove().Raise(0, 0, c.x, 0.0f);
-
-        EXPECT_TRUE(listener.events.empty());
+        EXPECT_TRUE(rig.listener.events.empty());
     }
 }
 
