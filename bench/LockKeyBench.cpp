@@ -12,7 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cwctype>
-#include <memory>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -253,12 +253,13 @@ void PrintTable(const std::vector<Row>& rows) {
         const auto capitals = std::count_if(row.trials.begin(), row.trials.end(),
                                             [](const Trial& t) { return t.capital; });
         // Presses never put back sort last, as if they took for ever.
+        constexpr double kNever = std::numeric_limits<double>::infinity();
         std::vector<double> times;
         for (const Trial& t : row.trials) {
-            times.push_back(t.backMs.value_or(1e300));
+            times.push_back(t.backMs.value_or(kNever));
         }
         std::sort(times.begin(), times.end());
-        auto known = [](double ms) { return ms < 1e300 ? std::optional(ms) : std::nullopt; };
+        auto known = [](double ms) { return ms < kNever ? std::optional(ms) : std::nullopt; };
         const std::size_t middle = times.size() / 2;
         const std::optional<double> median = times.size() % 2 != 0
                                                  ? known(times[middle])
@@ -285,7 +286,9 @@ std::vector<Row> Measure() {
         // A fresh process may read stale toggle bits until it shares the input state of
         // the program that makes the keystrokes.
         const DWORD keysteadThread = GetWindowThreadProcessId(keystead.Window(), nullptr);
-        AttachThreadInput(GetCurrentThreadId(), keysteadThread, TRUE);
+        if (!AttachThreadInput(GetCurrentThreadId(), keysteadThread, TRUE)) {
+            throw Failure("could not share Keystead's input state");
+        }
         window.Focus();
         for (auto [correction, tag] :
              {std::pair{"instant", ULONG_PTR{0}}, std::pair{"timer alone", kOwnKeystrokeTag}}) {
