@@ -28,6 +28,9 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen&
         WNDCLASSEXW form{};
         form.cbSize = sizeof form;
         form.lpfnWndProc = &WindowProc;
+        // The system's dialog manager keeps the focus across activation, carries out
+        // WM_NEXTDLGCTL and names the default button: it needs its extra bytes.
+        form.cbWndExtra = DLGWINDOWEXTRA;
         form.hInstance = GetModuleHandleW(nullptr);
         form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         form.lpszClassName = kFormClass;
@@ -193,7 +196,7 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, L
             return 0;
         }
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    return DefDlgProcW(hwnd, message, wParam, lParam);
 }
 
 // Each message the form answers, and the one call it becomes. A system notice that the
@@ -203,7 +206,7 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Between unloading and the window's end, input and the timer reach no handler.
     if (!state_.loaded && (message == WM_COMMAND || message == WM_MOUSEMOVE ||
                            message == WM_TIMER || message == taskbarCreated)) {
-        return DefWindowProcW(Window(), message, wParam, lParam);
+        return DefDlgProcW(Window(), message, wParam, lParam);
     }
     switch (message) {
         case WM_ENDSESSION:
@@ -231,14 +234,6 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE:
             OnMouseMove(wParam, lParam);
             return 0;
-        case WM_ACTIVATE:
-            OnActivate(wParam);
-            return 0;
-        case WM_NEXTDLGCTL:
-            OnNextDlgCtl(wParam, lParam);
-            return 0;
-        case DM_GETDEFID:
-            return MAKELRESULT(IDOK, DC_HASDEFID);
         case WM_CLOSE:
             OnClose();
             return 0;
@@ -255,7 +250,9 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         taskbarCreated_.Raise();
         return 0;
     }
-    return DefWindowProcW(Window(), message, wParam, lParam);
+    // The keyboard's dialog jobs (focus kept across activation, WM_NEXTDLGCTL, the
+    // default button) are the dialog manager's.
+    return DefDlgProcW(Window(), message, wParam, lParam);
 }
 
 void Win32Form::OnCommand(int commandId, int code, HWND source) {
@@ -286,41 +283,6 @@ void Win32Form::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     if (auto notice = DecodeShellMouseMove(Window(), wParam, lParam, screen_)) {
         mouseMove_.Raise(notice->button, notice->shift, notice->x, notice->y);
     }
-}
-
-void Win32Form::OnActivate(WPARAM wParam) {
-    // Keep the focused control across deactivation, as a dialog does.
-    if (LOWORD(wParam) == WA_INACTIVE) {
-        lastFocus_ = GetFocus();
-    } else if (HIWORD(wParam) == 0) {  // not while minimised
-        HWND target = lastFocus_ != nullptr && IsChild(Window(), lastFocus_)
-                          ? lastFocus_
-                          : GetNextDlgTabItem(Window(), nullptr, FALSE);
-        if (target != nullptr) {
-            SetFocus(target);
-        }
-    }
-}
-
-void Win32Form::OnNextDlgCtl(WPARAM wParam, LPARAM lParam) {
-    // The dialog manager moves the focus with this message, as for the access key of a
-    // label; a plain window must carry it out itself.
-    if (LOWORD(lParam) != 0) {
-        MoveFocus(reinterpret_cast<HWND>(wParam));
-    } else {
-        MoveFocus(GetNextDlgTabItem(Window(), GetFocus(), wParam != 0 ? TRUE : FALSE));
-    }
-}
-
-void Win32Form::MoveFocus(HWND target) {
-    if (target == nullptr) {
-        return;
-    }
-    // As in a dialog: a text box that gets the focus from the keyboard selects its text.
-    if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
-        SendMessageW(target, EM_SETSEL, 0, -1);
-    }
-    SetFocus(target);
 }
 
 void Win32Form::OnClose() {

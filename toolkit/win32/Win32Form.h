@@ -63,14 +63,11 @@ private:
     void OnCommand(int commandId, int code, HWND source);
     LRESULT OnControlColor(UINT message, HDC dc, HWND control);
     void OnMouseMove(WPARAM wParam, LPARAM lParam);
-    void OnActivate(WPARAM wParam);
-    void OnNextDlgCtl(WPARAM wParam, LPARAM lParam);
     void OnClose();
     void OnDestroy();
     void OnDpiChanged(UINT dpi, const RECT& suggested);
 
     void ApplyLayout();
-    void MoveFocus(HWND target);
 
     FormState state_;
     const Screen& screen_;
@@ -83,7 +80,6 @@ private:
     toolkit::Timer timer_{timerDriver_};
     MouseMoveEvent mouseMove_;
     Event<> taskbarCreated_;
-    HWND lastFocus_ = nullptr;
     bool unloading_ = false;
 };
 
