@@ -25,7 +25,6 @@ constexpr int kHelpKey = 112;   // F1
 constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
 constexpr char kReadmeName[] = "\\Readme.txt";
 constexpr char kSuspendedTooltip[] = KEYSTEAD_PRODUCT_NAME "\r\n(Suspended)";
-constexpr char kSuspendCaption[] = "Susp&end";
 constexpr char kResumeCaption[] = "R&esume";
 
 // The three option groups, in the order the copy operations treat them.

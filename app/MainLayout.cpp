@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/Product.h"
+#include "toolkit/Timer.h"
 
 namespace keystead::app {
 
@@ -11,6 +12,23 @@ namespace {
 using toolkit::ControlDesign;
 using enum toolkit::ControlKind;
 using enum toolkit::TextAlign;
+
+// The option buttons' captions, by LockMode.
+constexpr const char* kModeCaptions[] = {"Force off", "Force on", "Allow toggling"};
+
+// The timer's default interval in decimal digits: the box's text before any is loaded.
+constexpr auto kDefaultIntervalText = [] {
+    static_assert(toolkit::Timer::kDefaultInterval > 0);
+    std::array<char, 12> text{};
+    int length = 0;
+    for (int rest = toolkit::Timer::kDefaultInterval; rest > 0; rest /= 10) {
+        ++length;
+    }
+    for (int rest = toolkit::Timer::kDefaultInterval, at = length - 1; rest > 0; rest /= 10) {
+        text[static_cast<std::size_t>(at--)] = static_cast<char>('0' + rest % 10);
+    }
+    return text;
+}();
 
 // In tab order. The option buttons of a key stand left to right as index 2, 0, 1, so that
 // "Allow toggling" comes first while the index stays the key's LockMode.
@@ -23,20 +41,20 @@ const std::array kControls = {
     ControlDesign{.id = CapsLockSetting,
                   .index = 2,
                   .kind = OptionButton,
-                  .caption = "Allow toggling",
+                  .caption = kModeCaptions[2],
                   .container = CapsLockFrame,
                   .bounds = {0, 120, 1455, 255}},
     ControlDesign{.id = CapsLockSetting,
                   .index = 0,
                   .kind = OptionButton,
-                  .caption = "Force off",
+                  .caption = kModeCaptions[0],
                   .container = CapsLockFrame,
                   .bounds = {1440, 120, 1095, 255},
                   .value = true},
     ControlDesign{.id = CapsLockSetting,
                   .index = 1,
                   .kind = OptionButton,
-                  .caption = "Force on",
+                  .caption = kModeCaptions[1],
                   .container = CapsLockFrame,
                   .bounds = {2520, 120, 1095, 255}},
     ControlDesign{.id = NumLockLabel,
@@ -47,19 +65,19 @@ const std::array kControls = {
     ControlDesign{.id = NumLockSetting,
                   .index = 2,
                   .kind = OptionButton,
-                  .caption = "Allow toggling",
+                  .caption = kModeCaptions[2],
                   .container = NumLockFrame,
                   .bounds = {0, 120, 1455, 255}},
     ControlDesign{.id = NumLockSetting,
                   .index = 0,
                   .kind = OptionButton,
-                  .caption = "Force off",
+                  .caption = kModeCaptions[0],
                   .container = NumLockFrame,
                   .bounds = {1440, 120, 1095, 255}},
     ControlDesign{.id = NumLockSetting,
                   .index = 1,
                   .kind = OptionButton,
-                  .caption = "Force on",
+                  .caption = kModeCaptions[1],
                   .container = NumLockFrame,
                   .bounds = {2520, 120, 1095, 255},
                   .value = true},
@@ -71,20 +89,20 @@ const std::array kControls = {
     ControlDesign{.id = ScrollLockSetting,
                   .index = 2,
                   .kind = OptionButton,
-                  .caption = "Allow toggling",
+                  .caption = kModeCaptions[2],
                   .container = ScrollLockFrame,
                   .bounds = {0, 120, 1455, 255}},
     ControlDesign{.id = ScrollLockSetting,
                   .index = 0,
                   .kind = OptionButton,
-                  .caption = "Force off",
+                  .caption = kModeCaptions[0],
                   .container = ScrollLockFrame,
                   .bounds = {1440, 120, 1095, 255},
                   .value = true},
     ControlDesign{.id = ScrollLockSetting,
                   .index = 1,
                   .kind = OptionButton,
-                  .caption = "Force on",
+                  .caption = kModeCaptions[1],
                   .container = ScrollLockFrame,
                   .bounds = {2520, 120, 1095, 255}},
     ControlDesign{.id = IntervalLabel,
@@ -94,7 +112,7 @@ const std::array kControls = {
                   .align = Right},
     ControlDesign{.id = IntervalSetting,
                   .kind = TextBox,
-                  .caption = "1000",
+                  .caption = kDefaultIntervalText.data(),
                   .bounds = {2280, 1680, 615, 285}},
     ControlDesign{
         .id = msLabel, .kind = Label, .caption = "milliseconds", .bounds = {3000, 1740, 1095, 255}},
@@ -119,7 +137,7 @@ const std::array kControls = {
                   .enabled = false},
     ControlDesign{.id = SuspendButton,
                   .kind = CommandButton,
-                  .caption = "Susp&end",
+                  .caption = kSuspendCaption,
                   .bounds = {3720, 2820, 1095, 375}},
     ControlDesign{.id = DonateButton,
                   .kind = CommandButton,

@@ -32,6 +32,9 @@ enum ControlId : int {
     SuspendedIcon,
 };
 
+// The Suspend button's caption while enforcement runs, as laid out and as restored on resume.
+inline constexpr char kSuspendCaption[] = "Susp&end";
+
 // The settings window: every control with its caption, place and size in twips, in tab order.
 const toolkit::FormDesign& MainFormDesign();
 

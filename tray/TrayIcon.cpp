@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <iterator>
 #include <limits>
 #include <utility>
@@ -68,6 +69,16 @@ private:
 
 TrayIcon::TrayIcon(NotifyArea& notifyArea, const toolkit::Screen& screen)
     : notifyArea_(notifyArea), screen_(screen) {}
+
+TrayIcon::~TrayIcon() {
+    if (state_ != kRemoved) {
+        try {
+            notifyArea_.NotifyIcon(kNimDelete, record_);
+        } catch (const std::exception&) {
+            // a destructor reports nothing; the icon goes with the owner window at worst
+        }
+    }
+}
 
 void TrayIcon::SetOwnerForm(toolkit::Form* vData) {
     mouseMoveConnection_.Disconnect();

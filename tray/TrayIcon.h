@@ -33,11 +33,12 @@ protected:
 // class listens to them and raises MouseDown, MouseUp and MouseDblClick.
 //
 // Nothing is checked against the current state: Add, Modify and Remove go to the shell as
-// they come, and the shell's answer is ignored. Destroying the object leaves the icon in
-// place; the owner calls Remove before it closes.
+// they come, and the shell's answer is ignored. Destroying the object removes an icon that
+// is still shown, so that none stays behind in the notification area.
 class TrayIcon {
 public:
     TrayIcon(NotifyArea& notifyArea, const toolkit::Screen& screen);
+    ~TrayIcon();
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
 

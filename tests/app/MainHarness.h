@@ -20,7 +20,7 @@
 #include "registry/RegistryCodes.h"
 #include "registry/RunKey.h"
 #include "toolkit/fake/FakeToolkit.h"
-#include "tray/FakeNotifyArea.h"
+#include "tray/fake/FakeNotifyArea.h"
 
 namespace keystead::app::testing {
 

@@ -10,8 +10,8 @@
 
 #include "toolkit/ToolkitError.h"
 #include "toolkit/fake/FakeToolkit.h"
-#include "tray/FakeNotifyArea.h"
 #include "tray/TrayIcon.h"
+#include "tray/fake/FakeNotifyArea.h"
 
 namespace keystead::tray {
 namespace {
@@ -223,7 +223,7 @@ TEST_F(TrayIconTest, OperationsGoToTheShellAsTheyComeAndStateTellsTheLastOne) {
     }
 }
 
-TEST_F(TrayIconTest, DestroyingTheObjectLeavesTheIconAndStopsListening) {
+TEST_F(TrayIconTest, DestroyingTheObjectRemovesAShownIconAndStopsListening) {
     auto temporary = std::make_unique<TrayIcon>(shell, screen);
     temporary->SetListener(&listener);
     temporary->SetOwnerForm(&form);
@@ -235,9 +235,23 @@ TEST_F(TrayIconTest, DestroyingTheObjectLeavesTheIconAndStopsListening) {
     Notify(513);
     form.TaskbarCreated().Raise();
 
-    ASSERT_EQ(shell.calls.size(), 1u);
+    ASSERT_EQ(shell.calls.size(), 2u);
     EXPECT_EQ(shell.calls[0].operation, kNimAdd);
+    EXPECT_EQ(shell.calls[1].operation, kNimDelete);
+    EXPECT_EQ(shell.calls[1].record.hWnd, shell.calls[0].record.hWnd);
     EXPECT_TRUE(listener.events.empty());
+}
+
+TEST_F(TrayIconTest, DestroyingARemovedIconSendsNothing) {
+    {
+        TrayIcon temporary(shell, screen);
+        temporary.SetOwnerForm(&form);
+        temporary.SetIcon(&green);
+        temporary.Add();
+        temporary.Remove();
+    }
+    ASSERT_EQ(shell.calls.size(), 2u);
+    EXPECT_EQ(shell.calls[1].operation, kNimDelete);
 }
 
 // --- Tooltip --------------------------------------------------------------------------------

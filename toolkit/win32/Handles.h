@@ -23,4 +23,22 @@ using UniqueKernelHandle = UniqueHandle<HANDLE, ::CloseHandle>;
 using UniqueIcon = UniqueHandle<HICON, ::DestroyIcon>;
 using UniqueFont = UniqueHandle<HFONT, ::DeleteObject>;
 
+// A window's device context (or the screen's, for no window), released with it.
+class ScopedDc {
+public:
+    explicit ScopedDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ScopedDc(const ScopedDc&) = delete;
+    ScopedDc& operator=(const ScopedDc&) = delete;
+    ~ScopedDc() {
+        if (dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 }  // namespace keystead::toolkit::win32

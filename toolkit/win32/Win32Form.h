@@ -2,53 +2,35 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <memory>
-#include <vector>
 
 #include "toolkit/Form.h"
 #include "toolkit/Screen.h"
-#include "toolkit/win32/Handles.h"
+#include "toolkit/win32/Controls.h"
+#include "toolkit/win32/Layout.h"
+#include "toolkit/win32/MessageLoop.h"
+#include "toolkit/win32/Pictures.h"
+#include "toolkit/win32/WindowTimer.h"
 
 namespace keystead::toolkit::win32 {
 
-// The screen's resolution for the whole program (the system DPI).
-class Win32Screen : public Screen {
-public:
-    Win32Screen();
-    float TwipsPerPixelX() const override { return twipsPerPixelX_; }
-    float TwipsPerPixelY() const override { return twipsPerPixelY_; }
-
-private:
-    float twipsPerPixelX_;
-    float twipsPerPixelY_;
-};
-
-class Win32Picture : public Picture {
-public:
-    explicit Win32Picture(HICON icon, bool owned) : icon_(icon), owned_(owned ? icon : nullptr) {}
-    std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(icon_); }
-    HICON Get() const { return icon_; }
-
-private:
-    HICON icon_;
-    UniqueIcon owned_;
-};
-
 // A form as a real top-level window with child controls, laid out from twips at the
-// window's DPI.
-class Win32Form : public Form, private TimerDriver {
+// window's DPI. This file is the window and its message dispatch; the controls, the layout,
+// the colours, the timer and the shell's notices each live in a file of their own.
+class Win32Form : public Form {
 public:
     Win32Form(const FormDesign& design, FormEvents& events, const Screen& screen);
+    Win32Form(const Win32Form&) = delete;
+    Win32Form& operator=(const Win32Form&) = delete;
     ~Win32Form() override;
 
     void Load() override;
     void Show() override;
     void Hide() override;
     void Unload() override;
-    bool Loaded() const override { return loaded_; }
+    bool Loaded() const override { return state_.loaded; }
     bool Visible() const override;
-    std::uintptr_t hWnd() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
+    std::uintptr_t hWnd() const override { return reinterpret_cast<std::uintptr_t>(Window()); }
     const Picture& Icon() const override { return *smallIcon_; }
     toolkit::Timer& Timer() override { return timer_; }
     MouseMoveEvent& MouseMove() override { return mouseMove_; }
@@ -73,57 +55,32 @@ public:
     static bool PreTranslate(MSG& message);
 
 private:
-    struct Control {
-        const ControlDesign* design;
-        HWND hwnd;
-        int commandId;
-    };
-
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR data);
+    HWND Window() const { return state_.window; }
+
+    // One handler per message.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int commandId, int code, HWND source);
-    LRESULT OnControlColor(HDC dc, HWND control);
+    LRESULT OnControlColor(UINT message, HDC dc, HWND control);
     void OnMouseMove(WPARAM wParam, LPARAM lParam);
+    void OnClose();
+    void OnDestroy();
     void OnDpiChanged(UINT dpi, const RECT& suggested);
 
-    void CreateControls();
-    void UpdateTabStop(int containerId);
-    void MoveFocus(HWND target);
     void ApplyLayout();
-    void CreateFonts();
-    int Scale(int twips) const;
-    RECT WindowRectForClient() const;
 
-    const Control& At(int id, int index) const;
-    const Control* FindByWindow(HWND hwnd) const;
-    const Control* FindByCommand(int commandId) const;
-    HWND ContainerWindow(int containerId);
-
-    void Start(std::uint32_t milliseconds) override;
-    void Stop() override;
-
-    const FormDesign& design_;
-    FormEvents& events_;
+    FormState state_;
     const Screen& screen_;
-    HWND hwnd_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-    std::vector<Control> controls_;
-    std::vector<std::pair<int, HWND>> containers_;
-    UniqueFont font_;
-    UniqueFont boldFont_;
+    std::unique_ptr<ControlSet> controls_;
+    FormFonts fonts_;
     std::unique_ptr<Win32Picture> bigIcon_;
     std::unique_ptr<Win32Picture> smallIcon_;
-    std::vector<std::pair<int, std::unique_ptr<Win32Picture>>> pictures_;
-    toolkit::Timer timer_{*this};
+    WindowTimer timerDriver_;
+    toolkit::Timer timer_{timerDriver_};
     MouseMoveEvent mouseMove_;
     Event<> taskbarCreated_;
-    HWND lastFocus_ = nullptr;
-    bool loaded_ = false;
     bool unloading_ = false;
-    int quietChanges_ = 0;  // > 0 while code changes a control: its own notice is not raised
 };
 
 class Win32FormFactory : public FormFactory {
@@ -136,11 +93,5 @@ public:
 private:
     const Screen& screen_;
 };
-
-// The program's one message loop; returns when the last form has been unloaded.
-int RunMessageLoop();
-
-// Serves the message queue for a while, as the loop would: for tests.
-void PumpMessages(std::chrono::milliseconds duration);
 
 }  // namespace keystead::toolkit::win32

@@ -200,6 +200,28 @@ TEST_F(MainWindow, AccessKeysMoveTheFocusOrPressTheirControl) {
     EXPECT_TRUE(form_->Timer().Enabled());
 }
 
+TEST_F(MainWindow, ArrowKeysStayInsideTheirOptionGroup) {
+    // The buttons stand left to right as index 2, 0, 1: the arrows wrap around at the ends
+    // instead of leaving for the next key's label or the interval's.
+    struct Case {
+        int group, from;
+        WORD key;
+        int to;
+    };
+    const Case cases[] = {
+        {CapsLockSetting, 1, VK_RIGHT, 2},
+        {NumLockSetting, 1, VK_RIGHT, 2},
+        {ScrollLockSetting, 1, VK_RIGHT, 2},
+        {ScrollLockSetting, 2, VK_LEFT, 1},
+    };
+    for (const Case& c : cases) {
+        SetFocus(form_->ControlWindow(c.group, c.from));
+        Key(c.key);
+        EXPECT_EQ(Focused(), std::make_pair(c.group, c.to))
+            << "group " << c.group << " from " << c.from;
+    }
+}
+
 TEST_F(MainWindow, EnterPressesOkAndAppliesTheCorrectedInterval) {
     SetFocus(form_->ControlWindow(IntervalSetting));
     form_->SetText(IntervalSetting, "5");

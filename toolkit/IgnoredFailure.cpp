@@ -1,0 +1,11 @@
+#include <cstdio>
+
+#include "toolkit/IgnoreFailure.h"
+
+namespace keystead::toolkit {
+
+void ReportIgnoredFailure(const char* what) noexcept {
+    std::fprintf(stderr, "Keystead: ignored failure: %s\n", what);
+}
+
+}  // namespace keystead::toolkit
