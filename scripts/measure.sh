@@ -21,9 +21,20 @@ for arch in x86 x64; do
         cmake --build --preset "release-$arch" -j 2 >/dev/null
     fi
     bytes=$(wc -c <"$exe")
-    imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/.*DLL Name: //p' | tr '\n' ' ')
+    imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/.*DLL Name: //p' | tr '\n' ' ' | sed 's/ $//')
     printf '%s  %7d bytes (%d KB)  imports: %s\n' "$exe" "$bytes" $(((bytes + 1023) / 1024)) \
         "$imports"
+done
+
+# For comparison, where the test builds exist: the same sources built the way the product
+# used to be (posix thread model with winpthread, no section garbage collection, no LTO).
+for arch in x86 x64; do
+    exe=build/windows-$arch/app/Keystead.exe
+    if [ -f "$exe" ]; then
+        bytes=$(wc -c <"$exe")
+        printf '%s  %7d bytes (%d KB)  (test build, for comparison)\n' "$exe" "$bytes" \
+            $(((bytes + 1023) / 1024))
+    fi
 done
 
 # The bare tray program, built as the product is (win32 threads, static, -Os, stripped).
@@ -40,7 +51,7 @@ idle_figures() {  # EXE
     sleep "$settle_seconds"
     dirty=$(awk '/^Private_Dirty:/ { print $2 }' "/proc/$pid/smaps_rollup")
     dlls=$(awk '$6 ~ /\.dll$/ { n = split($6, part, "/"); print tolower(part[n]) }' \
-        "/proc/$pid/maps" | sort -u | tr '\n' ' ')
+        "/proc/$pid/maps" | sort -u | tr '\n' ' ' | sed 's/ $//')
     kill "$pid"
     wait "$pid" 2>/dev/null || true
     wineserver -w 2>/dev/null || true
@@ -78,7 +89,7 @@ memory() {  # ARCH TRIPLE WINEARCH LOADER
     echo "bare tray program      $bare_kb kB"
     awk -v k="$keystead_kb" -v b="$bare_kb" 'BEGIN { printf "ratio                  %.2f\n", k / b }'
     echo "DLLs Keystead has mapped while idle: $keystead_dlls"
-    echo "COM libraries (ole32, combase, rpcrt4) mapped while idle: ${com:- none}"
+    echo "COM libraries (ole32, combase, rpcrt4) mapped while idle:${com:- none}"
     rm -rf "$folder"
 }
 

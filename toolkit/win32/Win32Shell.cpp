@@ -19,6 +19,8 @@ namespace {
 // life). Without ole32 the call still goes ahead, as it does for most files.
 class ComForThisCall {
 public:
+    // ole32 is one of the system's known DLLs: it comes from the system folder, never from
+    // beside the executable.
     ComForThisCall() : ole32_(LoadLibraryW(L"ole32.dll")) {
         if (!ole32_) {
             return;
