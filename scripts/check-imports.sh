@@ -10,7 +10,8 @@ max_bytes=${3:-}
 # Compared in capitals: import libraries differ in how they spell the names. No OLE32.DLL:
 # a static import maps ole32, combase and rpcrt4 for the program's whole life; the shell
 # wrapper loads it only around an "open".
-allowed="ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL SHELL32.DLL USER32.DLL UXTHEME.DLL"
+allowed="ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL SHELL32.DLL USER32.DLL"
+allowed="$allowed UXTHEME.DLL WTSAPI32.DLL"
 status=0
 for dll in $("$objdump" -p "$exe" | sed -n 's/.*DLL Name: //p' | tr '[:lower:]' '[:upper:]'); do
     case " $allowed " in
