@@ -6,9 +6,9 @@ set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
-for preset in windows-x86 windows-x64; do
+for preset in release-x86 release-x64; do
     cmake --preset "$preset"
-    cmake --build --preset "$preset" -j "$(nproc)" --target Keystead
+    cmake --build --preset "$preset" -j "$(nproc)"
 done
 
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then

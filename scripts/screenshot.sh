@@ -8,8 +8,8 @@ cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screenshot.png}")
 exe=dist/x64/Keystead.exe
 if [ ! -f "$exe" ]; then
-    cmake --preset windows-x64 >/dev/null
-    cmake --build --preset windows-x64 --target Keystead >/dev/null
+    cmake --preset release-x64 >/dev/null
+    cmake --build --preset release-x64 >/dev/null
 fi
 
 work=$(mktemp -d)

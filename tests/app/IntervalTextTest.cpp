@@ -1,6 +1,13 @@
+#include <algorithm>
+#include <bit>
+#include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <ostream>
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -79,12 +86,94 @@ TEST(TextToNumberBeyondDouble, LongDigitRunsStillRead) {
     EXPECT_DOUBLE_EQ(TextToNumber("0." + std::string(300, '0') + "1e301"), 1.0);
 }
 
+// Texts of every shape: sign, digit runs from short to past what decides the rounding,
+// periods, exponents up to beyond a double both ways, blanks and stray characters.
+std::string GeneratedText(std::mt19937_64& random) {
+    auto pick = [&](int count) { return static_cast<int>(random() % unsigned(count)); };
+    auto digits = [&](int count) {
+        std::string run;
+        for (int i = 0; i < count; ++i) {
+            run += static_cast<char>('0' + pick(10));
+        }
+        return run;
+    };
+    if (pick(4) == 0) {  // anything at all from the characters a number is made of
+        static constexpr char kAlphabet[] = "0123456789..eE+-  \tx";
+        std::string text;
+        for (int n = pick(24); n > 0; --n) {
+            text += kAlphabet[pick(sizeof kAlphabet - 1)];
+        }
+        return text;
+    }
+    std::string text = pick(2) == 0 ? "" : pick(2) == 0 ? "-" : "+";
+    const int length = pick(8) == 0 ? 790 + pick(30) : 1 + pick(25);
+    text += digits(pick(3) == 0 ? 0 : pick(length + 1));
+    text += ".";
+    text += digits(length);
+    text.insert(text.begin() + pick(3), ' ');
+    if (pick(4) != 0) {
+        text += pick(2) == 0 ? "e" : "E-";
+        text += std::to_string(pick(2) == 0 ? pick(700) : 300 + pick(30));
+    }
+    return text + (pick(2) == 0 ? "x9" : "");
+}
+
+TEST(TextToNumberProperty, MatchesStrtodOnTheNumberTextItScanned) {
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 20000; ++i) {
+        const std::string text = GeneratedText(random);
+        const std::string number = NumberText(text);
+        const double expected = number.empty() ? 0.0 : std::strtod(number.c_str(), nullptr);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(TextToNumber(text)),
+                  std::bit_cast<std::uint64_t>(expected))
+            << '"' << text << "\" scanned as \"" << number << '"';
+    }
+}
+
+TEST(TextToNumberProperty, HalfwayBetweenTwoDoublesRoundsToEvenUnlessADigitFarOutSaysAbove) {
+    std::mt19937_64 random(7);
+    const std::string zeros(900, '0');
+    for (int i = 0; i < 1000; ++i) {
+        // Above 2^53 neighbouring doubles are whole numbers; their midpoint is one too.
+        const double below =
+            std::ldexp(double((random() >> 12) | std::uint64_t{1} << 52), 1 + int(random() % 10));
+        const double above = std::nextafter(below, DBL_MAX);
+        const auto midpoint =
+            std::uint64_t(below) + (std::uint64_t(above) - std::uint64_t(below)) / 2;
+        const double even = (std::bit_cast<std::uint64_t>(below) & 1) == 0 ? below : above;
+        const std::string text = std::to_string(midpoint);
+        EXPECT_EQ(TextToNumber(text), even) << text;
+        EXPECT_EQ(TextToNumber(text + "." + zeros), even) << text;
+        EXPECT_EQ(TextToNumber(text + "." + zeros + "1"), above) << text;
+    }
+}
+
+TEST(IntegerTextProperty, WritesEveryDigitAsPrintfDoes) {
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 2000; ++i) {
+        const double whole = std::max(
+            1.0, std::floor(std::ldexp(double(random() >> 11), int(random() % 1024) - 53)));
+        char printed[400];
+        std::snprintf(printed, sizeof printed, "%.0f", -whole);
+        EXPECT_EQ(IntegerText(-whole), printed);
+        EXPECT_EQ(TextToNumber(IntegerText(whole)), whole);
+    }
+}
+
 TEST(IntegerTextTest, WritesPlainDigitsWithALeadingMinus) {
     EXPECT_EQ(IntegerText(0.0), "0");
     EXPECT_EQ(IntegerText(-0.0), "0");
     EXPECT_EQ(IntegerText(250.0), "250");
     EXPECT_EQ(IntegerText(-1.0), "-1");
     EXPECT_EQ(IntegerText(1e20), "100000000000000000000");
+    EXPECT_EQ(IntegerText(-std::numeric_limits<double>::infinity()).substr(0, 12), "-17976931348");
+}
+
+TEST(NumberTextTest, KeepsWhatTheNumberIsReadFrom) {
+    EXPECT_EQ(NumberText(" - 1 2.5e 3x"), "-12.5e3");
+    EXPECT_EQ(NumberText("1e+"), "1");
+    EXPECT_EQ(NumberText("+.5E-2.1"), "+.5E-2");
+    EXPECT_EQ(NumberText("-."), "");
 }
 
 }  // namespace

@@ -1,0 +1,102 @@
+#!/bin/sh
+# Prints the figures people compare tray utilities by: the size and the imports of both
+# programs users download (dist/), and, under Wine, the private dirty memory of the idle,
+# hidden program beside a bare tray program (one hidden window, a 1000 ms timer reading the
+# three lock keys, one tray icon) that this script builds itself, and the DLLs the idle
+# program has mapped. A benchmark: it prints, it does not judge; figures vary by machine.
+# Usage: scripts/measure.sh   (builds the release programs first when dist/ lacks them)
+set -eu
+cd "$(dirname "$0")/.."
+[ -n "${DISPLAY:-}" ] || exec scripts/with-display.sh "$0" "$@"
+
+settle_seconds=${KEYSTEAD_SETTLE_SECONDS:-10}
+work=$PWD/build/measure
+mkdir -p "$work"
+
+echo "== Executables (dist/) =="
+for arch in x86 x64; do
+    exe=dist/$arch/Keystead.exe
+    if [ ! -f "$exe" ]; then
+        cmake --preset "release-$arch" >/dev/null
+        cmake --build --preset "release-$arch" -j 2 >/dev/null
+    fi
+    bytes=$(wc -c <"$exe")
+    imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/.*DLL Name: //p' | tr '\n' ' ' | sed 's/ $//')
+    printf '%s  %7d bytes (%d KB)  imports: %s\n' "$exe" "$bytes" $(((bytes + 1023) / 1024)) \
+        "$imports"
+done
+
+# For comparison, where the test builds exist: the same sources built the way the product
+# used to be (posix thread model with winpthread, no section garbage collection, no LTO).
+for arch in x86 x64; do
+    exe=build/windows-$arch/app/Keystead.exe
+    if [ -f "$exe" ]; then
+        bytes=$(wc -c <"$exe")
+        printf '%s  %7d bytes (%d KB)  (test build, for comparison)\n' "$exe" "$bytes" \
+            $(((bytes + 1023) / 1024))
+    fi
+done
+
+# The bare tray program, built as the product is (win32 threads, static, -Os, stripped).
+compile_bare() {  # TRIPLE OUTPUT
+    "$1-g++-win32" -std=c++20 -Os -s -static -mwindows -DUNICODE -D_UNICODE \
+        scripts/win32/BareTray.cpp -o "$2"
+}
+
+# Prints the private dirty memory (kB) of a program idling under Wine, then the DLLs it
+# has mapped, one line.
+idle_figures() {  # EXE
+    "$wine_run" "$1" >/dev/null 2>&1 &
+    pid=$!
+    sleep "$settle_seconds"
+    dirty=$(awk '/^Private_Dirty:/ { print $2 }' "/proc/$pid/smaps_rollup")
+    dlls=$(awk '$6 ~ /\.dll$/ { n = split($6, part, "/"); print tolower(part[n]) }' \
+        "/proc/$pid/maps" | sort -u | tr '\n' ' ' | sed 's/ $//')
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    echo "$dirty"
+    echo "$dlls"
+}
+
+memory() {  # ARCH TRIPLE WINEARCH LOADER
+    arch=$1
+    folder=$(mktemp -d "$work/idle-$arch.XXXXXX")
+    # A settings file that is present and not empty: Keystead starts hidden, as every day.
+    cp "dist/$arch/Keystead.exe" "$folder/Keystead.exe"
+    printf '[main]\r\nCapsLock=2\r\nNumLock=2\r\nScrollLock=2\r\nInterval=1000\r\n' \
+        >"$folder/Keystead.ini"
+    compile_bare "$2" "$folder/BareTray.exe"
+
+    export WINEARCH=$3 WINEPREFIX=$work/wineprefix-$arch WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    wine_run=$PWD/scripts/wine-run.sh
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then  # a prefix of its own, booted once
+        "$4" wineboot -i >/dev/null 2>&1 || true
+        wineserver -w 2>/dev/null || true
+    fi
+
+    keystead=$(idle_figures "$folder/Keystead.exe")
+    bare=$(idle_figures "$folder/BareTray.exe")
+    keystead_kb=$(echo "$keystead" | sed -n 1p)
+    bare_kb=$(echo "$bare" | sed -n 1p)
+    keystead_dlls=$(echo "$keystead" | sed -n 2p)
+    com=$(echo " $keystead_dlls" | grep -oE ' (ole32|combase|rpcrt4)\.dll' | tr -d '\n' || true)
+
+    echo
+    echo "== Idle memory under Wine, $arch (private dirty, after ${settle_seconds} s) =="
+    echo "Keystead.exe (hidden)  $keystead_kb kB"
+    echo "bare tray program      $bare_kb kB"
+    awk -v k="$keystead_kb" -v b="$bare_kb" 'BEGIN { printf "ratio                  %.2f\n", k / b }'
+    echo "DLLs Keystead has mapped while idle: $keystead_dlls"
+    echo "COM libraries (ole32, combase, rpcrt4) mapped while idle:${com:- none}"
+    rm -rf "$folder"
+}
+
+memory x64 x86_64-w64-mingw32 win64 /usr/lib/wine/wine64
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    memory x86 i686-w64-mingw32 win32 /usr/lib/wine/wine
+else
+    echo
+    echo "(x86 idle memory not measured: this machine cannot run 32-bit Wine)"
+fi
