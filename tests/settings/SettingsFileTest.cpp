@@ -45,6 +45,9 @@ public:
     std::uint64_t FileLength(const std::string&) const override {
         throw toolkit::ToolkitError("no file");
     }
+    std::string LocalAppDataPath() const override { return localAppData; }
+
+    std::string localAppData;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -284,13 +287,16 @@ public:
         return found == values.end() ? defaultValue : found->second;
     }
 
-    void WriteString(const std::string&, const std::string& key, const std::string& value,
+    bool WriteString(const std::string&, const std::string& key, const std::string& value,
                      const std::string&) override {
         if (key == failingKey_) {
             throw std::runtime_error("cannot write " + key);
         }
         written.push_back(key + "=" + value);
+        return true;
     }
+    FileState State(const std::string&) override { return FileState::Missing; }
+    void CreateFolder(const std::string&) override {}
 
 private:
     std::string failingKey_;
