@@ -153,6 +153,18 @@ TYPED_TEST(RegistryContract, AKeyOpenedForReadingRefusesWrites) {
     EXPECT_EQ(this->store_.Get("v"), this->TextValue(kRegSz, "x"));
 }
 
+TYPED_TEST(RegistryContract, CreateKeyMakesTheMissingKeysAndOpensAnExistingOne) {
+    const std::string subKey = this->store_.SubKey() + "\\A\\B";
+    for (int time = 0; time < 2; ++time) {
+        KeyHandle key = 0;
+        ASSERT_EQ(this->Api().CreateKey(this->store_.Root(), subKey, 0, kOpenAccess, key),
+                  kErrorSuccess);
+        EXPECT_EQ(WriteValueData(this->Api(), key, "v", kRegSz, "x"s), kErrorSuccess);
+        this->Api().CloseKey(key);
+    }
+    EXPECT_EQ(ReadValue(this->Api(), this->store_.Root(), subKey, "v"), Value("x"s));
+}
+
 // ---- Writing and reading text ------------------------------------------------------------
 
 TYPED_TEST(RegistryContract, TextComesBackExactlyAsWrittenAndIsStoredWithoutNul) {
