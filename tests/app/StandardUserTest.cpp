@@ -1,5 +1,6 @@
-// Start-up and shut-down where the program's folder and the machine-wide Run key may not be
-// written: the settings and the registration fall back to the user's own places.
+// Start-up and shut-down where the program's folder may not be written: the settings fall
+// back to the user's own copy. (The registration's fallback is in RegistrationTest.cpp and,
+// through the real registry, in the end-to-end tests.)
 
 #include <string>
 #include <vector>
@@ -22,14 +23,6 @@ protected:
     void ReadOnlyFolder() {
         profile.refused.insert(kSettingsPath);
         profile.states[kSettingsPath] = FileState::ReadOnly;
-    }
-    void DenyMachineWideWrites() {
-        registryApi.store.SetAllowedAccess(registry::kRunRoot, std::string(registry::kRunSubKey),
-                                           registry::kKeyRead);
-    }
-    std::optional<registry::fake::MemoryRegistry::StoredValue> UserRunValue() const {
-        return registryApi.store.FindValue(registry::kUserRunRoot,
-                                           std::string(registry::kRunSubKey), kRunValueName);
     }
     std::vector<std::string> PathsWritten() const {
         std::vector<std::string> paths;
@@ -107,38 +100,6 @@ TEST_F(StandardUserTest, WithoutAUserFolderNothingElseIsTried) {
     Form().Unload();
     EXPECT_EQ(PathsWritten(), std::vector<std::string>(4, kSettingsPath));
     EXPECT_TRUE(profile.folders.empty());
-}
-
-TEST_F(StandardUserTest, TheTickIsKeptInTheUsersRunKeyAndTicksTheBoxAgain) {
-    DenyMachineWideWrites();
-    Start();
-    Form().Click(AutoRunSetting);
-    Form().Click(OKButton);
-    Form().Unload();
-    EXPECT_FALSE(RunValue().has_value());
-    ASSERT_TRUE(UserRunValue().has_value());
-    EXPECT_EQ(*UserRunValue(), TextValue(kRunData));
-
-    Start();
-    EXPECT_EQ(Form().CheckValue(AutoRunSetting), toolkit::kChecked);
-    Form().Click(AutoRunSetting);
-    Form().Click(OKButton);
-    Form().Unload();
-    EXPECT_FALSE(UserRunValue().has_value());
-    EXPECT_EQ(registryApi.store.OpenHandleCount(), 0u);
-}
-
-// What a standard user cannot remove still starts the program, and the box says so.
-TEST_F(StandardUserTest, AMachineWideRegistrationOutlivesTheUntick) {
-    PutRunValue(TextValue(kRunData));
-    DenyMachineWideWrites();
-    Start();
-    Form().Click(AutoRunSetting);
-    Form().Click(OKButton);
-    Form().Unload();
-    EXPECT_TRUE(RunValue().has_value());
-    Start();
-    EXPECT_EQ(Form().CheckValue(AutoRunSetting), toolkit::kChecked);
 }
 
 }  // namespace
