@@ -7,7 +7,7 @@
 #include "app/MainLayout.h"
 #include "app/Product.h"
 #include "lockkeys/LockKeyCheck.h"
-#include "registry/Registry.h"
+#include "registry/Registration.h"
 #include "registry/RunKey.h"
 #include "settings/SettingsFile.h"
 #include "toolkit/IgnoreFailure.h"
@@ -44,16 +44,23 @@ void Main::Form_Load() {
         app.End();  // the instance already running carries on alone
     }
 
+    // The file beside the program, unless that cannot be written and the user has a copy.
+    std::string settingsPath;
+    IgnoreFailure([&] { settingsPath = settings::SettingsFilePath(app); });
+    IgnoreFailure([&] {
+        settingsPath =
+            settings::FileToLoad(platform_.profile, settings::FindSettingsFiles(app, kProductName));
+    });
+
     // A missing or empty settings file marks a first run: show the user the settings.
     std::uint64_t length = 0;
-    IgnoreFailure([&] { length = app.FileLength(settings::SettingsFilePath(app)); });
+    IgnoreFailure([&] { length = app.FileLength(settingsPath); });
     if (length == 0) {
         IgnoreFailure([&] { form_->Show(); });
     }
 
     IgnoreFailure([&] {
-        settings::LoadSettings(platform_.profile, settings::SettingsFilePath(app), settings_,
-                               form_->Timer());
+        settings::LoadSettings(platform_.profile, settingsPath, settings_, form_->Timer());
     });
     IgnoreFailure([&] {
         if (RunValueIsSet()) {
@@ -73,14 +80,9 @@ void Main::Form_Load() {
     IgnoreFailure([&] { form_->Timer().SetEnabled(true); });
 }
 
+// Machine-wide or the user's own, and not disabled in Task Manager.
 bool Main::RunValueIsSet() {
-    registry::Value value = registry::ReadValue(platform_.registry, registry::kRunRoot,
-                                                std::string(registry::kRunSubKey), kProductName);
-    // Any text but the empty one counts, and so does a number.
-    if (const auto* text = std::get_if<std::string>(&value)) {
-        return !text->empty();
-    }
-    return std::holds_alternative<std::int32_t>(value);
+    return registry::IsRegistered(platform_.registry, kProductName);
 }
 
 // Shut-down: the applied settings go to the file and the registration is rewritten or
@@ -88,17 +90,15 @@ bool Main::RunValueIsSet() {
 void Main::Form_Unload(bool& /*cancel*/) {
     toolkit::Application& app = platform_.app;
     IgnoreFailure([&] {
-        settings::SaveSettings(platform_.profile, settings::SettingsFilePath(app), settings_,
-                               form_->Timer());
+        settings::SaveSettings(platform_.profile, settings::FindSettingsFiles(app, kProductName),
+                               settings_, form_->Timer());
     });
     IgnoreFailure([&] {
-        const std::string subKey(registry::kRunSubKey);
         if (settings_.AutoRun == kTrue) {
-            registry::WriteValue(platform_.registry, registry::kRunRoot, subKey, kProductName,
-                                 registry::RunValueData(app.Path(), app.ExeName()),
-                                 registry::kRunValueType);
+            registry::Register(platform_.registry, kProductName,
+                               registry::RunValueData(app.Path(), app.ExeName()));
         } else {
-            registry::DeleteValue(platform_.registry, registry::kRunRoot, subKey, kProductName);
+            registry::Unregister(platform_.registry, kProductName);
         }
     });
     IgnoreFailure([&] {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "registry/ScopedKey.h"
+
 namespace keystead::registry {
 
 namespace {
@@ -62,36 +64,29 @@ std::int32_t DwordValue(const std::array<std::uint8_t, 4>& bytes) {
     return static_cast<std::int32_t>(bits);
 }
 
-KeyHandle OpenForValues(RegistryApi& api, std::uint32_t root, const std::string& subKey) {
-    // The result is not examined: a failed open leaves 0, and the calls that follow fail on it.
-    KeyHandle key = 0;
-    api.OpenKey(root, subKey, 0, kOpenAccess, key);
-    return key;
-}
-
 }  // namespace
+
+// Each procedure runs every step whether the open succeeded or not: a failed open leaves
+// handle 0, and the calls that follow fail on it.
 
 Value ReadValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
                 const std::string& name) {
-    const KeyHandle key = OpenForValues(api, root, subKey);
+    const ScopedKey key(api, root, subKey, kReadAccess);
     Value value;
-    ReadValueData(api, key, name, value);
-    api.CloseKey(key);
+    ReadValueData(api, key.Handle(), name, value);
     return value;
 }
 
-void WriteValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
-                const std::string& name, const Value& value, std::uint32_t type) {
-    const KeyHandle key = OpenForValues(api, root, subKey);
-    WriteValueData(api, key, name, type, value);
-    api.CloseKey(key);
+std::int32_t WriteValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
+                        const std::string& name, const Value& value, std::uint32_t type) {
+    const ScopedKey key(api, root, subKey, kOpenAccess);
+    return WriteValueData(api, key.Handle(), name, type, value);
 }
 
-void DeleteValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
-                 const std::string& name) {
-    const KeyHandle key = OpenForValues(api, root, subKey);
-    api.DeleteValue(key, name);
-    api.CloseKey(key);
+std::int32_t DeleteValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
+                         const std::string& name) {
+    const ScopedKey key(api, root, subKey, kOpenAccess);
+    return api.DeleteValue(key.Handle(), name);
 }
 
 std::int32_t WriteValueData(RegistryApi& api, KeyHandle key, const std::string& name,

@@ -12,8 +12,10 @@ namespace keystead::registry {
 // A value as the procedures hand it over: empty, a string or a 32-bit integer.
 using Value = std::variant<std::monostate, std::string, std::int32_t>;
 
-// Every key is opened with the same rights, for reading as for writing (63).
+// Writing and deleting open the key with the six specific rights (63); reading asks only
+// for what it needs, which a standard user is granted on the machine-wide keys too.
 inline constexpr std::uint32_t kOpenAccess = kKeySpecificRights;
+inline constexpr std::uint32_t kReadAccess = kKeyQueryValue;
 
 // ReadValueData's status for a stored type other than REG_SZ and REG_DWORD.
 inline constexpr std::int32_t kUnhandledType = -1;
@@ -24,13 +26,15 @@ Value ReadValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
                 const std::string& name);
 
 // Opens the key, writes the value with the given type (REG_SZ or REG_DWORD; other types
-// write nothing) and closes the key. Failures are not reported.
-void WriteValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
-                const std::string& name, const Value& value, std::uint32_t type);
+// write nothing) and closes the key. Returns WriteValueData's status (a failed open shows
+// as the refused write on handle 0).
+std::int32_t WriteValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
+                        const std::string& name, const Value& value, std::uint32_t type);
 
-// Opens the key, deletes the named value and closes the key. Failures are not reported.
-void DeleteValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
-                 const std::string& name);
+// Opens the key, deletes the named value and closes the key. Returns the platform's status
+// of the delete (a failed open shows as the refused delete on handle 0).
+std::int32_t DeleteValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
+                         const std::string& name);
 
 // Writes the value into an open key: REG_SZ as its text without a terminating NUL, REG_DWORD
 // as 4 bytes (text must be a decimal number, else nothing is written and the status is

@@ -7,7 +7,8 @@ namespace keystead::registry {
 
 using KeyHandle = std::uintptr_t;
 
-// The registry calls of Windows' advapi32, one to one. Statuses are the platform's error
+// The registry calls of Windows' advapi32, one to one, and the one fact about the registry's
+// views that the program needs. Statuses are the platform's error
 // codes (0 for success). Names are UTF-8, and so is the data of string values (types 1, 2
 // and 7): sizes count UTF-8 bytes, whatever the store keeps inside.
 class RegistryApi {
@@ -15,6 +16,9 @@ public:
     virtual ~RegistryApi() = default;
     virtual std::int32_t OpenKey(std::uint32_t root, const std::string& subKey,
                                  std::uint32_t options, std::uint32_t access, KeyHandle& key) = 0;
+    // Opens the key, creating it and its missing parents first (RegCreateKeyEx).
+    virtual std::int32_t CreateKey(std::uint32_t root, const std::string& subKey,
+                                   std::uint32_t options, std::uint32_t access, KeyHandle& key) = 0;
     // data may be null to ask only for the type and size. A buffer too small gives
     // kErrorMoreData and the needed size.
     virtual std::int32_t QueryValue(KeyHandle key, const std::string& name, std::uint32_t* type,
@@ -23,6 +27,10 @@ public:
                                   const std::uint8_t* data, std::uint32_t size) = 0;
     virtual std::int32_t DeleteValue(KeyHandle key, const std::string& name) = 0;
     virtual std::int32_t CloseKey(KeyHandle key) = 0;
+
+    // True for a 32-bit program on 64-bit Windows: its HKEY_LOCAL_MACHINE\Software is the
+    // 32-bit view of the registry, unless an open asks for kKeyWow64_64Key.
+    virtual bool Uses32BitView() const = 0;
 };
 
 inline constexpr std::uint32_t kHkeyCurrentUser = 0x80000001;

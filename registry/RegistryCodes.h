@@ -24,6 +24,8 @@ inline constexpr std::uint32_t kKeyCreateLink = 0x20;
 inline constexpr std::uint32_t kKeySpecificRights = kKeyQueryValue | kKeySetValue |
                                                     kKeyCreateSubKey | kKeyEnumerateSubKeys |
                                                     kKeyNotify | kKeyCreateLink;
+// KEY_WOW64_64KEY: open the 64-bit view of the registry, also from a 32-bit program.
+inline constexpr std::uint32_t kKeyWow64_64Key = 0x100;
 // KEY_READ: what a key that refuses writing still grants.
 inline constexpr std::uint32_t kKeyRead = 0x20019;
 

@@ -5,8 +5,16 @@
 
 namespace keystead::settings {
 
+// What start-up needs to know of a settings file before it reads it.
+enum class FileState {
+    Missing,   // no such file (a folder of that name counts as none)
+    ReadOnly,  // there, but it cannot be opened for writing
+    Writable,
+};
+
 // A private-profile (INI) file store, shaped like Windows' GetPrivateProfileInt and
-// WritePrivateProfileString. Names, values and paths are UTF-8.
+// WritePrivateProfileString, and the little of the file system that choosing the file needs.
+// Names, values and paths are UTF-8.
 class Profile {
 public:
     virtual ~Profile() = default;
@@ -14,9 +22,12 @@ public:
     virtual std::int32_t GetInt(const std::string& section, const std::string& key,
                                 std::int32_t defaultValue, const std::string& path) = 0;
     // Creates the file and the section when missing, replaces the key's value or adds the
-    // key, and leaves every other line alone. Failures are not reported.
-    virtual void WriteString(const std::string& section, const std::string& key,
+    // key, and leaves every other line alone. False when the value could not be written.
+    virtual bool WriteString(const std::string& section, const std::string& key,
                              const std::string& value, const std::string& path) = 0;
+    virtual FileState State(const std::string& path) = 0;
+    // Creates the folder when it is missing; its parent must exist. Failures are not reported.
+    virtual void CreateFolder(const std::string& path) = 0;
 };
 
 }  // namespace keystead::settings

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 #include "toolkit/IgnoreFailure.h"
 
@@ -10,6 +11,7 @@ namespace keystead::settings {
 
 namespace {
 
+constexpr const char* kFileName = "\\Keystead.ini";
 constexpr const char* kSection = "main";
 constexpr const char* kCapsLockKey = "CapsLock";
 constexpr const char* kNumLockKey = "NumLock";
@@ -34,7 +36,27 @@ lockkeys::LockMode ToLockMode(std::int32_t value) {
 }  // namespace
 
 std::string SettingsFilePath(const toolkit::Application& app) {
-    return app.Path() + "\\Keystead.ini";
+    return app.Path() + kFileName;
+}
+
+SettingsFiles FindSettingsFiles(const toolkit::Application& app, const std::string& folderName) {
+    SettingsFiles files{SettingsFilePath(app), {}, {}};
+    const std::string localData = app.LocalAppDataPath();
+    if (!localData.empty()) {
+        files.userFolder = localData + "\\" + folderName;
+        files.user = files.userFolder + kFileName;
+    }
+    return files;
+}
+
+std::string FileToLoad(Profile& profile, const SettingsFiles& files) {
+    if (profile.State(files.beside) == FileState::Writable) {
+        return files.beside;
+    }
+    if (!files.user.empty() && profile.State(files.user) != FileState::Missing) {
+        return files.user;
+    }
+    return files.beside;
 }
 
 void LoadSettings(Profile& profile, const std::string& path, lockkeys::Settings& settings,
@@ -56,23 +78,34 @@ void LoadSettings(Profile& profile, const std::string& path, lockkeys::Settings&
         [&] { timer.SetInterval(profile.GetInt(kSection, kIntervalKey, kDefaultInterval, path)); });
 }
 
-void SaveSettings(Profile& profile, const std::string& path, const lockkeys::Settings& settings,
+bool SaveSettings(Profile& profile, const std::string& path, const lockkeys::Settings& settings,
                   const toolkit::Timer& timer) {
     // std::to_string gives the shortest decimal text: a minus sign for negative numbers and
     // nothing in front of the others.
-    toolkit::IgnoreFailure([&] {
-        profile.WriteString(kSection, kCapsLockKey, std::to_string(settings.CapsLockMode), path);
-    });
-    toolkit::IgnoreFailure([&] {
-        profile.WriteString(kSection, kNumLockKey, std::to_string(settings.NumLockMode), path);
-    });
-    toolkit::IgnoreFailure([&] {
-        profile.WriteString(kSection, kScrollLockKey, std::to_string(settings.ScrollLockMode),
-                            path);
-    });
-    toolkit::IgnoreFailure([&] {
-        profile.WriteString(kSection, kIntervalKey, std::to_string(timer.Interval()), path);
-    });
+    const std::pair<const char*, std::string> entries[] = {
+        {kCapsLockKey, std::to_string(settings.CapsLockMode)},
+        {kNumLockKey, std::to_string(settings.NumLockMode)},
+        {kScrollLockKey, std::to_string(settings.ScrollLockMode)},
+        {kIntervalKey, std::to_string(timer.Interval())},
+    };
+    bool allWritten = true;
+    for (const auto& [key, value] : entries) {
+        bool written = false;
+        toolkit::IgnoreFailure([&] { written = profile.WriteString(kSection, key, value, path); });
+        allWritten = allWritten && written;
+    }
+    return allWritten;
+}
+
+void SaveSettings(Profile& profile, const SettingsFiles& files, const lockkeys::Settings& settings,
+                  const toolkit::Timer& timer) {
+    if (SaveSettings(profile, files.beside, settings, timer) || files.user.empty()) {
+        return;
+    }
+    // The program's folder cannot be written (under Program Files for a standard user, or a
+    // read-only share): the changes go to the user's own copy rather than being lost.
+    toolkit::IgnoreFailure([&] { profile.CreateFolder(files.userFolder); });
+    SaveSettings(profile, files.user, settings, timer);
 }
 
 }  // namespace keystead::settings

@@ -13,6 +13,22 @@ namespace keystead::settings {
 // program at the root of a drive gets "C:\\Keystead.ini", which Windows accepts.
 std::string SettingsFilePath(const toolkit::Application& app);
 
+// Where the settings may live: the file beside the program, and the user's own copy for a
+// program whose folder cannot be written, "Keystead.ini" in a folder named after the program
+// in the user's local application data. The user's folder and file are empty when the
+// platform names no such place.
+struct SettingsFiles {
+    std::string beside;
+    std::string userFolder;
+    std::string user;
+};
+SettingsFiles FindSettingsFiles(const toolkit::Application& app, const std::string& folderName);
+
+// The file start-up reads: the one beside the program when it is there and can be written;
+// otherwise the user's copy when it is there; otherwise the one beside the program. So a
+// program in a folder it may write uses its own file alone.
+std::string FileToLoad(Profile& profile, const SettingsFiles& files);
+
 // Reads section "main" of the file: "CapsLock", "NumLock" and "ScrollLock" into the three
 // modes (defaults 0, 1 and 0) and "Interval" into the timer (default 1000). Each read stands
 // alone and a failing one is skipped: a mode that does not fit into 16 bits keeps the value
@@ -22,7 +38,13 @@ void LoadSettings(Profile& profile, const std::string& path, lockkeys::Settings&
 
 // Writes the three modes and the timer's interval, in the order above, as plain decimal
 // text. Each write stands alone; one that fails is lost and the next one is still tried.
-void SaveSettings(Profile& profile, const std::string& path, const lockkeys::Settings& settings,
+// True when every write succeeded.
+bool SaveSettings(Profile& profile, const std::string& path, const lockkeys::Settings& settings,
+                  const toolkit::Timer& timer);
+
+// Saves beside the program; when a write there fails, saves everything into the user's copy
+// instead, creating its folder first.
+void SaveSettings(Profile& profile, const SettingsFiles& files, const lockkeys::Settings& settings,
                   const toolkit::Timer& timer);
 
 }  // namespace keystead::settings

@@ -20,6 +20,9 @@ public:
     [[noreturn]] virtual void End() = 0;
     // The length in bytes of a file; throws ToolkitError when it cannot be measured.
     virtual std::uint64_t FileLength(const std::string& path) const = 0;
+    // The user's own folder for data that stays on this computer (%LOCALAPPDATA% on Windows),
+    // without a trailing separator; empty when the platform names none.
+    virtual std::string LocalAppDataPath() const = 0;
 };
 
 }  // namespace keystead::toolkit

@@ -62,6 +62,22 @@ std::int32_t Win32Registry::OpenKey(std::uint32_t root, const std::string& subKe
     return status;
 }
 
+std::int32_t Win32Registry::CreateKey(std::uint32_t root, const std::string& subKey,
+                                      std::uint32_t options, std::uint32_t access, KeyHandle& key) {
+    key = 0;
+    const std::optional<std::wstring> wideSubKey = WidenStrict(subKey);
+    if (!wideSubKey) {
+        return kErrorNoUnicodeTranslation;
+    }
+    HKEY opened = nullptr;
+    const LONG status = RegCreateKeyExW(RootHandle(root), wideSubKey->c_str(), 0, nullptr, options,
+                                        access, nullptr, &opened, nullptr);
+    if (status == ERROR_SUCCESS) {
+        key = reinterpret_cast<KeyHandle>(opened);
+    }
+    return status;
+}
+
 std::int32_t Win32Registry::QueryValue(KeyHandle key, const std::string& name, std::uint32_t* type,
                                        std::uint8_t* data, std::uint32_t* size) {
     if (data != nullptr && size == nullptr) {
@@ -159,6 +175,14 @@ std::int32_t Win32Registry::DeleteValue(KeyHandle key, const std::string& name) 
 
 std::int32_t Win32Registry::CloseKey(KeyHandle key) {
     return RegCloseKey(Handle(key));
+}
+
+bool Win32Registry::Uses32BitView() const {
+    if (uses32BitView_ < 0) {
+        BOOL wow64 = FALSE;
+        uses32BitView_ = IsWow64Process(GetCurrentProcess(), &wow64) && wow64 ? 1 : 0;
+    }
+    return uses32BitView_ == 1;
 }
 
 }  // namespace keystead::registry::win32

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "toolkit/win32/Handles.h"
 #include "toolkit/win32/Text.h"
 
 namespace keystead::settings::win32 {
@@ -16,11 +17,31 @@ std::int32_t Win32Profile::GetInt(const std::string& section, const std::string&
     return static_cast<std::int32_t>(value);
 }
 
-void Win32Profile::WriteString(const std::string& section, const std::string& key,
+bool Win32Profile::WriteString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& path) {
-    // Not examined: a value that cannot be written is lost.
-    WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(),
-                               Widen(path).c_str());
+    return WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(),
+                                      Widen(value).c_str(), Widen(path).c_str()) != FALSE;
+}
+
+FileState Win32Profile::State(const std::string& path) {
+    const std::wstring widePath = Widen(path);
+    const DWORD attributes = GetFileAttributesW(widePath.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return FileState::Missing;
+    }
+    // Opened and closed again at once, shared every way, so that nobody else is in the way.
+    const HANDLE file = CreateFileW(widePath.c_str(), GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return FileState::ReadOnly;
+    }
+    toolkit::win32::UniqueKernelHandle owner(file);
+    return FileState::Writable;
+}
+
+void Win32Profile::CreateFolder(const std::string& path) {
+    CreateDirectoryW(Widen(path).c_str(), nullptr);
 }
 
 }  // namespace keystead::settings::win32

@@ -21,8 +21,12 @@ class Win32Profile final : public Profile {
 public:
     std::int32_t GetInt(const std::string& section, const std::string& key,
                         std::int32_t defaultValue, const std::string& path) override;
-    void WriteString(const std::string& section, const std::string& key, const std::string& value,
+    // Judged by what WritePrivateProfileStringW returns.
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value,
                      const std::string& path) override;
+    // Writable when CreateFileW opens the existing file for writing.
+    FileState State(const std::string& path) override;
+    void CreateFolder(const std::string& path) override;
 };
 
 }  // namespace keystead::settings::win32

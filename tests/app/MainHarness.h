@@ -16,9 +16,9 @@
 #include "app/MainLayout.h"
 #include "app/Platform.h"
 #include "lockkeys/FakeKeyboard.h"
-#include "registry/MemoryRegistry.h"
 #include "registry/RegistryCodes.h"
 #include "registry/RunKey.h"
+#include "registry/fake/MemoryRegistry.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "tray/fake/FakeNotifyArea.h"
 
@@ -58,6 +58,11 @@ public:
         ++calls;
         return store.OpenKey(root, subKey, options, access, key);
     }
+    std::int32_t CreateKey(std::uint32_t root, const std::string& subKey, std::uint32_t options,
+                           std::uint32_t access, registry::KeyHandle& key) override {
+        ++calls;
+        return store.CreateKey(root, subKey, options, access, key);
+    }
     std::int32_t QueryValue(registry::KeyHandle key, const std::string& name, std::uint32_t* type,
                             std::uint8_t* data, std::uint32_t* size) override {
         ++calls;
@@ -76,12 +81,13 @@ public:
         ++calls;
         return store.CloseKey(key);
     }
+    bool Uses32BitView() const override { return store.Uses32BitView(); }
 
-    registry::MemoryRegistry store;
+    registry::fake::MemoryRegistry store;
     int calls = 0;
 };
 
-inline registry::MemoryRegistry::StoredValue TextValue(const std::string& text) {
+inline registry::fake::MemoryRegistry::StoredValue TextValue(const std::string& text) {
     return {registry::kRegSz, std::vector<std::uint8_t>(text.begin(), text.end())};
 }
 
@@ -130,11 +136,11 @@ protected:
     bool ApplyEnabled() const { return form->Enabled(ApplyButton); }
     bool TimerOn() const { return form->Timer().Enabled() && form->TimerDriver().running; }
 
-    std::optional<registry::MemoryRegistry::StoredValue> RunValue() const {
+    std::optional<registry::fake::MemoryRegistry::StoredValue> RunValue() const {
         return registryApi.store.FindValue(registry::kRunRoot, std::string(registry::kRunSubKey),
                                            kRunValueName);
     }
-    void PutRunValue(registry::MemoryRegistry::StoredValue value) {
+    void PutRunValue(registry::fake::MemoryRegistry::StoredValue value) {
         registryApi.store.PutValue(registry::kRunRoot, std::string(registry::kRunSubKey),
                                    kRunValueName, std::move(value));
     }

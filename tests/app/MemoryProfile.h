@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,11 +13,14 @@
 
 namespace keystead::app::testing {
 
-// A settings file kept in memory: one map of (section, key) to text for whatever path is
-// asked for. Reads and writes are noted in order; writes also change the map, so that a
-// second program start on the same object reads what the first one saved.
+// Settings files kept in memory, one map of (section, key) to text per path. Reads and
+// writes are noted in order; writes also change the map, so that a second program start on
+// the same object reads what the first one saved. `values` is the file beside the program
+// in C:\Tools. A file counts as there and writable once it has a map; `states` says
+// otherwise, and writes to a path in `refused` fail.
 class MemoryProfile : public settings::Profile {
 public:
+    using Values = std::map<std::pair<std::string, std::string>, std::string>;
     struct Write {
         std::string section, key, value, path;
         bool operator==(const Write&) const = default;
@@ -25,22 +29,44 @@ public:
     std::int32_t GetInt(const std::string& section, const std::string& key,
                         std::int32_t defaultValue, const std::string& path) override {
         reads.push_back(key + "@" + path);
-        auto found = values.find({section, key});
-        if (found == values.end()) {
+        const auto file = files.find(path);
+        if (file == files.end()) {
+            return defaultValue;
+        }
+        auto found = file->second.find({section, key});
+        if (found == file->second.end()) {
             return defaultValue;
         }
         return LeadingInteger(found->second);
     }
 
-    void WriteString(const std::string& section, const std::string& key, const std::string& value,
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value,
                      const std::string& path) override {
         writes.push_back({section, key, value, path});
-        values[{section, key}] = value;
+        if (refused.count(path) != 0) {
+            return false;
+        }
+        files[path][{section, key}] = value;
+        return true;
     }
+
+    settings::FileState State(const std::string& path) override {
+        if (const auto state = states.find(path); state != states.end()) {
+            return state->second;
+        }
+        return files.count(path) != 0 ? settings::FileState::Writable
+                                      : settings::FileState::Missing;
+    }
+
+    void CreateFolder(const std::string& path) override { folders.push_back(path); }
 
     void Put(const std::string& key, const std::string& value) { values[{"main", key}] = value; }
 
-    std::map<std::pair<std::string, std::string>, std::string> values;
+    std::map<std::string, Values> files;
+    Values& values = files["C:\\Tools\\Keystead.ini"];
+    std::map<std::string, settings::FileState> states;
+    std::set<std::string> refused;
+    std::vector<std::string> folders;  // created, in order
     std::vector<std::string> reads;
     std::vector<Write> writes;
 

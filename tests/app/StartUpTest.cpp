@@ -15,7 +15,7 @@ namespace {
 
 using lockkeys::kFalse;
 using lockkeys::kTrue;
-using registry::MemoryRegistry;
+using registry::fake::MemoryRegistry;
 using toolkit::kChecked;
 using toolkit::kUnchecked;
 using toolkit::fake::ProcessEnded;
@@ -206,18 +206,19 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<RunEntry>& given) { return given.param.name; });
 
 TEST_F(StartUpTest, WithoutTheRunKeyTheBoxIsUnticked) {
-    registryApi.store = registry::MemoryRegistry();
+    registryApi.store = MemoryRegistry();
     Start();
     EXPECT_EQ(Form().CheckValue(AutoRunSetting), kUnchecked);
     EXPECT_TRUE(TimerOn());
 }
 
-TEST_F(StartUpTest, AnUnreadableRunKeyLeavesTheBoxUnticked) {
+// A standard user may read the machine-wide key but not write it; reading asks no more.
+TEST_F(StartUpTest, ARunKeyThatOnlyGrantsReadingStillTicksTheBox) {
     PutRunValue(TextValue(kRunData));
     registryApi.store.SetAllowedAccess(registry::kRunRoot, std::string(registry::kRunSubKey),
                                        registry::kKeyRead);
     Start();
-    EXPECT_EQ(Form().CheckValue(AutoRunSetting), kUnchecked);
+    EXPECT_EQ(Form().CheckValue(AutoRunSetting), kChecked);
     EXPECT_TRUE(TimerOn());
     EXPECT_EQ(notifyArea.calls.size(), 1u);
 }

@@ -2,10 +2,13 @@
 // judged by what a user sees and by what the program leaves behind.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 #include "KeysteadProcess.h"
 #include "toolkit/win32/Text.h"
+#include "toolkit/win32/Win32Application.h"
 
 namespace keystead::e2e {
 namespace {
@@ -13,6 +16,7 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr auto kExitTimeout = 20s;
+const wchar_t kAutoRunBox[] = L"Launch Tarvine Keystead on Windows s&tart-up";
 const char kFirstSave[] = "[main]\r\nCapsLock=0\r\nNumLock=1\r\nScrollLock=0\r\nInterval=1000\r\n";
 
 // Whether the program turns the key off soon: a few intervals of 100 ms, with room for a
@@ -29,8 +33,14 @@ bool TurnsOff(BYTE key) {
 
 class EndToEnd : public ::testing::Test {
 protected:
-    void SetUp() override { DeleteRunValue(); }
-    void TearDown() override { DeleteRunValue(); }
+    void SetUp() override {
+        DeleteRunValue();
+        DeleteRunValue(HKEY_CURRENT_USER);
+    }
+    void TearDown() override {
+        DeleteRunValue();
+        DeleteRunValue(HKEY_CURRENT_USER);
+    }
 
     // Starts the program from the folder and waits for its window.
     std::unique_ptr<KeysteadProcess> Start() {
@@ -172,6 +182,70 @@ TEST_F(EndToEnd, AModeChangedButNotAppliedIsNotSaved) {
     EXPECT_TRUE(process->Checked(L"Force on", 0));
     End(*process);
     EXPECT_NE(folder_.ReadIni().find("CapsLock=0\r\n"), std::string::npos) << folder_.ReadIni();
+}
+
+// ---- Without administrator rights --------------------------------------------------------
+
+TEST_F(EndToEnd, AStandardUserSeesAMachineWideRegistrationAndLeavesItAlone) {
+    const std::string data = "\"" + toolkit::win32::Narrow(folder_.Exe()) + "\"";
+    WriteRunValue(data);
+    const std::string before = ReadRunValue();
+    MachineRunKeyDenied denied;
+    ASSERT_TRUE(denied.Active()) << "cannot change the Run key's rights";
+    auto process = Start();
+    process->Tray(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(process->Checked(kAutoRunBox)) << "read with the rights reading needs";
+    End(*process);
+    EXPECT_EQ(ReadRunValue(), before);
+    EXPECT_EQ(ReadRunValue(nullptr, HKEY_CURRENT_USER), "<missing>") << "never two registrations";
+}
+
+TEST_F(EndToEnd, AStandardUserKeepsTheTickInTheirOwnRunKey) {
+    MachineRunKeyDenied denied;
+    ASSERT_TRUE(denied.Active()) << "cannot change the Run key's rights";
+    auto process = Start();
+    process->Click(kAutoRunBox);
+    process->Click(L"&OK");
+    End(*process);
+    EXPECT_EQ(ReadRunValue(), "<missing>");
+    DWORD type = 0;
+    EXPECT_EQ(ReadRunValue(&type, HKEY_CURRENT_USER),
+              "\"" + toolkit::win32::Narrow(folder_.Exe()) + "\"");
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+
+    auto again = Start();
+    again->Tray(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(again->Checked(kAutoRunBox)) << "the user's registration ticks the box";
+    again->Click(kAutoRunBox);
+    again->Click(L"&Apply");
+    End(*again);
+    EXPECT_EQ(ReadRunValue(nullptr, HKEY_CURRENT_USER), "<missing>");
+}
+
+// Wine running as root ignores file permissions; a folder where the settings file would be
+// cannot be written either.
+TEST_F(EndToEnd, SettingsThatCannotBeWrittenBesideTheProgramGoToTheUsersCopy) {
+    const std::wstring userFolder =
+        toolkit::win32::Widen(toolkit::win32::Win32Application("").LocalAppDataPath()) +
+        L"\\Tarvine Keystead";
+    const std::wstring userIni = userFolder + L"\\Keystead.ini";
+    DeleteFileW(userIni.c_str());
+    ASSERT_TRUE(CreateDirectoryW(folder_.Ini().c_str(), nullptr));
+
+    auto process = Start();
+    EXPECT_TRUE(process->WindowVisible()) << "a first run";
+    End(*process);
+    std::ifstream saved(userIni.c_str(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), kFirstSave);
+    saved.close();
+
+    auto again = Start();
+    EXPECT_FALSE(again->WindowVisible()) << "the user's copy was found";
+    End(*again);
+
+    DeleteFileW(userIni.c_str());
+    RemoveDirectoryW(userFolder.c_str());
+    RemoveDirectoryW(folder_.Ini().c_str());
 }
 
 // The folder's name and the registration reach Windows in wide characters, so a folder that

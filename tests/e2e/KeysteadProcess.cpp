@@ -1,5 +1,7 @@
 #include "KeysteadProcess.h"
 
+#include <sddl.h>
+
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -171,9 +173,9 @@ int CountKeysteadWindows() {
     return count;
 }
 
-std::string ReadRunValue(DWORD* type) {
+std::string ReadRunValue(DWORD* type, HKEY root) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(root, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
         return "<missing>";
     }
     DWORD size = 0;
@@ -191,10 +193,51 @@ std::string ReadRunValue(DWORD* type) {
     return result;
 }
 
-void DeleteRunValue() {
+void DeleteRunValue(HKEY root) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, kRunKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+        RegDeleteValueW(key, kRunValue);
+        RegCloseKey(key);
+    }
+}
+
+void WriteRunValue(const std::string& data) {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-        RegDeleteValueW(key, kRunValue);
+        const std::wstring wide = Widen(data);
+        RegSetValueExW(key, kRunValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                       static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+        RegCloseKey(key);
+    }
+}
+
+MachineRunKeyDenied::MachineRunKeyDenied() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, READ_CONTROL | WRITE_DAC, &key) !=
+        ERROR_SUCCESS) {
+        return;
+    }
+    DWORD size = 0;
+    RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
+    saved_.resize(size);
+    PSECURITY_DESCRIPTOR denying = nullptr;
+    if (size != 0 &&
+        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, saved_.data(), &size) == ERROR_SUCCESS &&
+        ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(D;;0x6;;;WD)(A;;KA;;;WD)",
+                                                             SDDL_REVISION_1, &denying, nullptr)) {
+        active_ = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, denying) == ERROR_SUCCESS;
+        LocalFree(denying);
+    }
+    RegCloseKey(key);
+}
+
+MachineRunKeyDenied::~MachineRunKeyDenied() {
+    if (!active_) {
+        return;
+    }
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
+        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, saved_.data());
         RegCloseKey(key);
     }
 }

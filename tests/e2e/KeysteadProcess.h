@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 namespace keystead::e2e {
 
@@ -62,9 +63,28 @@ private:
 // Every top-level window of the program's class, in any process.
 int CountKeysteadWindows();
 
-// The Run value of the program, or "<missing>"; its type in *type.
-std::string ReadRunValue(DWORD* type = nullptr);
-void DeleteRunValue();
+// The Run value of the program, or "<missing>"; its type in *type. Machine-wide unless
+// the root says otherwise.
+std::string ReadRunValue(DWORD* type = nullptr, HKEY root = HKEY_LOCAL_MACHINE);
+void DeleteRunValue(HKEY root = HKEY_LOCAL_MACHINE);
+void WriteRunValue(const std::string& data);
+
+// While it lives, the machine-wide Run key refuses to be written as it refuses a standard
+// user: a DACL denies setting values and creating sub-keys to Everyone, so an open that asks
+// for those rights fails while reading still works. The key's own DACL comes back after.
+class MachineRunKeyDenied {
+public:
+    MachineRunKeyDenied();
+    ~MachineRunKeyDenied();
+    MachineRunKeyDenied(const MachineRunKeyDenied&) = delete;
+    MachineRunKeyDenied& operator=(const MachineRunKeyDenied&) = delete;
+
+    bool Active() const { return active_; }
+
+private:
+    std::vector<BYTE> saved_;
+    bool active_ = false;
+};
 
 // The toggle state of a lock key as this thread sees it, after serving its queue.
 bool KeyToggled(BYTE key);

@@ -1,7 +1,7 @@
 // What the in-memory store does beyond the calls that Windows shares with it (those are in
 // RegistryContractTest.cpp).
 
-#include "registry/MemoryRegistry.h"
+#include "registry/fake/MemoryRegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@ namespace keystead::registry {
 namespace {
 
 using namespace std::string_literals;
+using fake::MemoryRegistry;
 
 TEST(MemoryRegistry, EveryProcedureGivesItsHandleBack) {
     MemoryRegistry registry;

@@ -32,6 +32,17 @@ std::int32_t RecordingRegistry::OpenKey(std::uint32_t root, const std::string& s
     return status;
 }
 
+std::int32_t RecordingRegistry::CreateKey(std::uint32_t root, const std::string& subKey,
+                                          std::uint32_t options, std::uint32_t access,
+                                          KeyHandle& key) {
+    const std::int32_t status = inner_.CreateKey(root, subKey, options, access, key);
+    if (key != 0) {
+        opened_.insert(key);
+    }
+    calls_.push_back("create " + std::to_string(access) + Status(status));
+    return status;
+}
+
 std::int32_t RecordingRegistry::QueryValue(KeyHandle key, const std::string& name,
                                            std::uint32_t* type, std::uint8_t* data,
                                            std::uint32_t* size) {

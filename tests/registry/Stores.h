@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "registry/MemoryRegistry.h"
 #include "registry/RegistryApi.h"
 #include "registry/RegistryCodes.h"
 #include "registry/RunKey.h"
+#include "registry/fake/MemoryRegistry.h"
 
-namespace keystead::registry {
+namespace keystead::registry::fake {
 
 inline void PrintTo(const MemoryRegistry::StoredValue& value, std::ostream* out) {
     *out << "type " << value.type << " data {";
@@ -23,9 +23,11 @@ inline void PrintTo(const MemoryRegistry::StoredValue& value, std::ostream* out)
     *out << "}";
 }
 
-}  // namespace keystead::registry
+}  // namespace keystead::registry::fake
 
 namespace keystead::registry::testing {
+
+using fake::MemoryRegistry;
 
 using StoredValue = MemoryRegistry::StoredValue;
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "ProfileTestSupport.h"
-#include "settings/IniFile.h"
+#include "settings/fake/IniFile.h"
 
 namespace keystead::settings::testing {
 namespace {
@@ -46,7 +46,7 @@ TEST_P(IniFileKeepsLinesTest, LeavesEveryOtherLineAsItWas) {
     const std::string path = folder_.File("Keystead.ini");
     WriteFileBytes(path, testCase.before);
 
-    IniFile().WriteString("main", testCase.key, testCase.value, path);
+    fake::IniFile().WriteString("main", testCase.key, testCase.value, path);
 
     EXPECT_EQ(ReadFileBytes(path), testCase.after);
 }

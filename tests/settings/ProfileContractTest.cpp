@@ -288,10 +288,38 @@ TEST_P(ProfilePathTest, LosesAWriteIntoAMissingFolderSilently) {
     const std::string path = folder_.File("missing") + kSeparator + "Keystead.ini";
     const auto profile = GetParam().make();
 
-    EXPECT_NO_THROW(profile->WriteString("main", "CapsLock", "0", path));
+    bool written = true;
+    EXPECT_NO_THROW(written = profile->WriteString("main", "CapsLock", "0", path));
+    EXPECT_FALSE(written);
 
     EXPECT_FALSE(std::filesystem::exists(FromUtf8(path)));
     EXPECT_EQ(profile->GetInt("main", "CapsLock", 3, path), 3);
+}
+
+// What start-up and shut-down judge a settings file by.
+TEST_P(ProfilePathTest, TellsWhetherTheFileIsThereAndWhetherItWasWritten) {
+    const std::string path = folder_.File("Keystead.ini");
+    const auto profile = GetParam().make();
+    EXPECT_EQ(profile->State(path), FileState::Missing);
+    EXPECT_TRUE(profile->WriteString("main", "CapsLock", "0", path));
+    EXPECT_EQ(profile->State(path), FileState::Writable);
+    EXPECT_TRUE(profile->WriteString("main", "CapsLock", "0", path)) << "unchanged";
+
+    // A folder where the file would be can be neither read nor written.
+    const std::string blocked = folder_.File("Blocked.ini");
+    std::filesystem::create_directory(FromUtf8(blocked));
+    EXPECT_EQ(profile->State(blocked), FileState::Missing);
+    EXPECT_FALSE(profile->WriteString("main", "CapsLock", "0", blocked));
+}
+
+TEST_P(ProfilePathTest, CreatesAFolderToWriteInto) {
+    const std::string folder = folder_.File("Tarvine Keystead");
+    const std::string path = folder + kSeparator + "Keystead.ini";
+    const auto profile = GetParam().make();
+    profile->CreateFolder(folder);
+    profile->CreateFolder(folder);  // already there: nothing happens
+    EXPECT_TRUE(profile->WriteString("main", "Interval", "250", path));
+    EXPECT_EQ(ReadFileBytes(path), "[main]\r\nInterval=250\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Profiles, ProfilePathTest, ValuesIn(ProfileKinds()), KindName);

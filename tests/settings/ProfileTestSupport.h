@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/IniFile.h"
 #include "settings/Profile.h"
+#include "settings/fake/IniFile.h"
 #ifdef _WIN32
 #include "settings/win32/Win32Profile.h"
 #endif
@@ -32,7 +32,7 @@ inline void PrintTo(const ProfileKind& kind, std::ostream* out) {
 // IniFile everywhere; on Windows also Win32Profile, that is the platform's own functions,
 // which the IniFile has to agree with.
 inline std::vector<ProfileKind> ProfileKinds() {
-    std::vector<ProfileKind> kinds{{"IniFile", [] { return std::make_unique<IniFile>(); }}};
+    std::vector<ProfileKind> kinds{{"IniFile", [] { return std::make_unique<fake::IniFile>(); }}};
 #ifdef _WIN32
     kinds.push_back({"Win32Profile", [] { return std::make_unique<win32::Win32Profile>(); }});
 #endif

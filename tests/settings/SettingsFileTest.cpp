@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -45,6 +46,9 @@ public:
     std::uint64_t FileLength(const std::string&) const override {
         throw toolkit::ToolkitError("no file");
     }
+    std::string LocalAppDataPath() const override { return localAppData; }
+
+    std::string localAppData;
 };
 
 // ---------------------------------------------------------------------------------------
@@ -259,6 +263,27 @@ TEST_P(SaveSettingsTest, WritesTheValuesInMemoryAsPlainDecimals) {
               "[main]\r\nCapsLock=-1\r\nNumLock=-32768\r\nScrollLock=32767\r\nInterval=0\r\n");
 }
 
+#ifdef _WIN32
+// The settings paths are Windows paths, so this runs where they mean folders.
+TEST_P(SaveSettingsTest, GoesToTheUsersCopyWhenTheFileBesideCannotBeWritten) {
+    FakeApplication app;
+    app.folder = folder_.Folder();
+    app.localAppData = folder_.File("Local");
+    const SettingsFiles files = FindSettingsFiles(app, "Tarvine Keystead");
+    ASSERT_EQ(files.user, app.localAppData + "\\Tarvine Keystead\\Keystead.ini");
+    std::filesystem::create_directory(FromUtf8(files.beside));  // stands where the file would
+    std::filesystem::create_directory(FromUtf8(app.localAppData));
+    const auto profile = GetParam().make();
+    ASSERT_EQ(FileToLoad(*profile, files), files.beside);
+
+    SaveSettings(*profile, files, Settings{2, 0, 1, lockkeys::kFalse}, timer_);
+
+    EXPECT_EQ(ReadFileBytes(files.user),
+              "[main]\r\nCapsLock=2\r\nNumLock=0\r\nScrollLock=1\r\nInterval=1000\r\n");
+    EXPECT_EQ(FileToLoad(*profile, files), files.user);
+}
+#endif
+
 INSTANTIATE_TEST_SUITE_P(Profiles, SaveSettingsTest, ValuesIn(ProfileKinds()),
                          [](const TestParamInfo<ProfileKind>& caseInfo) {
                              return caseInfo.param.name;
@@ -284,13 +309,16 @@ public:
         return found == values.end() ? defaultValue : found->second;
     }
 
-    void WriteString(const std::string&, const std::string& key, const std::string& value,
+    bool WriteString(const std::string&, const std::string& key, const std::string& value,
                      const std::string&) override {
         if (key == failingKey_) {
             throw std::runtime_error("cannot write " + key);
         }
         written.push_back(key + "=" + value);
+        return true;
     }
+    FileState State(const std::string&) override { return FileState::Missing; }
+    void CreateFolder(const std::string&) override {}
 
 private:
     std::string failingKey_;

@@ -131,8 +131,10 @@ public:
     bool PrevInstance() override { return prevInstance; }
     [[noreturn]] void End() override { throw ProcessEnded{}; }
     std::uint64_t FileLength(const std::string& file) const override;
+    std::string LocalAppDataPath() const override { return localAppData; }
 
     std::string path = "C:\\Tools";
+    std::string localAppData = "C:\\Users\\Ann\\AppData\\Local";
     std::string exeName = "Keystead";
     bool prevInstance = false;
     std::map<std::string, std::uint64_t> files;  // the files that exist, with their lengths

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include "toolkit/ToolkitError.h"
 #include "toolkit/win32/Text.h"
 
@@ -81,6 +83,15 @@ std::uint64_t Win32Application::FileLength(const std::string& path) const {
         throw ToolkitError("file not found: " + path);
     }
     return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+std::string Win32Application::LocalAppDataPath() const {
+    wchar_t folder[MAX_PATH] = {};
+    if (FAILED(
+            SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+        return {};
+    }
+    return Narrow(folder);
 }
 
 }  // namespace keystead::toolkit::win32

@@ -17,6 +17,8 @@ public:
     bool PrevInstance() override;
     [[noreturn]] void End() override;
     std::uint64_t FileLength(const std::string& path) const override;
+    // From SHGetFolderPathW(CSIDL_LOCAL_APPDATA), which needs no COM.
+    std::string LocalAppDataPath() const override;
 
 private:
     std::string instanceName_;

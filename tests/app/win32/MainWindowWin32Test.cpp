@@ -12,9 +12,9 @@
 #include "app/Main.h"
 #include "app/MainLayout.h"
 #include "lockkeys/FakeKeyboard.h"
-#include "registry/MemoryRegistry.h"
 #include "registry/RunKey.h"
-#include "settings/IniFile.h"
+#include "registry/fake/MemoryRegistry.h"
+#include "settings/fake/IniFile.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Win32Form.h"
 #include "tray/win32/Win32NotifyArea.h"
@@ -94,8 +94,8 @@ protected:
     toolkit::win32::Win32FormFactory forms_{screen_};
     toolkit::fake::FakeShell shell_;
     lockkeys::FakeKeyboard keyboard_;
-    settings::IniFile profile_;
-    registry::MemoryRegistry registry_;
+    settings::fake::IniFile profile_;
+    registry::fake::MemoryRegistry registry_;
     tray::win32::Win32NotifyArea notifyArea_;
     const Platform platform_{application_, screen_,  forms_,    shell_,
                              keyboard_,    profile_, registry_, notifyArea_};

@@ -1,4 +1,4 @@
-#include "settings/IniFile.h"
+#include "settings/fake/IniFile.h"
 
 #include <cstddef>
 #include <exception>
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace keystead::settings {
+namespace keystead::settings::fake {
 
 namespace {
 
@@ -267,18 +267,20 @@ std::optional<std::string> ReadBytes(const std::string& path) {
     }
 }
 
-void WriteBytes(const std::string& path, const Document& document) {
+bool WriteBytes(const std::string& path, const Document& document) {
     try {
         std::ofstream out(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
         if (!out) {
-            return;
+            return false;
         }
         out << document.bom;
         for (const Line& line : document.lines) {
             out << line.text << line.end;
         }
+        out.close();
+        return !out.fail();
     } catch (const std::exception&) {
-        // Not reported; see Profile::WriteString.
+        return false;
     }
 }
 
@@ -310,7 +312,7 @@ std::int32_t IniFile::GetInt(const std::string& section, const std::string& key,
     return ToInteger(buffer);
 }
 
-void IniFile::WriteString(const std::string& section, const std::string& key,
+bool IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value, const std::string& path) {
     const std::string_view sectionName = Trim(section);
     const std::string_view keyName = Trim(key);
@@ -330,7 +332,7 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
         Line& line = lines[*index];
         const LineMeaning meaning = Interpret(line.text);
         if (meaning.value && *meaning.value == newValue) {
-            return;
+            return true;
         }
         line.text = std::string(meaning.name) + "=" + std::string(newValue);
         if (line.end.empty()) {
@@ -348,7 +350,23 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
         }
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(newEntry));
     }
-    WriteBytes(path, document);
+    return WriteBytes(path, document);
 }
 
-}  // namespace keystead::settings
+FileState IniFile::State(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path file = PathFromUtf8(path);
+    if (!std::filesystem::is_regular_file(file, error)) {
+        return FileState::Missing;
+    }
+    // Opened for writing without truncating it, and closed again.
+    const std::fstream out(file, std::ios::binary | std::ios::in | std::ios::out);
+    return out.is_open() ? FileState::Writable : FileState::ReadOnly;
+}
+
+void IniFile::CreateFolder(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::create_directory(PathFromUtf8(path), ignored);
+}
+
+}  // namespace keystead::settings::fake

@@ -1,4 +1,4 @@
-#include "registry/MemoryRegistry.h"
+#include "registry/fake/MemoryRegistry.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,7 +6,7 @@
 
 #include "registry/RegistryCodes.h"
 
-namespace keystead::registry {
+namespace keystead::registry::fake {
 
 namespace {
 
@@ -118,6 +118,36 @@ std::int32_t MemoryRegistry::OpenKey(std::uint32_t root, const std::string& subK
     return kErrorSuccess;
 }
 
+std::int32_t MemoryRegistry::CreateKey(std::uint32_t root, const std::string& subKey,
+                                       std::uint32_t options, std::uint32_t access,
+                                       KeyHandle& key) {
+    key = 0;
+    const std::optional<OpenKeyEntry> parent = Resolve(root);
+    if (!parent) {
+        return kErrorInvalidHandle;
+    }
+    const std::string path = Join(parent->path, subKey);
+    if (FindKey(path) == nullptr) {
+        // The nearest key that exists must let sub-keys be created under it.
+        std::string existing = path;
+        const Key* found = nullptr;
+        while (found == nullptr && existing.find('\\') != std::string::npos) {
+            existing.erase(existing.rfind('\\'));
+            found = FindKey(existing);
+        }
+        const std::uint32_t allowed = found == nullptr ? ~0u : found->allowedAccess;
+        if ((allowed & kKeyCreateSubKey) == 0) {
+            return kErrorAccessDenied;
+        }
+        for (std::size_t end = path.find('\\'); end != std::string::npos;
+             end = path.find('\\', end + 1)) {
+            keys_.try_emplace(path.substr(0, end));
+        }
+        keys_.try_emplace(path);
+    }
+    return OpenKey(root, subKey, options, access, key);
+}
+
 std::int32_t MemoryRegistry::QueryValue(KeyHandle key, const std::string& name, std::uint32_t* type,
                                         std::uint8_t* data, std::uint32_t* size) {
     std::int32_t status = kErrorSuccess;
@@ -218,4 +248,4 @@ std::optional<MemoryRegistry::StoredValue> MemoryRegistry::FindValue(
     return value->second;
 }
 
-}  // namespace keystead::registry
+}  // namespace keystead::registry::fake

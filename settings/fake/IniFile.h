@@ -5,10 +5,10 @@
 
 #include "settings/Profile.h"
 
-namespace keystead::settings {
+namespace keystead::settings::fake {
 
-// A private-profile file kept by the program itself, for platforms without Windows' profile
-// functions. It reads and writes files the way those functions do, as far as this program
+// A private-profile file kept in plain C++, for the tests on platforms without Windows'
+// profile functions. It reads and writes files the way those functions do, as far as this program
 // can tell:
 //
 // - Lines end in CR LF, LF or CR alone. Blanks (tab, LF, VT, FF, CR, space and Ctrl-Z) around
@@ -37,16 +37,18 @@ namespace keystead::settings {
 // Added lines end in CR LF; a replaced line keeps its line end, or gets CR LF if it had none.
 // Here IniFile keeps more than Wine's profile functions, which rewrite the whole file on every
 // change: they drop blank lines, write every line as "name=value" and end every line in CR LF.
-// The value loses its leading blanks. Failures (a folder that does not exist, no permission)
-// are not reported: the program has nothing to do about them.
+// The value loses its leading blanks. A write that fails (a folder that does not exist, no
+// permission) returns false; one that changes nothing returns true.
 //
 // Paths are UTF-8.
 class IniFile final : public Profile {
 public:
     std::int32_t GetInt(const std::string& section, const std::string& key,
                         std::int32_t defaultValue, const std::string& path) override;
-    void WriteString(const std::string& section, const std::string& key, const std::string& value,
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value,
                      const std::string& path) override;
+    FileState State(const std::string& path) override;
+    void CreateFolder(const std::string& path) override;
 };
 
-}  // namespace keystead::settings
+}  // namespace keystead::settings::fake

@@ -1,0 +1,110 @@
+#include "registry/Registration.h"
+
+#include <vector>
+
+#include "registry/RegistryCodes.h"
+#include "registry/RunKey.h"
+#include "registry/ScopedKey.h"
+
+namespace keystead::registry {
+
+namespace {
+
+// The marks are read and written in the 64-bit view, where Windows keeps them also for the
+// values of 32-bit programs; 32-bit Windows ignores the flag.
+constexpr std::uint32_t kMarkReadAccess = kReadAccess | kKeyWow64_64Key;
+constexpr std::uint32_t kMarkWriteAccess = kOpenAccess | kKeyWow64_64Key;
+
+const std::string& RunSubKey() {
+    static const std::string subKey(kRunSubKey);
+    return subKey;
+}
+
+bool MarkedDisabled(RegistryApi& api, std::uint32_t root, const std::string& name) {
+    const ScopedKey key(api, root, StartupApprovedSubKey(api, root), kMarkReadAccess);
+    if (key.Status() != kErrorSuccess) {
+        return false;
+    }
+    std::uint32_t type = 0;
+    std::uint32_t size = 0;
+    if (api.QueryValue(key.Handle(), name, &type, nullptr, &size) != kErrorSuccess ||
+        type != kRegBinary || size == 0) {
+        return false;
+    }
+    std::vector<std::uint8_t> data(size);
+    if (api.QueryValue(key.Handle(), name, &type, data.data(), &size) != kErrorSuccess ||
+        size == 0) {
+        return false;
+    }
+    return (data[0] & 1) != 0;
+}
+
+void DeleteMark(RegistryApi& api, std::uint32_t root, const std::string& name) {
+    const ScopedKey key(api, root, StartupApprovedSubKey(api, root), kMarkWriteAccess);
+    if (key.Status() == kErrorSuccess) {
+        api.DeleteValue(key.Handle(), name);
+    }
+}
+
+// A value just written must really start the program.
+void ClearDisabledMark(RegistryApi& api, std::uint32_t root, const std::string& name) {
+    if (MarkedDisabled(api, root, name)) {
+        DeleteMark(api, root, name);
+    }
+}
+
+void Remove(RegistryApi& api, std::uint32_t root, const std::string& name) {
+    const std::int32_t status = DeleteValue(api, root, RunSubKey(), name);
+    if (status == kErrorSuccess || status == kErrorFileNotFound) {
+        DeleteMark(api, root, name);
+    }
+}
+
+}  // namespace
+
+bool CountsAsSet(const Value& value) {
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        return !text->empty();
+    }
+    return std::holds_alternative<std::int32_t>(value);
+}
+
+std::string StartupApprovedSubKey(const RegistryApi& api, std::uint32_t root) {
+    if (root == kRunRoot && api.Uses32BitView()) {
+        return std::string(kStartupApprovedRun32);
+    }
+    return std::string(kStartupApprovedRun);
+}
+
+bool IsRegisteredIn(RegistryApi& api, std::uint32_t root, const std::string& name) {
+    return CountsAsSet(ReadValue(api, root, RunSubKey(), name)) && !MarkedDisabled(api, root, name);
+}
+
+bool IsRegistered(RegistryApi& api, const std::string& name) {
+    return IsRegisteredIn(api, kRunRoot, name) || IsRegisteredIn(api, kUserRunRoot, name);
+}
+
+void Register(RegistryApi& api, const std::string& name, const std::string& data) {
+    if (WriteValue(api, kRunRoot, RunSubKey(), name, data, kRunValueType) == kErrorSuccess) {
+        ClearDisabledMark(api, kRunRoot, name);
+        Remove(api, kUserRunRoot, name);
+        return;
+    }
+    // A standard user may not write the machine-wide key.
+    if (IsRegisteredIn(api, kRunRoot, name)) {
+        Remove(api, kUserRunRoot, name);
+        return;
+    }
+    const ScopedKey userKey(api, kUserRunRoot, RunSubKey(), kOpenAccess, true);
+    if (userKey.Status() == kErrorSuccess &&
+        WriteValueData(api, userKey.Handle(), name, kRunValueType, data) == kErrorSuccess) {
+        ClearDisabledMark(api, kUserRunRoot, name);
+    }
+}
+
+void Unregister(RegistryApi& api, const std::string& name) {
+    Remove(api, kRunRoot, name);
+    Remove(api, kUserRunRoot, name);
+}
+
+}  // namespace keystead::registry
