@@ -11,7 +11,7 @@
 
 #include "app/Main.h"
 #include "app/MainLayout.h"
-#include "lockkeys/FakeKeyboard.h"
+#include "lockkeys/fake/FakeKeyboard.h"
 #include "registry/MemoryRegistry.h"
 #include "registry/RunKey.h"
 #include "settings/IniFile.h"
