@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -20,6 +21,12 @@ public:
     [[noreturn]] virtual void End() = 0;
     // The length in bytes of a file; throws ToolkitError when it cannot be measured.
     virtual std::uint64_t FileLength(const std::string& path) const = 0;
+    // Milliseconds since some fixed moment, to tell how long ago something happened.
+    virtual std::int64_t TickCount() const {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
 };
 
 }  // namespace keystead::toolkit

@@ -22,5 +22,6 @@ using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, HandleCloser
 using UniqueKernelHandle = UniqueHandle<HANDLE, ::CloseHandle>;
 using UniqueIcon = UniqueHandle<HICON, ::DestroyIcon>;
 using UniqueFont = UniqueHandle<HFONT, ::DeleteObject>;
+using UniqueLibrary = UniqueHandle<HMODULE, ::FreeLibrary>;
 
 }  // namespace keystead::toolkit::win32

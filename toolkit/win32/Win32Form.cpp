@@ -12,6 +12,7 @@
 
 #include "toolkit/ToolkitError.h"
 #include "toolkit/win32/Text.h"
+#include "toolkit/win32/Win32SystemNotices.h"
 
 namespace keystead::toolkit::win32 {
 
@@ -155,6 +156,7 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen&
     CreateFonts();
     CreateControls();
     ApplyLayout();
+    notices_ = std::make_unique<Win32SystemNotices>(hwnd_, events_);  // system notices: start
     ++gOpenForms;
     loaded_ = true;
 }
@@ -164,6 +166,7 @@ Win32Form::~Win32Form() {
         unloading_ = true;
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         KillTimer(hwnd_, kTimerId);
+        notices_.reset();  // system notices: stop
         DestroyWindow(hwnd_);
         --gOpenForms;
     }
@@ -624,6 +627,10 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                      message == kTaskbarCreated)) {
         return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
+    if (LRESULT result = 0;
+        loaded_ && notices_ && notices_->Handle(message, wParam, lParam, result)) {
+        return result;  // system notices: dispatch
+    }
     switch (message) {
         case WM_ENDSESSION:
             // Windows is logging off or shutting down: the process ends without a WM_CLOSE,
@@ -692,6 +699,7 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_DESTROY:
+            notices_.reset();  // system notices: stop
             SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
             hwnd_ = nullptr;
             loaded_ = false;

@@ -12,6 +12,8 @@
 
 namespace keystead::toolkit::win32 {
 
+class Win32SystemNotices;
+
 // The screen's resolution for the whole program (the system DPI).
 class Win32Screen : public Screen {
 public:
@@ -118,6 +120,7 @@ private:
     std::unique_ptr<Win32Picture> smallIcon_;
     std::vector<std::pair<int, std::unique_ptr<Win32Picture>>> pictures_;
     toolkit::Timer timer_{*this};
+    std::unique_ptr<Win32SystemNotices> notices_;  // system notices: raw input, unlock, resume
     MouseMoveEvent mouseMove_;
     Event<> taskbarCreated_;
     HWND lastFocus_ = nullptr;
