@@ -88,13 +88,6 @@ TEST_F(InstantCheckTest, KeyboardsFoundAtStartUpWaitForTheFirstTick) {
     EXPECT_TRUE(keyboard.reads.empty());
 }
 
-TEST_F(InstantCheckTest, ReleasesTypedByTheProgramItselfCheckNothing) {
-    Start();
-    Form().RawKeyUp(kVkCapital, kOwnKeystrokeTag);
-    Form().RawKeyUp('A');
-    EXPECT_TRUE(keyboard.reads.empty());
-}
-
 TEST_F(InstantCheckTest, TheShiftSettingIsReadFromTheRegistryAtEachTurnOff) {
     const std::string layout = "Keyboard Layout";
     auto attributes = [&](std::uint8_t thirdByte) {
@@ -107,16 +100,6 @@ TEST_F(InstantCheckTest, TheShiftSettingIsReadFromTheRegistryAtEachTurnOff) {
     attributes(0x02);
     Form().Tick();
     EXPECT_EQ(Presses(), (std::vector<int>{kVkShift, kVkCapital}));
-}
-
-TEST_F(InstantCheckTest, AKeyHeldTheOtherWayIsCorrectedFiveTimesInTenSeconds) {
-    Start();
-    for (int i = 0; i < 8; ++i) {
-        Form().RawKeyUp(kVkCapital);
-        Form().RawKeyUp(kVkCapital, kOwnKeystrokeTag);  // reported back; Caps Lock is on again
-        app.tickCount += 1000;
-    }
-    EXPECT_EQ(Presses().size(), 5u);
 }
 
 }  // namespace
