@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/IntervalText.h"
+#include "app/KeyboardLayout.h"
 #include "app/MainLayout.h"
 #include "app/Product.h"
-#include "lockkeys/LockKeyCheck.h"
 #include "registry/Registration.h"
 #include "registry/RunKey.h"
 #include "settings/SettingsFile.h"
@@ -33,7 +33,11 @@ constexpr int kModeGroups[] = {CapsLockSetting, NumLockSetting, ScrollLockSettin
 }  // namespace
 
 Main::Main(const Platform& platform)
-    : platform_(platform), form_(platform.forms.Create(MainFormDesign(), *this)) {
+    : platform_(platform),
+      form_(platform.forms.Create(MainFormDesign(), *this)),
+      enforcer_(
+          platform.keyboard, [&app = platform.app] { return app.TickCount(); },
+          [&registry = platform.registry] { return ShiftTurnsOffCapsLock(registry); }) {
     form_->Timer().SetHandler([this] { Timer_Timer(); });
 }
 
@@ -109,7 +113,42 @@ void Main::Form_Unload(bool& /*cancel*/) {
 }
 
 void Main::Timer_Timer() {
-    lockkeys::CheckLockKeys(platform_.keyboard, settings_);
+    timerHasFired_ = true;
+    enforcer_.TimerCheck(settings_);
+}
+
+// The checks made at once act only while a timer check could run: suspended, interval 0
+// and "Allow toggling" leave the keys alone as they always did.
+bool Main::Enforcing() const {
+    const toolkit::Timer& timer = form_->Timer();
+    return timer.Enabled() && timer.Interval() != 0;
+}
+
+void Main::Form_RawKeyUp(int keyCode, std::uint32_t extraInformation) {
+    if (Enforcing()) {
+        enforcer_.KeyReleased(keyCode, extraInformation, settings_);
+    }
+}
+
+// Windows and keyboard firmware reset Num Lock at these moments.
+void Main::Form_SessionUnlock() {
+    if (Enforcing()) {
+        enforcer_.CheckNow(settings_);
+    }
+}
+
+void Main::Form_PowerResume() {
+    if (Enforcing()) {
+        enforcer_.CheckNow(settings_);
+    }
+}
+
+// Windows reports the keyboards already there when the window starts to listen: the first
+// check still comes one interval after start-up.
+void Main::Form_KeyboardArrival() {
+    if (timerHasFired_ && Enforcing()) {
+        enforcer_.CheckNow(settings_);
+    }
 }
 
 void Main::ApplyControls() {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/Platform.h"
+#include "lockkeys/Enforcer.h"
 #include "lockkeys/Settings.h"
 #include "toolkit/Form.h"
 #include "tray/TrayIcon.h"
@@ -46,7 +47,14 @@ private:
     void TrayIcon_MouseUp(std::int16_t Button) override;
     void TrayIcon_MouseDblClick(std::int16_t Button) override;
 
+    // The lock keys: at each tick, and at once when a key may have changed.
     void Timer_Timer();
+    void Form_RawKeyUp(int keyCode, std::uint32_t extraInformation) override;
+    void Form_SessionUnlock() override;
+    void Form_PowerResume() override;
+    void Form_KeyboardArrival() override;
+    bool Enforcing() const;
+
     void ApplyControls();
     void LoadControls();
     void ToggleSuspend();
@@ -56,6 +64,8 @@ private:
     lockkeys::Settings settings_;
     std::unique_ptr<toolkit::Form> form_;
     std::unique_ptr<tray::TrayIcon> trayIcon_;
+    lockkeys::Enforcer enforcer_;
+    bool timerHasFired_ = false;
 };
 
 }  // namespace keystead::app

@@ -14,9 +14,14 @@ public:
                             std::uint32_t extraInfo) = 0;
 };
 
+inline constexpr std::uint8_t kVkShift = 0x10;
 inline constexpr std::uint8_t kVkCapital = 0x14;
 inline constexpr std::uint8_t kVkNumLock = 0x90;
 inline constexpr std::uint8_t kVkScroll = 0x91;
 inline constexpr std::uint32_t kKeyEventKeyUp = 0x2;
+
+// The extra information of every keystroke the program types ("KEYS"), so that it can tell
+// its own strokes from the user's when it hears them back. No other program sees a use in it.
+inline constexpr std::uint32_t kOwnKeystrokeTag = 0x4B455953;
 
 }  // namespace keystead::lockkeys

@@ -1,8 +1,5 @@
 #include "lockkeys/LockKeyCheck.h"
 
-#include <array>
-#include <cstdint>
-
 namespace keystead::lockkeys {
 
 namespace {
@@ -16,30 +13,34 @@ bool Disagrees(LockMode mode, std::int16_t state) {
     return (mode == kForceOff && state == kToggledOn) || (mode == kForceOn && state == kToggledOff);
 }
 
+void Stroke(Keyboard& keyboard, std::uint8_t virtualKey) {
+    keyboard.KeybdEvent(virtualKey, 0, 0, kOwnKeystrokeTag);
+    keyboard.KeybdEvent(virtualKey, 0, kKeyEventKeyUp, kOwnKeystrokeTag);
+}
+
 }  // namespace
 
-void CheckLockKeys(Keyboard& keyboard, const Settings& settings) {
-    struct Key {
-        std::uint8_t virtualKey;
-        LockMode mode;
-    };
-    const std::array<Key, 3> keys = {{
-        {kVkCapital, settings.CapsLockMode},
-        {kVkNumLock, settings.NumLockMode},
-        {kVkScroll, settings.ScrollLockMode},
-    }};
-
+Flips CheckLockKeys(Keyboard& keyboard, const Settings& settings,
+                    const ShiftTurnsOffCapsLock& shiftTurnsOffCapsLock, KeySet keys) {
     // Read all three before touching any, so a flip never changes what another key reads.
-    std::array<std::int16_t, 3> states{};
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        states[i] = keyboard.GetKeyState(keys[i].virtualKey);
+    std::array<std::int16_t, kLockKeyCount> states{};
+    for (std::size_t i = 0; i < kLockKeyCount; ++i) {
+        states[i] = keyboard.GetKeyState(kLockKeys[i].virtualKey);
     }
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (Disagrees(keys[i].mode, states[i])) {
-            keyboard.KeybdEvent(keys[i].virtualKey, 0, 0, 0);
-            keyboard.KeybdEvent(keys[i].virtualKey, 0, kKeyEventKeyUp, 0);
+    Flips flips{};
+    for (std::size_t i = 0; i < kLockKeyCount; ++i) {
+        const LockKey& key = kLockKeys[i];
+        if (!keys.test(i) || !Disagrees(ModeOf(settings, i), states[i])) {
+            continue;
         }
+        // With Windows set to turn Caps Lock off with Shift, a Caps Lock stroke would only
+        // leave it on, and the check would press it again at every tick, forever.
+        bool byShift = key.virtualKey == kVkCapital && states[i] == kToggledOn &&
+                       shiftTurnsOffCapsLock && shiftTurnsOffCapsLock();
+        flips[i] = byShift ? kVkShift : key.virtualKey;
+        Stroke(keyboard, flips[i]);
     }
+    return flips;
 }
 
 }  // namespace keystead::lockkeys

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -23,6 +24,12 @@ public:
     // The user's own folder for data that stays on this computer (%LOCALAPPDATA% on Windows),
     // without a trailing separator; empty when the platform names none.
     virtual std::string LocalAppDataPath() const = 0;
+    // Milliseconds since some fixed moment, to tell how long ago something happened.
+    virtual std::int64_t TickCount() const {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
 };
 
 }  // namespace keystead::toolkit

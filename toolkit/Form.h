@@ -92,6 +92,19 @@ public:
     virtual void Control_Change(int id) = 0;
     virtual void Control_LostFocus(int id) = 0;
 
+    // Notices of the system, heard whether or not the window is shown or has the focus.
+    // A key was released in any program, as raw keyboard input reports it, with the extra
+    // information its sender gave. Raised once the input has been processed, so that the
+    // key state read then includes it.
+    virtual void Form_RawKeyUp(int /*keyCode*/, std::uint32_t /*extraInformation*/) {}
+    // The user unlocked the session.
+    virtual void Form_SessionUnlock() {}
+    // The machine woke from sleep or hibernation.
+    virtual void Form_PowerResume() {}
+    // A keyboard was plugged in; also raised for keyboards already there when the window
+    // starts to listen.
+    virtual void Form_KeyboardArrival() {}
+
 protected:
     ~FormEvents() = default;
 };

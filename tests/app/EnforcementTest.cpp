@@ -9,13 +9,14 @@ namespace {
 
 using lockkeys::FakeKeyboard;
 using lockkeys::kKeyEventKeyUp;
+using lockkeys::kOwnKeystrokeTag;
 using lockkeys::kVkCapital;
 using lockkeys::kVkNumLock;
 using lockkeys::kVkScroll;
 using Stroke = FakeKeyboard::Stroke;
 
 std::vector<Stroke> Flip(std::uint8_t key) {
-    return {{key, 0, 0, 0}, {key, 0, kKeyEventKeyUp, 0}};
+    return {{key, 0, 0, kOwnKeystrokeTag}, {key, 0, kKeyEventKeyUp, kOwnKeystrokeTag}};
 }
 
 class EnforcementTest : public MainTest {};

@@ -15,7 +15,7 @@
 #include "app/Main.h"
 #include "app/MainLayout.h"
 #include "app/Platform.h"
-#include "lockkeys/FakeKeyboard.h"
+#include "lockkeys/fake/FakeKeyboard.h"
 #include "registry/RegistryCodes.h"
 #include "registry/RunKey.h"
 #include "registry/fake/MemoryRegistry.h"

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "lockkeys/FakeKeyboard.h"
 #include "lockkeys/LockKeyCheck.h"
+#include "lockkeys/fake/FakeKeyboard.h"
 
 namespace keystead::lockkeys {
 namespace {
@@ -52,7 +52,8 @@ TEST(LockKeyCheck, FlipsOnlyAKeyThatDisagreesWithAForcedMode) {
 
             std::vector<Stroke> expected;
             if (c.flips) {
-                expected = {{key, 0, 0, 0}, {key, 0, kKeyEventKeyUp, 0}};
+                expected = {{key, 0, 0, kOwnKeystrokeTag},
+                            {key, 0, kKeyEventKeyUp, kOwnKeystrokeTag}};
             }
             EXPECT_EQ(keyboard.strokes, expected)
                 << "key " << int{key} << ", mode " << c.mode << ", state " << c.state;

@@ -73,6 +73,13 @@ public:
     void Type(int id, const std::string& text);
     void LeaveField(int id);
     void ReleaseKey(int keyCode, int shift = 0);
+    // What the system reports.
+    void RawKeyUp(int keyCode, std::uint32_t extraInformation = 0) {
+        events_.Form_RawKeyUp(keyCode, extraInformation);
+    }
+    void SessionUnlock() { events_.Form_SessionUnlock(); }
+    void PowerResume() { events_.Form_PowerResume(); }
+    void KeyboardArrival() { events_.Form_KeyboardArrival(); }
     // One period of the timer, if it runs.
     void Tick();
 
@@ -132,11 +139,13 @@ public:
     [[noreturn]] void End() override { throw ProcessEnded{}; }
     std::uint64_t FileLength(const std::string& file) const override;
     std::string LocalAppDataPath() const override { return localAppData; }
+    std::int64_t TickCount() const override { return tickCount; }
 
     std::string path = "C:\\Tools";
     std::string localAppData = "C:\\Users\\Ann\\AppData\\Local";
     std::string exeName = "Keystead";
     bool prevInstance = false;
+    std::int64_t tickCount = 0;
     std::map<std::string, std::uint64_t> files;  // the files that exist, with their lengths
 };
 

@@ -22,6 +22,7 @@ using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, HandleCloser
 using UniqueKernelHandle = UniqueHandle<HANDLE, ::CloseHandle>;
 using UniqueIcon = UniqueHandle<HICON, ::DestroyIcon>;
 using UniqueFont = UniqueHandle<HFONT, ::DeleteObject>;
+using UniqueLibrary = UniqueHandle<HMODULE, ::FreeLibrary>;
 
 // A window's device context (or the screen's, for no window), released with it.
 class ScopedDc {

@@ -6,6 +6,7 @@
 #include "toolkit/win32/Colours.h"
 #include "toolkit/win32/ShellNotices.h"
 #include "toolkit/win32/Text.h"
+#include "toolkit/win32/Win32SystemNotices.h"
 
 namespace keystead::toolkit::win32 {
 
@@ -58,7 +59,9 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen&
         fonts_ = CreateFormFonts(design, dpi_);
         controls_ = std::make_unique<ControlSet>(state_);
         ApplyLayout();
+        notices_ = std::make_unique<Win32SystemNotices>(Window(), state_.events);
     } catch (...) {
+        notices_.reset();
         SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
         DestroyWindow(Window());
         throw;
@@ -72,6 +75,7 @@ Win32Form::~Win32Form() {
         unloading_ = true;
         SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
         timerDriver_.Stop();
+        notices_.reset();  // before the window it listens with goes
         DestroyWindow(Window());
         --gOpenForms;
     }
@@ -208,6 +212,10 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                            message == WM_TIMER || message == taskbarCreated)) {
         return DefDlgProcW(Window(), message, wParam, lParam);
     }
+    if (LRESULT result = 0;
+        state_.loaded && notices_ && notices_->Handle(message, wParam, lParam, result)) {
+        return result;
+    }
     switch (message) {
         case WM_ENDSESSION:
             // Windows is logging off or shutting down: the process ends without a WM_CLOSE,
@@ -238,6 +246,7 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnClose();
             return 0;
         case WM_DESTROY:
+            notices_.reset();
             OnDestroy();
             return 0;
         case WM_DPICHANGED:

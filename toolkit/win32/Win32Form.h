@@ -14,6 +14,8 @@
 
 namespace keystead::toolkit::win32 {
 
+class Win32SystemNotices;
+
 // A form as a real top-level window with child controls, laid out from twips at the
 // window's DPI. This file is the window and its message dispatch; the controls, the layout,
 // the colours, the timer and the shell's notices each live in a file of their own.
@@ -78,6 +80,8 @@ private:
     std::unique_ptr<Win32Picture> smallIcon_;
     WindowTimer timerDriver_;
     toolkit::Timer timer_{timerDriver_};
+    // Raw keyboard input, unlock, resume and keyboard arrival, for the form's owner.
+    std::unique_ptr<Win32SystemNotices> notices_;
     MouseMoveEvent mouseMove_;
     Event<> taskbarCreated_;
     bool unloading_ = false;

@@ -11,7 +11,7 @@
 
 #include "app/Main.h"
 #include "app/MainLayout.h"
-#include "lockkeys/FakeKeyboard.h"
+#include "lockkeys/fake/FakeKeyboard.h"
 #include "registry/RunKey.h"
 #include "registry/fake/MemoryRegistry.h"
 #include "settings/fake/IniFile.h"

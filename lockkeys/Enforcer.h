@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+
+#include "lockkeys/Keyboard.h"
+#include "lockkeys/LockKeyCheck.h"
+#include "lockkeys/Settings.h"
+
+namespace keystead::lockkeys {
+
+// Runs the check of the lock keys: at each tick of the window's timer, and at once when a
+// key may just have changed (a lock key released, the session unlocked, the machine resumed,
+// a keyboard plugged in), so that a wrong state does not last until the next tick.
+class Enforcer {
+public:
+    // Milliseconds since some fixed moment.
+    using Clock = std::function<std::int64_t()>;
+
+    // Something else may hold a key the other way at input speed (another such program, a
+    // remote-desktop client re-syncing the keys). The checks made at once correct a key at
+    // most this often; past that only the timer acts for it.
+    static constexpr int kInstantLimit = 5;
+    static constexpr std::int64_t kInstantWindowMs = 10000;
+    // How long the key state may take to show the program's own strokes. Raw input reports
+    // them back sooner, except where it is not delivered at all (Wine while no window has
+    // the focus) or where Windows dropped them (an elevated window has the focus).
+    static constexpr std::int64_t kOwnStrokeTimeoutMs = 500;
+
+    Enforcer(Keyboard& keyboard, Clock clock, ShiftTurnsOffCapsLock shiftTurnsOffCapsLock);
+
+    // The timer's check: every key, every time.
+    void TimerCheck(const Settings& settings);
+    // A key was released, as raw input reports it from any program. A lock key is checked at
+    // once. The program's own strokes (tagged) never start a check; until raw input reports
+    // them back, the key state may not show them yet, and the checks made at once leave that
+    // key alone.
+    void KeyReleased(int virtualKey, std::uint32_t extraInformation, const Settings& settings);
+    // Windows may have reset the keys.
+    void CheckNow(const Settings& settings);
+
+private:
+    struct OwnStroke {
+        std::uint8_t virtualKey;  // the key typed: the lock key, or Shift for Caps Lock
+        std::int64_t time;
+    };
+    Flips Check(const Settings& settings, KeySet keys, std::int64_t now);
+    bool Pending(std::size_t key, std::int64_t now) const;
+
+    Keyboard& keyboard_;
+    Clock clock_;
+    ShiftTurnsOffCapsLock shiftTurnsOffCapsLock_;
+    // Per key, the times of its latest corrections made at once, oldest first.
+    std::array<std::deque<std::int64_t>, kLockKeyCount> instantCorrections_;
+    // Per key, the program's stroke that raw input has not reported back yet.
+    std::array<std::optional<OwnStroke>, kLockKeyCount> pending_;
+};
+
+}  // namespace keystead::lockkeys

@@ -1,0 +1,142 @@
+// The real Keystead.exe puts a lock key back as soon as another program's user presses it,
+// before the next letters arrive, and when Windows reports an unlock or a resume. The
+// interval is a minute throughout, so that the timer cannot explain a correction.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "KeysteadProcess.h"
+#include "toolkit/win32/Text.h"
+#include "toolkit/win32/Win32Form.h"
+
+namespace keystead::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using toolkit::win32::PumpMessages;
+
+constexpr auto kExitTimeout = 20s;
+
+// A window of this process whose edit box has the focus: the letters typed land here, and
+// Wine makes raw input only while some window has the focus.
+class EditBox {
+public:
+    EditBox() {
+        window_ =
+            CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_AUTOHSCROLL, 40,
+                            40, 320, 80, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        Focus();
+    }
+    ~EditBox() { DestroyWindow(window_); }
+    EditBox(const EditBox&) = delete;
+    EditBox& operator=(const EditBox&) = delete;
+
+    void Focus() {
+        SetForegroundWindow(window_);
+        SetFocus(window_);
+        PumpMessages(50ms);
+    }
+
+    // Types a, b and c, and gives what arrived.
+    std::string TypeLetters() {
+        Focus();
+        SetWindowTextW(window_, L"");
+        for (BYTE key : {'A', 'B', 'C'}) {
+            keybd_event(key, 0, 0, 0);
+            keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+        }
+        PumpMessages(150ms);
+        wchar_t text[16] = {};
+        GetWindowTextW(window_, text, 16);
+        return toolkit::win32::Narrow(text);
+    }
+
+private:
+    HWND window_ = nullptr;
+};
+
+// Whether Caps Lock goes off within a few seconds, well below the interval.
+bool CapsGoesOff() {
+    for (int wait = 0; wait < 50; ++wait) {
+        if (!KeyToggled(VK_CAPITAL)) {
+            return true;
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    return false;
+}
+
+class InstantCorrection : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (KeyToggled(VK_CAPITAL)) {
+            PressKey(VK_CAPITAL);
+        }
+    }
+    void TearDown() override {
+        if (process_) {
+            process_->Tray(WM_RBUTTONUP);
+            process_->Tray(WM_RBUTTONDBLCLK);
+            EXPECT_TRUE(process_->WaitForExit(kExitTimeout));
+        }
+        if (KeyToggled(VK_CAPITAL)) {
+            PressKey(VK_CAPITAL);
+        }
+        DeleteRunValue();
+    }
+
+    void Start(const std::string& settings) {
+        folder_.WriteIni("[main]\r\nNumLock=2\r\nScrollLock=2\r\n" + settings);
+        process_ = std::make_unique<KeysteadProcess>(folder_.Exe());
+        ASSERT_TRUE(process_->WaitUntilReady());
+        box_.Focus();
+    }
+
+    // The user presses Caps Lock; what the next letters look like.
+    std::string PressCapsThenType() {
+        PressKey(VK_CAPITAL);
+        PumpMessages(300ms);
+        return box_.TypeLetters();
+    }
+
+    ProgramFolder folder_{L"keystead-instant"};
+    EditBox box_;
+    std::unique_ptr<KeysteadProcess> process_;
+};
+
+TEST_F(InstantCorrection, ForceOffPutsCapsLockBackBeforeTheNextLetters) {
+    Start("CapsLock=0\r\nInterval=60000\r\n");
+    PressKey(VK_CAPITAL);
+    EXPECT_TRUE(CapsGoesOff());
+    EXPECT_EQ(box_.TypeLetters(), "abc");
+
+    process_->Tray(WM_RBUTTONUP);  // suspend
+    EXPECT_EQ(PressCapsThenType(), "ABC") << "left alone while suspended";
+    process_->Tray(WM_RBUTTONUP);  // resume: no check of its own
+    EXPECT_TRUE(KeyToggled(VK_CAPITAL));
+
+    PostMessageW(process_->Window(), WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
+    EXPECT_TRUE(CapsGoesOff()) << "checked when the session is unlocked";
+
+    process_->Tray(WM_RBUTTONUP);
+    PressKey(VK_CAPITAL);
+    process_->Tray(WM_RBUTTONUP);
+    PostMessageW(process_->Window(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    EXPECT_TRUE(CapsGoesOff()) << "checked when the machine resumes";
+}
+
+TEST_F(InstantCorrection, AllowTogglingAndIntervalZeroLeaveTheLettersCapital) {
+    for (const char* settings :
+         {"CapsLock=2\r\nInterval=60000\r\n", "CapsLock=0\r\nInterval=0\r\n"}) {
+        Start(settings);
+        EXPECT_EQ(PressCapsThenType(), "ABC") << settings;
+        PressKey(VK_CAPITAL);
+        process_->Tray(WM_RBUTTONUP);
+        process_->Tray(WM_RBUTTONDBLCLK);
+        ASSERT_TRUE(process_->WaitForExit(kExitTimeout));
+        process_.reset();
+    }
+}
+
+}  // namespace
+}  // namespace keystead::e2e
