@@ -27,9 +27,6 @@ constexpr char kReadmeName[] = "\\Readme.txt";
 constexpr char kSuspendedTooltip[] = KEYSTEAD_PRODUCT_NAME "\r\n(Suspended)";
 constexpr char kResumeCaption[] = "R&esume";
 
-// The three option groups, in the order the copy operations treat them.
-constexpr int kModeGroups[] = {CapsLockSetting, NumLockSetting, ScrollLockSetting};
-
 }  // namespace
 
 Main::Main(const Platform& platform)
@@ -158,12 +155,10 @@ void Main::ApplyControls() {
         timer.SetEnabled(false);
     }
 
-    LockMode* modes[] = {&settings_.CapsLockMode, &settings_.NumLockMode,
-                         &settings_.ScrollLockMode};
-    for (LockMode i = 0; i <= 2; ++i) {
-        for (int group = 0; group < 3; ++group) {
-            if (form_->OptionValue(kModeGroups[group], i)) {
-                *modes[group] = i;
+    for (LockMode i = lockkeys::kForceOff; i <= lockkeys::kAllowToggling; ++i) {
+        for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+            if (form_->OptionValue(kModeGroups[key], i)) {
+                lockkeys::ModeOf(settings_, key) = i;
             }
         }
     }
@@ -182,16 +177,15 @@ void Main::ApplyControls() {
 }
 
 void Main::LoadControls() {
-    const LockMode modes[] = {settings_.CapsLockMode, settings_.NumLockMode,
-                              settings_.ScrollLockMode};
-    for (int group = 0; group < 3; ++group) {
-        if (modes[group] >= lockkeys::kForceOff && modes[group] <= lockkeys::kAllowToggling) {
-            form_->SetOptionValue(kModeGroups[group], modes[group], true);
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        const LockMode mode = lockkeys::ModeOf(settings_, key);
+        if (mode >= lockkeys::kForceOff && mode <= lockkeys::kAllowToggling) {
+            form_->SetOptionValue(kModeGroups[key], mode, true);
         } else {
             // A mode from a hand-edited file has no button: select none, and Apply keeps
             // the mode as long as the user picks no other.
-            for (int index = 0; index <= 2; ++index) {
-                form_->SetOptionValue(kModeGroups[group], index, false);
+            for (int index = lockkeys::kForceOff; index <= lockkeys::kAllowToggling; ++index) {
+                form_->SetOptionValue(kModeGroups[key], index, false);
             }
         }
     }

@@ -16,6 +16,17 @@ using enum toolkit::TextAlign;
 // The option buttons' captions, by LockMode.
 constexpr const char* kModeCaptions[] = {"Force off", "Force on", "Allow toggling"};
 
+// Whether an option button stands for its key's default mode: the one selected before any
+// settings are loaded.
+constexpr bool IsDefaultMode(int group, lockkeys::LockMode index) {
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        if (kModeGroups[key] == group) {
+            return lockkeys::kLockKeys[key].defaultMode == index;
+        }
+    }
+    return false;
+}
+
 // The timer's default interval in decimal digits: the box's text before any is loaded.
 constexpr auto kDefaultIntervalText = [] {
     static_assert(toolkit::Timer::kDefaultInterval > 0);
@@ -43,20 +54,22 @@ const std::array kControls = {
                   .kind = OptionButton,
                   .caption = kModeCaptions[2],
                   .container = CapsLockFrame,
-                  .bounds = {0, 120, 1455, 255}},
+                  .bounds = {0, 120, 1455, 255},
+                  .value = IsDefaultMode(CapsLockSetting, 2)},
     ControlDesign{.id = CapsLockSetting,
                   .index = 0,
                   .kind = OptionButton,
                   .caption = kModeCaptions[0],
                   .container = CapsLockFrame,
                   .bounds = {1440, 120, 1095, 255},
-                  .value = true},
+                  .value = IsDefaultMode(CapsLockSetting, 0)},
     ControlDesign{.id = CapsLockSetting,
                   .index = 1,
                   .kind = OptionButton,
                   .caption = kModeCaptions[1],
                   .container = CapsLockFrame,
-                  .bounds = {2520, 120, 1095, 255}},
+                  .bounds = {2520, 120, 1095, 255},
+                  .value = IsDefaultMode(CapsLockSetting, 1)},
     ControlDesign{.id = NumLockLabel,
                   .kind = Label,
                   .caption = "&Num Lock:",
@@ -67,20 +80,22 @@ const std::array kControls = {
                   .kind = OptionButton,
                   .caption = kModeCaptions[2],
                   .container = NumLockFrame,
-                  .bounds = {0, 120, 1455, 255}},
+                  .bounds = {0, 120, 1455, 255},
+                  .value = IsDefaultMode(NumLockSetting, 2)},
     ControlDesign{.id = NumLockSetting,
                   .index = 0,
                   .kind = OptionButton,
                   .caption = kModeCaptions[0],
                   .container = NumLockFrame,
-                  .bounds = {1440, 120, 1095, 255}},
+                  .bounds = {1440, 120, 1095, 255},
+                  .value = IsDefaultMode(NumLockSetting, 0)},
     ControlDesign{.id = NumLockSetting,
                   .index = 1,
                   .kind = OptionButton,
                   .caption = kModeCaptions[1],
                   .container = NumLockFrame,
                   .bounds = {2520, 120, 1095, 255},
-                  .value = true},
+                  .value = IsDefaultMode(NumLockSetting, 1)},
     ControlDesign{.id = ScrollLockLabel,
                   .kind = Label,
                   .caption = "&Scroll Lock:",
@@ -91,20 +106,22 @@ const std::array kControls = {
                   .kind = OptionButton,
                   .caption = kModeCaptions[2],
                   .container = ScrollLockFrame,
-                  .bounds = {0, 120, 1455, 255}},
+                  .bounds = {0, 120, 1455, 255},
+                  .value = IsDefaultMode(ScrollLockSetting, 2)},
     ControlDesign{.id = ScrollLockSetting,
                   .index = 0,
                   .kind = OptionButton,
                   .caption = kModeCaptions[0],
                   .container = ScrollLockFrame,
                   .bounds = {1440, 120, 1095, 255},
-                  .value = true},
+                  .value = IsDefaultMode(ScrollLockSetting, 0)},
     ControlDesign{.id = ScrollLockSetting,
                   .index = 1,
                   .kind = OptionButton,
                   .caption = kModeCaptions[1],
                   .container = ScrollLockFrame,
-                  .bounds = {2520, 120, 1095, 255}},
+                  .bounds = {2520, 120, 1095, 255},
+                  .value = IsDefaultMode(ScrollLockSetting, 1)},
     ControlDesign{.id = IntervalLabel,
                   .kind = Label,
                   .caption = "Check &interval:",

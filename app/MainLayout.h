@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+
+#include "lockkeys/LockKeys.h"
 #include "toolkit/Form.h"
 
 namespace keystead::app {
@@ -31,6 +34,10 @@ enum ControlId : int {
     ScrollLockFrame,
     SuspendedIcon,
 };
+
+// The option group of each lock key, by its place in lockkeys::kLockKeys.
+inline constexpr std::array<int, lockkeys::kLockKeyCount> kModeGroups = {
+    CapsLockSetting, NumLockSetting, ScrollLockSetting};
 
 // The Suspend button's caption while enforcement runs, as laid out and as restored on resume.
 inline constexpr char kSuspendCaption[] = "Susp&end";

@@ -1,10 +1,12 @@
 #include "settings/SettingsFile.h"
 
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <utility>
 
+#include "lockkeys/LockKeys.h"
 #include "toolkit/IgnoreFailure.h"
 
 namespace keystead::settings {
@@ -13,14 +15,7 @@ namespace {
 
 constexpr const char* kFileName = "\\Keystead.ini";
 constexpr const char* kSection = "main";
-constexpr const char* kCapsLockKey = "CapsLock";
-constexpr const char* kNumLockKey = "NumLock";
-constexpr const char* kScrollLockKey = "ScrollLock";
 constexpr const char* kIntervalKey = "Interval";
-
-constexpr std::int32_t kDefaultCapsLock = lockkeys::kForceOff;
-constexpr std::int32_t kDefaultNumLock = lockkeys::kForceOn;
-constexpr std::int32_t kDefaultScrollLock = lockkeys::kForceOff;
 constexpr std::int32_t kDefaultInterval = toolkit::Timer::kDefaultInterval;
 
 // A mode is kept in 16 bits; a value that does not fit is refused rather than cut down, so
@@ -61,18 +56,13 @@ std::string FileToLoad(Profile& profile, const SettingsFiles& files) {
 
 void LoadSettings(Profile& profile, const std::string& path, lockkeys::Settings& settings,
                   toolkit::Timer& timer) {
-    toolkit::IgnoreFailure([&] {
-        settings.CapsLockMode =
-            ToLockMode(profile.GetInt(kSection, kCapsLockKey, kDefaultCapsLock, path));
-    });
-    toolkit::IgnoreFailure([&] {
-        settings.NumLockMode =
-            ToLockMode(profile.GetInt(kSection, kNumLockKey, kDefaultNumLock, path));
-    });
-    toolkit::IgnoreFailure([&] {
-        settings.ScrollLockMode =
-            ToLockMode(profile.GetInt(kSection, kScrollLockKey, kDefaultScrollLock, path));
-    });
+    for (std::size_t i = 0; i < lockkeys::kLockKeyCount; ++i) {
+        const lockkeys::LockKey& key = lockkeys::kLockKeys[i];
+        toolkit::IgnoreFailure([&] {
+            lockkeys::ModeOf(settings, i) =
+                ToLockMode(profile.GetInt(kSection, key.iniKey, key.defaultMode, path));
+        });
+    }
     // The timer judges the interval itself: outside 0..65535 it refuses and keeps its own.
     toolkit::IgnoreFailure(
         [&] { timer.SetInterval(profile.GetInt(kSection, kIntervalKey, kDefaultInterval, path)); });
@@ -82,12 +72,11 @@ bool SaveSettings(Profile& profile, const std::string& path, const lockkeys::Set
                   const toolkit::Timer& timer) {
     // std::to_string gives the shortest decimal text: a minus sign for negative numbers and
     // nothing in front of the others.
-    const std::pair<const char*, std::string> entries[] = {
-        {kCapsLockKey, std::to_string(settings.CapsLockMode)},
-        {kNumLockKey, std::to_string(settings.NumLockMode)},
-        {kScrollLockKey, std::to_string(settings.ScrollLockMode)},
-        {kIntervalKey, std::to_string(timer.Interval())},
-    };
+    std::array<std::pair<const char*, std::string>, lockkeys::kLockKeyCount + 1> entries;
+    for (std::size_t i = 0; i < lockkeys::kLockKeyCount; ++i) {
+        entries[i] = {lockkeys::kLockKeys[i].iniKey, std::to_string(lockkeys::ModeOf(settings, i))};
+    }
+    entries.back() = {kIntervalKey, std::to_string(timer.Interval())};
     bool allWritten = true;
     for (const auto& [key, value] : entries) {
         bool written = false;
