@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "lockkeys/Keyboard.h"
 #include "tests/e2e/KeysteadProcess.h"
 
 namespace {
@@ -28,8 +29,8 @@ using keystead::e2e::KeysteadProcess;
 using keystead::e2e::ProgramFolder;
 
 // The extra information Keystead puts on every keystroke it makes, so that its instant
-// correction ignores them (lockkeys::kOwnKeystrokeTag, "KEYS").
-constexpr ULONG_PTR kOwnKeystrokeTag = 0x4B455953;
+// correction ignores them: a press carrying it is one that only the timer puts back.
+constexpr ULONG_PTR kOwnKeystrokeTag = keystead::lockkeys::kOwnKeystrokeTag;
 
 constexpr int kPresses = 20;
 constexpr auto kTypingDelay = 20ms;
