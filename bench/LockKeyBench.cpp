@@ -284,12 +284,10 @@ std::vector<Row> Measure() {
         if (!keystead.WaitUntilReady()) {
             throw Failure("Keystead's window did not appear");
         }
-        // A fresh process may read stale toggle bits until it shares the input state of
-        // the program that makes the keystrokes.
-        const DWORD keysteadThread = GetWindowThreadProcessId(keystead.Window(), nullptr);
-        if (!AttachThreadInput(GetCurrentThreadId(), keysteadThread, TRUE)) {
-            throw Failure("could not share Keystead's input state");
-        }
+        // No AttachThreadInput with Keystead: sharing the input state would make Keystead's
+        // key state wait for this window to take each keystroke from its queue, which no
+        // real program in the foreground imposes. This window reads its own state, which
+        // follows the keystrokes as it serves them.
         window.Focus();
         for (auto [correction, tag] :
              {std::pair{"instant", ULONG_PTR{0}}, std::pair{"timer alone", kOwnKeystrokeTag}}) {
@@ -303,7 +301,6 @@ std::vector<Row> Measure() {
         if (!keystead.Running()) {
             throw Failure("Keystead ended during the measurement");
         }
-        AttachThreadInput(GetCurrentThreadId(), keysteadThread, FALSE);
     }
     return rows;
 }
