@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "toolkit/win32/Library.h"
 #include "toolkit/win32/Text.h"
 
 namespace keystead::toolkit::win32 {
@@ -14,12 +15,6 @@ constexpr int kTwipsPerInch = 1440;
 // still start.
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-
-template <typename Fn>
-Fn User32Function(const char* name) {
-    return reinterpret_cast<Fn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
 
 RECT WindowRectForClient(HWND window, const FormDesign& design, UINT dpi) {
     RECT rect{0, 0, Scale(design.clientWidth, dpi), Scale(design.clientHeight, dpi)};

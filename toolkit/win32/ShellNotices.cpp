@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "toolkit/Form.h"
+#include "toolkit/win32/Library.h"
 
 namespace keystead::toolkit::win32 {
 
@@ -15,8 +16,7 @@ UINT TaskbarCreatedMessage() {
 // message through the filter between privilege levels (Windows 7 and later).
 void AllowTaskbarCreated(HWND window) {
     using ChangeFilterFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-    static const auto changeFilter = reinterpret_cast<ChangeFilterFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx")));
+    static const auto changeFilter = User32Function<ChangeFilterFn>("ChangeWindowMessageFilterEx");
     constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
     if (changeFilter != nullptr && TaskbarCreatedMessage() != 0) {
         changeFilter(window, TaskbarCreatedMessage(), kAllow, nullptr);

@@ -5,7 +5,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include "toolkit/win32/Handles.h"
+#include "toolkit/win32/Library.h"
 #include "toolkit/win32/Text.h"
 
 namespace keystead::toolkit::win32 {
@@ -19,16 +19,10 @@ namespace {
 // life). Without ole32 the call still goes ahead, as it does for most files.
 class ComForThisCall {
 public:
-    // ole32 is one of the system's known DLLs: it comes from the system folder, never from
-    // beside the executable.
-    ComForThisCall() : ole32_(LoadLibraryW(L"ole32.dll")) {
-        if (!ole32_) {
-            return;
-        }
-        auto initialize = reinterpret_cast<decltype(&CoInitializeEx)>(
-            reinterpret_cast<void*>(GetProcAddress(ole32_.get(), "CoInitializeEx")));
-        uninitialize_ = reinterpret_cast<decltype(&CoUninitialize)>(
-            reinterpret_cast<void*>(GetProcAddress(ole32_.get(), "CoUninitialize")));
+    ComForThisCall() : ole32_(LoadSystemLibrary(L"ole32.dll")) {
+        auto initialize =
+            LibraryFunction<decltype(&CoInitializeEx)>(ole32_.get(), "CoInitializeEx");
+        uninitialize_ = LibraryFunction<decltype(&CoUninitialize)>(ole32_.get(), "CoUninitialize");
         // S_FALSE (already initialised on this thread) needs its CoUninitialize too;
         // RPC_E_CHANGED_MODE and other failures do not.
         initialized_ =
@@ -44,7 +38,7 @@ public:
     ComForThisCall& operator=(const ComForThisCall&) = delete;
 
 private:
-    UniqueHandle<HMODULE, ::FreeLibrary> ole32_;
+    UniqueLibrary ole32_;
     decltype(&CoUninitialize) uninitialize_ = nullptr;
     bool initialized_ = false;
 };

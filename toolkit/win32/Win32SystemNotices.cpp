@@ -2,7 +2,7 @@
 
 #include <wtsapi32.h>
 
-#include <string>
+#include "toolkit/win32/Library.h"
 
 namespace keystead::toolkit::win32 {
 
@@ -18,23 +18,6 @@ constexpr USHORT kKeyboardUsage = 6;
 
 using RegisterSessionNotificationFn = BOOL(WINAPI*)(HWND, DWORD);
 using UnregisterSessionNotificationFn = BOOL(WINAPI*)(HWND);
-
-// From the system folder only, never a DLL of the same name beside the program.
-HMODULE LoadSystemLibrary(const wchar_t* name) {
-    wchar_t folder[MAX_PATH];
-    UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return nullptr;
-    }
-    return LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
-}
-
-template <typename Fn>
-Fn Function(HMODULE module, const char* name) {
-    return module == nullptr
-               ? nullptr
-               : reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 // Whether the process's raw keyboard input goes to this window.
 bool KeyboardInputGoesTo(HWND window) {
@@ -61,16 +44,16 @@ Win32SystemNotices::Win32SystemNotices(HWND window, FormEvents& events)
 
     // Loaded at run time from the system folder: imported, wtsapi32.dll (not one of the
     // DLLs Windows always takes from there) would be searched for beside the program first.
-    wtsapi_.reset(LoadSystemLibrary(L"wtsapi32.dll"));
-    auto registerSession =
-        Function<RegisterSessionNotificationFn>(wtsapi_.get(), "WTSRegisterSessionNotification");
+    wtsapi_ = LoadSystemLibrary(L"wtsapi32.dll");
+    auto registerSession = LibraryFunction<RegisterSessionNotificationFn>(
+        wtsapi_.get(), "WTSRegisterSessionNotification");
     sessionNotices_ =
         registerSession != nullptr && registerSession(window, NOTIFY_FOR_THIS_SESSION) != FALSE;
 }
 
 Win32SystemNotices::~Win32SystemNotices() {
     if (sessionNotices_) {
-        auto unregisterSession = Function<UnregisterSessionNotificationFn>(
+        auto unregisterSession = LibraryFunction<UnregisterSessionNotificationFn>(
             wtsapi_.get(), "WTSUnRegisterSessionNotification");
         if (unregisterSession != nullptr) {
             unregisterSession(window_);
