@@ -64,16 +64,17 @@ shortcut_opens_settings() {
 sys.exit("/settings".encode("utf-16-le") not in open(sys.argv[1], "rb").read())' "$lnk"
 }
 no_shortcut() { [ -z "$(found_shortcuts)" ]; }
+windows_dir() { printf 'C:\\%s' "$1" | tr / '\\'; }
 installed() {
     dir=$1
-    check "the program is in C:\\$dir" test -f "$drive_c/$dir/Keystead.exe"
-    check "the read-me is in C:\\$dir" test -f "$drive_c/$dir/Readme.txt"
+    check "the program is in $(windows_dir "$dir")" test -f "$drive_c/$dir/Keystead.exe"
+    check "the read-me is in $(windows_dir "$dir")" test -f "$drive_c/$dir/Readme.txt"
     check "a Start-menu shortcut opens the settings" shortcut_opens_settings
     check "InstallDir names the folder" same "$(value "$product_key" InstallDir)" \
-        "C:\\$(printf '%s' "$dir" | tr / '\\')\\"
+        "$(windows_dir "$dir")\\"
 }
 nothing_left() {
-    check "no folder C:\\$1 left" test ! -e "$drive_c/$1"
+    check "no folder $(windows_dir "$1") left" test ! -e "$drive_c/$1"
     check "no shortcut left" no_shortcut
     check "no product key left" no_key "$product_key"
     check "no Run value left" same "$(value "$run_key" "Tarvine Keystead")" "<missing>"
