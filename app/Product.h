@@ -1,10 +1,9 @@
 #pragma once
 
-// The product's name and version, in one place for the code and the resources (windres
-// reads the macros; C++ uses the constants).
+// The product's name, in one place for the code, the resources and the installer (windres
+// reads the macros; C++ uses the constants; the installer's build reads the line). The
+// version comes from project(VERSION), generated into Version.h.
 #define KEYSTEAD_PRODUCT_NAME "Tarvine Keystead"
-#define KEYSTEAD_VERSION_TEXT "1.0.0"
-#define KEYSTEAD_VERSION_NUMBERS 1, 0, 0, 0
 
 // Resource ids of the two icons.
 #define KEYSTEAD_ICON_ENFORCING 1

@@ -1,7 +1,9 @@
 #!/bin/sh
 # Builds everything and runs every test: the portable core natively (with AddressSanitizer
-# and UndefinedBehaviorSanitizer), the size and imports of the programs users download
-# (the release builds, which fill dist/), then both Windows test builds under Wine.
+# and UndefinedBehaviorSanitizer) and the checks of the policy definitions, the size and
+# imports of the programs users download (the release builds, which fill dist/), their
+# Windows Installer package under Wine and the winget manifests, then both Windows test
+# builds under Wine.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -13,6 +15,6 @@ for preset in native release-x86 release-x64 windows-x86 windows-x64; do
 done
 
 ctest --preset native
-ctest --preset release-x86
-ctest --preset release-x64
-scripts/with-display.sh sh -c 'ctest --preset windows-x86 && ctest --preset windows-x64'
+# The release tests start the installed program under Wine, which needs a display too.
+scripts/with-display.sh sh -c 'ctest --preset release-x86 && ctest --preset release-x64 &&
+    ctest --preset windows-x86 && ctest --preset windows-x64'

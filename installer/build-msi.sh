@@ -1,0 +1,42 @@
+#!/bin/sh
+# Builds one Windows Installer package of Keystead with wixl, and adds what wixl cannot say.
+# Usage: installer/build-msi.sh WXS OUT.msi ARCH VERSION PRODUCT_CODE PRODUCT_NAME EXE README
+#   ARCH is x86 or x64; PRODUCT_CODE a GUID without braces.
+# Any warning of wixl fails the build: wixl drops an attribute it does not know with only a
+# warning, and a dropped attribute is a package that does something else than its source says.
+set -eu
+wxs=$1 out=$2 arch=$3 version=$4 product_code=$5 product_name=$6 exe=$7 readme=$8
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+# wixl finds the files of <File Source=...> only by relative paths.
+cp "$exe" "$stage/Keystead.exe"
+cp "$readme" "$stage/Readme.txt"
+wxs=$(cd "$(dirname "$wxs")" && pwd)/$(basename "$wxs")
+case $out in /*) ;; *) out=$PWD/$out ;; esac
+
+(cd "$stage" && wixl -a "$arch" -D Arch="$arch" -D Version="$version" \
+    -D ProductCode="$product_code" -D ProductName="$product_name" \
+    -D ExeFile=Keystead.exe -D ReadmeFile=Readme.txt -o package.msi "$wxs") >"$stage/log" 2>&1 || {
+    cat "$stage/log" >&2
+    exit 1
+}
+if [ -s "$stage/log" ]; then
+    cat "$stage/log" >&2
+    echo "wixl warned: the package would not be what installer/Keystead.wxs says" >&2
+    exit 1
+fi
+
+# Uninstalling removes the settings file the program saved beside itself (wixl has no
+# RemoveFile element). It belongs to the program's component, whose GUID stays the same from
+# version to version, so an upgrade keeps it.
+msibuild "$stage/package.msi" -q "INSERT INTO \`RemoveFile\` (\`FileKey\`, \`Component_\`, \
+\`FileName\`, \`DirProperty\`, \`InstallMode\`) VALUES ('SettingsFile', 'Program', \
+'Keystead.ini', 'INSTALLDIR', 2)"
+# The old version goes only after the new one is in place: its components that the new
+# version shares (same GUIDs) stay, with the settings file, and only what is gone goes.
+msibuild "$stage/package.msi" -q "UPDATE \`InstallExecuteSequence\` SET \`Sequence\` = 6601 \
+WHERE \`Action\` = 'RemoveExistingProducts'"
+
+mkdir -p "$(dirname "$out")"
+mv "$stage/package.msi" "$out"

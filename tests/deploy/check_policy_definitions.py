@@ -1,0 +1,158 @@
+#!/usr/bin/env python3
+"""Checks the Group Policy definitions in deploy/policy: both files against the ADMX schema
+(with xmllint), every string and presentation the ADMX names exists in the ADML (the schema
+cannot see across files), and every policy writes the value the program reads, of the type
+and range it reads.
+
+Usage: check_policy_definitions.py PROJECT_ROOT [SCHEMA]
+The schema defaults to ../shared/schemas/admx/PolicyDefinitionFiles.xsd beside the root."""
+import os
+import re
+import subprocess
+import sys
+import xml.etree.ElementTree as ET
+
+NS = {"p": "http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions"}
+KEY = r"Software\Policies\Tarvine\Keystead"
+MODES = [("0", "Force off"), ("1", "Force on"), ("2", "Allow toggling")]
+
+# What the program reads: value name -> how the policy must write it.
+EXPECTED = {
+    "CapsLock": {"kind": "enum", "items": MODES},
+    "NumLock": {"kind": "enum", "items": MODES},
+    "ScrollLock": {"kind": "enum", "items": MODES},
+    "Interval": {"kind": "decimal", "min": "20", "max": "60000"},
+    "StartWithWindows": {"kind": "onoff"},
+    "AllowSuspend": {"kind": "onoff"},
+    "PausePrograms": {"kind": "text"},
+}
+
+errors = []
+
+
+def fail(message):
+    errors.append(message)
+
+
+def validate(schema, path):
+    result = subprocess.run(["xmllint", "--noout", "--schema", schema, path],
+                            capture_output=True, text=True)
+    if result.returncode != 0:
+        fail(f"{path} does not validate:\n{result.stderr.strip()}")
+
+
+def reference(text, kind):
+    """The id in "$(kind.id)", or None."""
+    match = re.fullmatch(r"\$\(" + kind + r"\.([A-Za-z0-9_]+)\)", text or "")
+    return match.group(1) if match else None
+
+
+def decimal_of(value_element):
+    decimal = value_element.find("p:decimal", NS) if value_element is not None else None
+    return decimal.get("value") if decimal is not None else None
+
+
+def check_policy(policy, strings):
+    name = policy.get("name")
+    expected = EXPECTED.get(name)
+    if expected is None:
+        fail(f"policy {name}: the program reads no such value")
+        return
+    if policy.get("key") != KEY:
+        fail(f"policy {name}: key {policy.get('key')}, expected {KEY}")
+    if policy.get("class") != "Both":
+        fail(f"policy {name}: class {policy.get('class')}, expected Both (machine and user)")
+    elements = policy.find("p:elements", NS)
+    children = list(elements) if elements is not None else []
+    kind = expected["kind"]
+    if kind == "onoff":
+        if policy.get("valueName") != name or children:
+            fail(f"policy {name}: must write its own value {name} and have no elements")
+        on = decimal_of(policy.find("p:enabledValue", NS))
+        off = decimal_of(policy.find("p:disabledValue", NS))
+        if (on, off) != ("1", "0"):
+            fail(f"policy {name}: enabled/disabled write {on}/{off}, expected REG_DWORD 1/0")
+        return
+    if len(children) != 1 or children[0].get("valueName") != name:
+        fail(f"policy {name}: expected one element writing the value {name}")
+        return
+    element = children[0]
+    tag = element.tag.split("}")[1]
+    if tag != kind:
+        fail(f"policy {name}: a {tag} element, expected {kind}")
+    elif kind == "enum":
+        items = []
+        for item in element.findall("p:item", NS):
+            label = strings.get(reference(item.get("displayName"), "string"))
+            items.append((decimal_of(item.find("p:value", NS)), label))
+        if items != expected["items"]:
+            fail(f"policy {name}: items {items}, expected {expected['items']}")
+    elif kind == "decimal":
+        bounds = (element.get("minValue"), element.get("maxValue"))
+        if bounds != (expected["min"], expected["max"]) or element.get("storeAsText") == "true":
+            fail(f"policy {name}: REG_DWORD from {bounds[0]} to {bounds[1]}, expected "
+                 f"{expected['min']} to {expected['max']}")
+    elif kind == "text" and element.get("expandable") == "true":
+        fail(f"policy {name}: REG_EXPAND_SZ, expected REG_SZ")
+
+
+def main():
+    root = os.path.abspath(sys.argv[1])
+    schema = sys.argv[2] if len(sys.argv) > 2 else os.path.join(
+        root, "..", "shared", "schemas", "admx", "PolicyDefinitionFiles.xsd")
+    admx_path = os.path.join(root, "deploy", "policy", "TarvineKeystead.admx")
+    adml_path = os.path.join(root, "deploy", "policy", "en-US", "TarvineKeystead.adml")
+    for path in (admx_path, adml_path):
+        validate(schema, path)
+
+    admx = ET.parse(admx_path).getroot()
+    adml = ET.parse(adml_path).getroot()
+    strings = {s.get("id"): s.text for s in adml.iterfind(".//p:stringTable/p:string", NS)}
+    presentations = {p.get("id"): p for p in adml.iterfind(".//p:presentationTable/p:presentation", NS)}
+
+    used_strings = set()
+    for element in admx.iter():
+        for attribute, text in element.attrib.items():
+            if text.startswith("$(string."):
+                string_id = reference(text, "string")
+                used_strings.add(string_id)
+                if string_id not in strings:
+                    fail(f"{attribute}=\"{text}\": no such string in the ADML")
+    for unused in sorted(set(strings) - used_strings):
+        fail(f"string {unused} of the ADML is never used")
+
+    used_presentations = set()
+    for policy in admx.iterfind(".//p:policies/p:policy", NS):
+        check_policy(policy, strings)
+        element_ids = {e.get("id") for e in policy.iterfind("p:elements/*", NS)}
+        text = policy.get("presentation")
+        if text is None:
+            if element_ids:
+                fail(f"policy {policy.get('name')}: elements but no presentation")
+            continue
+        presentation_id = reference(text, "presentation")
+        used_presentations.add(presentation_id)
+        presentation = presentations.get(presentation_id)
+        if presentation is None:
+            fail(f"policy {policy.get('name')}: no presentation {presentation_id} in the ADML")
+            continue
+        shown = {control.get("refId") for control in presentation if control.get("refId")}
+        if shown != element_ids:
+            fail(f"presentation {presentation_id} shows {sorted(shown)}, the policy has "
+                 f"{sorted(element_ids)}")
+    for unused in sorted(set(presentations) - used_presentations):
+        fail(f"presentation {unused} of the ADML is never used")
+
+    names = {p.get("name") for p in admx.iterfind(".//p:policies/p:policy", NS)}
+    for missing in sorted(set(EXPECTED) - names):
+        fail(f"no policy for the value {missing}")
+
+    for message in errors:
+        print("FAILED:", message, file=sys.stderr)
+    if not errors:
+        print(f"ok: {len(names)} policies, {len(strings)} strings, {len(presentations)} presentations")
+    return 1 if errors else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
