@@ -64,18 +64,9 @@ TEST_F(CommandRequestTest, SuspendResumeAndToggleGoThroughTheSuspension) {
     EXPECT_TRUE(TimerOn());
 }
 
-TEST_F(CommandRequestTest, SuspendedByRequestNoKeyIsPutBack) {
-    Start();
-    Send(Command::Suspend);
-    keyboard.states[lockkeys::kVkCapital] = 1;  // on, and forced off by default
-    Form().Tick();
-    Form().RawKeyUp(lockkeys::kVkCapital);
-    EXPECT_TRUE(keyboard.strokes.empty());
-}
-
 TEST_F(CommandRequestTest, SettingsShowsTheWindowAndKeepsUnappliedEdits) {
     Start();
-    EXPECT_TRUE(Send(Command::Settings));
+    main->RunCommand(Command::Settings);  // the start's own switch
     EXPECT_TRUE(Form().Visible());
     Form().Type(IntervalSetting, "55");
     EXPECT_TRUE(Send(Command::Settings));
@@ -137,22 +128,6 @@ TEST_F(CommandRequestTest, RequestsWaitUntilStartUpHasFinished) {
     EXPECT_TRUE(Send(Command::Suspend));
     EXPECT_TRUE(Suspended());
     main.reset();  // before the platform it uses goes
-}
-
-TEST_F(CommandRequestTest, NothingIsTakenBeforeTheWindowIsLoaded) {
-    Create();
-    EXPECT_FALSE(Send(Command::Settings));
-    EXPECT_FALSE(Form().Visible());
-    EXPECT_TRUE(notifyArea.calls.empty());
-}
-
-TEST_F(CommandRequestTest, TheStartsOwnSettingsSwitchShowsTheWindow) {
-    Start();
-    main->RunCommand(Command::Settings);
-    EXPECT_TRUE(Form().Visible());
-    main->RunCommand(Command::None);
-    EXPECT_TRUE(Form().Visible());
-    EXPECT_TRUE(TimerOn());
 }
 
 }  // namespace
