@@ -79,6 +79,7 @@ void Main::Form_Load() {
 
     // Last, so that the first check comes one interval after everything is in place.
     IgnoreFailure([&] { form_->Timer().SetEnabled(true); });
+    loadFinished_ = true;
 }
 
 // Machine-wide or the user's own, and not disabled in Task Manager.

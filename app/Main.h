@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/CommandLine.h"
 #include "app/Platform.h"
 #include "lockkeys/Enforcer.h"
 #include "lockkeys/Settings.h"
@@ -26,6 +27,8 @@ public:
 
     // Opens the read-me beside the executable.
     void HelpFile();
+    // Carries out a command-line switch, of this start or handed over by a later one.
+    void RunCommand(Command command);
 
 private:
     // Start-up and shut-down.
@@ -55,6 +58,9 @@ private:
     void Form_KeyboardArrival() override;
     bool Enforcing() const;
 
+    // A later start's command-line switch.
+    bool Form_Request(std::uint32_t request) override;
+
     void ApplyControls();
     void LoadControls();
     void ToggleSuspend();
@@ -66,6 +72,7 @@ private:
     std::unique_ptr<tray::TrayIcon> trayIcon_;
     lockkeys::Enforcer enforcer_;
     bool timerHasFired_ = false;
+    bool loadFinished_ = false;  // requests wait for the tray icon and the timer
 };
 
 }  // namespace keystead::app

@@ -24,6 +24,9 @@ public:
     // The user's own folder for data that stays on this computer (%LOCALAPPDATA% on Windows),
     // without a trailing separator; empty when the platform names none.
     virtual std::string LocalAppDataPath() const = 0;
+    // Hands a request to the window of the copy of this program that runs already, in this
+    // user session, which hears it as FormEvents::Form_Request. False when no copy took it.
+    virtual bool SendToRunningCopy(std::uint32_t /*request*/) { return false; }
     // Milliseconds since some fixed moment, to tell how long ago something happened.
     virtual std::int64_t TickCount() const {
         return std::chrono::duration_cast<std::chrono::milliseconds>(

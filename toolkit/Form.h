@@ -104,6 +104,9 @@ public:
     // A keyboard was plugged in; also raised for keyboards already there when the window
     // starts to listen.
     virtual void Form_KeyboardArrival() {}
+    // Another start of the program handed over a request (Application::SendToRunningCopy).
+    // Returns whether the request was taken; the sender learns the answer.
+    virtual bool Form_Request(std::uint32_t /*request*/) { return false; }
 
 protected:
     ~FormEvents() = default;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "app/Launch.h"
 #include "app/Main.h"
 #include "app/Product.h"
 #include "lockkeys/win32/Win32Keyboard.h"
@@ -26,7 +27,7 @@ void __verbose_terminate_handler() {
 }
 }  // namespace __gnu_cxx
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     using namespace keystead;
 
     // The manifest asks for version 6 of the common controls; loading them here makes the
@@ -37,6 +38,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // it brings stay out of memory while the program idles in the tray.
 
     toolkit::win32::Win32Application application(app::kProductName);
+    // Before our own window exists, or the running copy's would not be the only one.
+    const app::Launch launch =
+        app::PlanLaunch(commandLine != nullptr ? commandLine : "", application);
+    if (!launch.run) {
+        return launch.exitCode;
+    }
     toolkit::win32::Win32Screen screen;
     toolkit::win32::Win32FormFactory forms(screen);
     toolkit::win32::Win32Shell shell;
@@ -52,5 +59,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (!main.Form().Loaded()) {
         return 0;
     }
+    main.RunCommand(launch.command);
     return toolkit::win32::RunMessageLoop();
 }

@@ -87,10 +87,13 @@ std::string ProgramFolder::ReadIni() const {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-KeysteadProcess::KeysteadProcess(const std::wstring& exe) {
+KeysteadProcess::KeysteadProcess(const std::wstring& exe, const std::wstring& arguments) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty()) {
+        commandLine += L" " + arguments;
+    }
     CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                    &startup, &process_);
 }

@@ -35,7 +35,8 @@ private:
 // One run of Keystead.exe and its settings window.
 class KeysteadProcess {
 public:
-    explicit KeysteadProcess(const std::wstring& exe);
+    // arguments: the command line after the program's name.
+    explicit KeysteadProcess(const std::wstring& exe, const std::wstring& arguments = L"");
     ~KeysteadProcess();  // ends the process if it still runs
     KeysteadProcess(const KeysteadProcess&) = delete;
     KeysteadProcess& operator=(const KeysteadProcess&) = delete;

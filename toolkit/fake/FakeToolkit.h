@@ -80,6 +80,8 @@ public:
     void SessionUnlock() { events_.Form_SessionUnlock(); }
     void PowerResume() { events_.Form_PowerResume(); }
     void KeyboardArrival() { events_.Form_KeyboardArrival(); }
+    // What a later start of the program hands over; whether the form took it.
+    bool Request(std::uint32_t request) { return loaded_ && events_.Form_Request(request); }
     // One period of the timer, if it runs.
     void Tick();
 
@@ -140,6 +142,10 @@ public:
     std::uint64_t FileLength(const std::string& file) const override;
     std::string LocalAppDataPath() const override { return localAppData; }
     std::int64_t TickCount() const override { return tickCount; }
+    bool SendToRunningCopy(std::uint32_t request) override {
+        sentRequests.push_back(request);
+        return runningCopyTakes;
+    }
 
     std::string path = "C:\\Tools";
     std::string localAppData = "C:\\Users\\Ann\\AppData\\Local";
@@ -147,6 +153,8 @@ public:
     bool prevInstance = false;
     std::int64_t tickCount = 0;
     std::map<std::string, std::uint64_t> files;  // the files that exist, with their lengths
+    std::vector<std::uint32_t> sentRequests;     // to the running copy
+    bool runningCopyTakes = true;
 };
 
 class FakeScreen : public Screen {

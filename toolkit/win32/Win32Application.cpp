@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include "toolkit/ToolkitError.h"
+#include "toolkit/win32/Requests.h"
 #include "toolkit/win32/Text.h"
 
 namespace keystead::toolkit::win32 {
@@ -92,6 +93,10 @@ std::string Win32Application::LocalAppDataPath() const {
         return {};
     }
     return Narrow(folder);
+}
+
+bool Win32Application::SendToRunningCopy(std::uint32_t request) {
+    return SendRequest(request);
 }
 
 }  // namespace keystead::toolkit::win32

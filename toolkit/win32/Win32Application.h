@@ -19,6 +19,8 @@ public:
     std::uint64_t FileLength(const std::string& path) const override;
     // From SHGetFolderPathW(CSIDL_LOCAL_APPDATA), which needs no COM.
     std::string LocalAppDataPath() const override;
+    // A WM_COPYDATA to the running copy's form window.
+    bool SendToRunningCopy(std::uint32_t request) override;
 
 private:
     std::string instanceName_;

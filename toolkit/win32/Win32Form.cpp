@@ -4,6 +4,7 @@
 
 #include "toolkit/ToolkitError.h"
 #include "toolkit/win32/Colours.h"
+#include "toolkit/win32/Requests.h"
 #include "toolkit/win32/ShellNotices.h"
 #include "toolkit/win32/Text.h"
 #include "toolkit/win32/Win32SystemNotices.h"
@@ -50,6 +51,7 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen&
         timerDriver_.Attach(Window());
         dpi_ = WindowDpi(Window());
         AllowTaskbarCreated(Window());
+        AllowRequests(Window());
 
         bigIcon_ = LoadPicture(design.icon, GetSystemMetrics(SM_CXICON));
         smallIcon_ = LoadPicture(design.icon, GetSystemMetrics(SM_CXSMICON));
@@ -252,6 +254,8 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_COPYDATA:
+            return state_.loaded ? ReceiveRequest(lParam, state_.events) : FALSE;
         default:
             break;
     }
@@ -320,6 +324,10 @@ void Win32Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
     ApplyLayout();
     // Where Windows suggests, at the size our own layout needs.
     SizeForClientAt(Window(), state_.design, dpi_, suggested);
+}
+
+const wchar_t* Win32Form::ClassName() {
+    return kFormClass;
 }
 
 // --- The message loop's look at each message -----------------------------------------------

@@ -55,6 +55,8 @@ public:
     // Gives a message of the loop to the form that owns its window: the key preview and
     // dialog-style keyboard navigation. Returns true when the message was used up.
     static bool PreTranslate(MSG& message);
+    // The window class of every form, by which a later start finds the running copy.
+    static const wchar_t* ClassName();
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

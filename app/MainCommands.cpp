@@ -1,0 +1,47 @@
+// The command-line switches, as the running program carries them out: each does what the
+// matching tray command or button does.
+#include "app/Main.h"
+
+namespace keystead::app {
+
+void Main::RunCommand(Command command) {
+    // Suspended is the timer being off (Suspend button, right click on the icon).
+    const bool enforcing = form_->Timer().Enabled();
+    switch (command) {
+        case Command::Settings:
+            form_->Show();
+            break;
+        case Command::Suspend:
+            if (enforcing) {
+                ToggleSuspend();
+            }
+            break;
+        case Command::Resume:
+            if (!enforcing) {
+                ToggleSuspend();
+            }
+            break;
+        case Command::Toggle:
+            ToggleSuspend();
+            break;
+        case Command::Exit:
+            form_->Unload();
+            break;
+        case Command::None:
+            break;
+    }
+}
+
+// Taken only from a program that has finished starting, and only a known switch: anything
+// else another program sends is turned away.
+bool Main::Form_Request(std::uint32_t request) {
+    if (!loadFinished_ || !form_->Loaded() ||
+        request < static_cast<std::uint32_t>(Command::Settings) ||
+        request > static_cast<std::uint32_t>(Command::Exit)) {
+        return false;
+    }
+    RunCommand(static_cast<Command>(request));
+    return true;
+}
+
+}  // namespace keystead::app
