@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "app/ManagedSettings.h"
 #include "app/Platform.h"
+#include "app/Policies.h"
 #include "lockkeys/Enforcer.h"
 #include "lockkeys/Settings.h"
 #include "toolkit/Form.h"
@@ -23,6 +25,8 @@ public:
     const lockkeys::Settings& Settings() const { return settings_; }
     // Null until start-up has put the icon in place.
     tray::TrayIcon* TrayIcon() { return trayIcon_.get(); }
+    // The administrator's rules in force; pausePrograms is their list of programs to pause for.
+    const Policies& Rules() const { return policies_; }
 
     // Opens the read-me beside the executable.
     void HelpFile();
@@ -53,12 +57,14 @@ private:
     void Form_SessionUnlock() override;
     void Form_PowerResume() override;
     void Form_KeyboardArrival() override;
+    void Form_PolicyChange() override;
     bool Enforcing() const;
 
     void ApplyControls();
     void LoadControls();
     void ToggleSuspend();
     bool RunValueIsSet();
+    bool UpdatePolicies();
 
     const Platform& platform_;
     lockkeys::Settings settings_;
@@ -66,6 +72,9 @@ private:
     std::unique_ptr<tray::TrayIcon> trayIcon_;
     lockkeys::Enforcer enforcer_;
     bool timerHasFired_ = false;
+    // Group Policy's rules, and the user's own choices that they hide.
+    Policies policies_;
+    UserChoice own_;
 };
 
 }  // namespace keystead::app

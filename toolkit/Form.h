@@ -104,6 +104,8 @@ public:
     // A keyboard was plugged in; also raised for keyboards already there when the window
     // starts to listen.
     virtual void Form_KeyboardArrival() {}
+    // The administrator's policies may have changed (Group Policy has been applied).
+    virtual void Form_PolicyChange() {}
 
 protected:
     ~FormEvents() = default;
@@ -148,6 +150,9 @@ public:
     virtual void SetEnabled(int id, bool enabled) = 0;
     virtual std::string Caption(int id) const = 0;
     virtual void SetCaption(int id, const std::string& caption) = 0;
+    // The enabled state of one control of an indexed group.
+    virtual bool ItemEnabled(int id, int index) const = 0;
+    virtual void SetItemEnabled(int id, int index, bool enabled) = 0;
 };
 
 class FormFactory {

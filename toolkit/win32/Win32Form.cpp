@@ -182,6 +182,14 @@ void Win32Form::SetCaption(int id, const std::string& caption) {
     controls_->At(id, kNoIndex).SetCaption(caption);
 }
 
+bool Win32Form::ItemEnabled(int id, int index) const {
+    return controls_->At(id, index).Enabled();
+}
+
+void Win32Form::SetItemEnabled(int id, int index, bool enabled) {
+    controls_->At(id, index).SetEnabled(enabled);
+}
+
 // --- The window procedure ------------------------------------------------------------------
 
 LRESULT CALLBACK Win32Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -252,6 +260,9 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_SETTINGCHANGE:
+            OnSettingChange(lParam);
+            break;  // the dialog manager has its own use for the notice
         default:
             break;
     }
@@ -320,6 +331,14 @@ void Win32Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
     ApplyLayout();
     // Where Windows suggests, at the size our own layout needs.
     SizeForClientAt(Window(), state_.design, dpi_, suggested);
+}
+
+// Group Policy broadcasts "Policy" once it has written the machine's or the user's rules.
+void Win32Form::OnSettingChange(LPARAM area) {
+    if (state_.loaded && area != 0 &&
+        lstrcmpiW(reinterpret_cast<const wchar_t*>(area), L"Policy") == 0) {
+        state_.events.Form_PolicyChange();
+    }
 }
 
 // --- The message loop's look at each message -----------------------------------------------
