@@ -1,6 +1,6 @@
 #include "app/Policies.h"
 
-#include <string>
+#include <cstring>
 
 #include "registry/Policy.h"
 #include "toolkit/IgnoreFailure.h"
@@ -17,7 +17,9 @@ std::optional<std::int32_t> Rule(const registry::PolicyKeys& keys, const char* n
                                  std::int32_t min, std::int32_t max) {
     const registry::PolicyValue rule = keys.Dword(name, min, max);
     if (rule.state == PolicyState::Unreadable) {
-        toolkit::ReportIgnoredFailure((std::string("policy unreadable: ") + name).c_str());
+        char what[48] = "policy unreadable: ";
+        std::strncat(what, name, sizeof what - std::strlen(what) - 1);
+        toolkit::ReportIgnoredFailure(what);
     }
     if (rule.state != PolicyState::Set) {
         return std::nullopt;

@@ -1,6 +1,7 @@
 #include "registry/Policy.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "registry/Registry.h"
@@ -25,7 +26,7 @@ std::string TextOf(RegistryApi& api, const ScopedKey& key, const std::string& na
         return {};
     }
     // The stored terminating NUL comes back with the text.
-    text->erase(std::find(text->begin(), text->end(), '\0'), text->end());
+    text->resize(std::strlen(text->c_str()));
     return std::move(*text);
 }
 
@@ -83,7 +84,8 @@ std::string PolicyKeys::Text(const std::string& name) const {
     if (!text.empty() && !user.empty()) {
         text += ';';
     }
-    return text + user;
+    text += user;
+    return text;
 }
 
 }  // namespace keystead::registry
