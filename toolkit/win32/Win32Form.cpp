@@ -262,7 +262,7 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SETTINGCHANGE:
             OnSettingChange(lParam);
-            break;  // the dialog manager has its own use for the notice
+            break;  // and on to the default handling, as before
         default:
             break;
     }
