@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <utility>
+#include <initializer_list>
 
 #include "registry/Registry.h"
 #include "registry/RegistryCodes.h"
@@ -14,21 +14,6 @@ namespace {
 // Group Policy writes the machine's rules into the 64-bit view, also for 32-bit programs;
 // 32-bit Windows ignores the flag.
 constexpr std::uint32_t kMachinePolicyAccess = kReadAccess | kKeyWow64_64Key;
-
-std::string TextOf(RegistryApi& api, const ScopedKey& key, const std::string& name) {
-    Value value;
-    if (key.Status() != kErrorSuccess ||
-        ReadValueData(api, key.Handle(), name, value) != kErrorSuccess) {
-        return {};
-    }
-    std::string* text = std::get_if<std::string>(&value);
-    if (text == nullptr) {
-        return {};
-    }
-    // The stored terminating NUL comes back with the text.
-    text->resize(std::strlen(text->c_str()));
-    return std::move(*text);
-}
 
 }  // namespace
 
@@ -79,13 +64,23 @@ PolicyValue PolicyKeys::Dword(const std::string& name, std::int32_t min, std::in
 }
 
 std::string PolicyKeys::Text(const std::string& name) const {
-    std::string text = TextOf(api_, machine_, name);
-    const std::string user = TextOf(api_, user_, name);
-    if (!text.empty() && !user.empty()) {
-        text += ';';
+    std::string joined;
+    for (const ScopedKey* key : {&machine_, &user_}) {
+        Value value;
+        if (key->Status() != kErrorSuccess ||
+            ReadValueData(api_, key->Handle(), name, value) != kErrorSuccess) {
+            continue;
+        }
+        if (std::string* text = std::get_if<std::string>(&value)) {
+            // The stored terminating NUL comes back with the text.
+            text->resize(std::strlen(text->c_str()));
+            if (!joined.empty() && !text->empty()) {
+                joined += ';';
+            }
+            joined += *text;
+        }
     }
-    text += user;
-    return text;
+    return joined;
 }
 
 }  // namespace keystead::registry
