@@ -16,9 +16,6 @@ using registry::kHkeyCurrentUser;
 using registry::kHkeyLocalMachine;
 using Stored = registry::fake::MemoryRegistry::StoredValue;
 
-constexpr char kUserSettingsPath[] =
-    "C:\\Users\\Ann\\AppData\\Local\\Tarvine Keystead\\Keystead.ini";
-
 Stored Dword(std::uint32_t number) {
     return {registry::kRegDword,
             {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
@@ -148,15 +145,6 @@ TEST_F(ManagedSettingsTest, TheUsersOwnChoicesAreSavedAndComeBackWhenTheRuleGoes
     EXPECT_EQ(Saved("Interval"), "800");
 }
 
-TEST_F(ManagedSettingsTest, AManagedSettingIsSavedAsTheUsersOwnInTheirCopyToo) {
-    profile.Put("ScrollLock", "2");
-    profile.refused.insert(kSettingsPath);
-    Rule(kHkeyLocalMachine, "ScrollLock", Dword(1));
-    Start();
-    Form().Unload();
-    EXPECT_EQ((profile.files[kUserSettingsPath][{"main", "ScrollLock"}]), "2");
-}
-
 TEST_F(ManagedSettingsTest, StartWithWindowsFixesTheBoxAndTheUsersRunValue) {
     struct Case {
         std::uint32_t rule;
@@ -206,7 +194,7 @@ TEST_F(ManagedSettingsTest, WithoutSuspendTheButtonIsGreyAndARightClickDoesNothi
 }
 
 TEST_F(ManagedSettingsTest, ThePausedProgramsOfBothRootsAreKept) {
-    Rule(kHkeyLocalMachine, "PausePrograms", TextValue("game.exe;video.exe"));
+    Rule(kHkeyLocalMachine, "PausePrograms", TextValue(std::string("game.exe;video.exe") + '\0'));
     Rule(kHkeyCurrentUser, "PausePrograms", TextValue("editor.exe"));
     Start();
     EXPECT_EQ(main->Rules().pausePrograms, "game.exe;video.exe;editor.exe");
