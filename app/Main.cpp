@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "app/IntervalText.h"
 #include "app/KeyboardLayout.h"
@@ -68,6 +69,7 @@ void Main::Form_Load() {
             settings_.AutoRun = kTrue;
         }
     });
+    IgnoreFailure([&] { UpdatePolicies(); });
     IgnoreFailure([&] { LoadControls(); });
 
     trayIcon_ = std::make_unique<tray::TrayIcon>(platform_.notifyArea, platform_.screen);
@@ -92,13 +94,18 @@ bool Main::RunValueIsSet() {
 void Main::Form_Unload(bool& /*cancel*/) {
     toolkit::Application& app = platform_.app;
     IgnoreFailure([&] {
+        // What an administrator fixed is not the user's choice: the file keeps the user's own.
+        own_.Keep(policies_, settings_, form_->Timer());
         settings::SaveSettings(platform_.profile, settings::FindSettingsFiles(app, kProductName),
-                               settings_, form_->Timer());
+                               own_.Settings(), own_.Interval());
     });
     IgnoreFailure([&] {
         if (settings_.AutoRun == kTrue) {
             registry::Register(platform_.registry, kProductName,
                                registry::RunValueData(app.Path(), app.ExeName()));
+        } else if (policies_.startWithWindows == false) {
+            // Forbidden by policy: the machine's registration is the administrator's own.
+            registry::UnregisterUser(platform_.registry, kProductName);
         } else {
             registry::Unregister(platform_.registry, kProductName);
         }
@@ -149,6 +156,33 @@ void Main::Form_KeyboardArrival() {
     }
 }
 
+// Reads the administrator's rules and puts them into force. False when they are as before.
+bool Main::UpdatePolicies() {
+    own_.Keep(policies_, settings_, form_->Timer());
+    Policies rules = ReadPolicies(platform_.registry);
+    if (rules == policies_) {
+        return false;
+    }
+    policies_ = std::move(rules);
+    PutInForce(policies_, own_, settings_, form_->Timer());
+    if (policies_.startWithWindows == false) {
+        registry::UnregisterUser(platform_.registry, kProductName);
+    }
+    return true;
+}
+
+// Group Policy has been applied: changed rules show at once, without a restart. Edits not yet
+// applied in the window give way to them, as Cancel would.
+void Main::Form_PolicyChange() {
+    if (!UpdatePolicies()) {
+        return;
+    }
+    LoadControls();
+    if (policies_.allowSuspend == false && !form_->Timer().Enabled()) {
+        ToggleSuspend();  // suspended before the rule came
+    }
+}
+
 void Main::ApplyControls() {
     toolkit::Timer& timer = form_->Timer();
     bool wasEnabled = timer.Enabled();
@@ -193,12 +227,16 @@ void Main::LoadControls() {
     form_->SetText(IntervalSetting, IntegerText(form_->Timer().Interval()));
     form_->SetCheckValue(AutoRunSetting,
                          settings_.AutoRun == kTrue ? toolkit::kChecked : toolkit::kUnchecked);
+    ShowPolicies(policies_, *form_);
     // Last: the changes above raise notices that enable the button.
     form_->SetEnabled(ApplyButton, false);
 }
 
 void Main::ToggleSuspend() {
     toolkit::Timer& timer = form_->Timer();
+    if (policies_.allowSuspend == false && timer.Enabled()) {
+        return;  // the administrator keeps the keys checked
+    }
     if (timer.Enabled()) {
         timer.SetEnabled(false);
         trayIcon_->SetIcon(&form_->PictureOf(SuspendedIcon));

@@ -3,7 +3,9 @@
 #include <memory>
 
 #include "app/CommandLine.h"
+#include "app/ManagedSettings.h"
 #include "app/Platform.h"
+#include "app/Policies.h"
 #include "lockkeys/Enforcer.h"
 #include "lockkeys/Settings.h"
 #include "toolkit/Form.h"
@@ -24,6 +26,8 @@ public:
     const lockkeys::Settings& Settings() const { return settings_; }
     // Null until start-up has put the icon in place.
     tray::TrayIcon* TrayIcon() { return trayIcon_.get(); }
+    // The administrator's rules in force; pausePrograms is their list of programs to pause for.
+    const Policies& Rules() const { return policies_; }
 
     // Opens the read-me beside the executable.
     void HelpFile();
@@ -56,6 +60,7 @@ private:
     void Form_SessionUnlock() override;
     void Form_PowerResume() override;
     void Form_KeyboardArrival() override;
+    void Form_PolicyChange() override;
     bool Enforcing() const;
 
     // A later start's command-line switch.
@@ -65,6 +70,7 @@ private:
     void LoadControls();
     void ToggleSuspend();
     bool RunValueIsSet();
+    bool UpdatePolicies();
 
     const Platform& platform_;
     lockkeys::Settings settings_;
@@ -73,6 +79,9 @@ private:
     lockkeys::Enforcer enforcer_;
     bool timerHasFired_ = false;
     bool loadFinished_ = false;  // requests wait for the tray icon and the timer
+    // Group Policy's rules, and the user's own choices that they hide.
+    Policies policies_;
+    UserChoice own_;
 };
 
 }  // namespace keystead::app

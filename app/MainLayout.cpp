@@ -193,6 +193,7 @@ const std::array kControls = {
                   .bounds = {4200, 1560, 540, 540},
                   .visible = false,
                   .picture = kSuspendedIcon},
+    ControlDesign{.id = PolicyLabel, .kind = Label, .bounds = {540, 2550, 4095, 255}},
 };
 
 const toolkit::FormDesign kMainForm{

@@ -33,6 +33,7 @@ enum ControlId : int {
     NumLockFrame,
     ScrollLockFrame,
     SuspendedIcon,
+    PolicyLabel,
 };
 
 // The option group of each lock key, by its place in lockkeys::kLockKeys.
@@ -41,6 +42,9 @@ inline constexpr std::array<int, lockkeys::kLockKeyCount> kModeGroups = {
 
 // The Suspend button's caption while enforcement runs, as laid out and as restored on resume.
 inline constexpr char kSuspendCaption[] = "Susp&end";
+
+// Shown below the start-up box while an administrator fixes any setting; empty otherwise.
+inline constexpr char kPolicyCaption[] = "Greyed settings are set by your administrator.";
 
 // The settings window: every control with its caption, place and size in twips, in tab order.
 const toolkit::FormDesign& MainFormDesign();

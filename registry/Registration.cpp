@@ -107,4 +107,8 @@ void Unregister(RegistryApi& api, const std::string& name) {
     Remove(api, kUserRunRoot, name);
 }
 
+void UnregisterUser(RegistryApi& api, const std::string& name) {
+    Remove(api, kUserRunRoot, name);
+}
+
 }  // namespace keystead::registry

@@ -37,4 +37,7 @@ void Register(RegistryApi& api, const std::string& name, const std::string& data
 // deleted keeps its mark. Failures are not reported.
 void Unregister(RegistryApi& api, const std::string& name);
 
+// Deletes the user's own value and its mark only, leaving a machine-wide registration alone.
+void UnregisterUser(RegistryApi& api, const std::string& name);
+
 }  // namespace keystead::registry

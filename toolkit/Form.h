@@ -107,6 +107,8 @@ public:
     // Another start of the program handed over a request (Application::SendToRunningCopy).
     // Returns whether the request was taken; the sender learns the answer.
     virtual bool Form_Request(std::uint32_t /*request*/) { return false; }
+    // The administrator's policies may have changed (Group Policy has been applied).
+    virtual void Form_PolicyChange() {}
 
 protected:
     ~FormEvents() = default;
@@ -151,6 +153,9 @@ public:
     virtual void SetEnabled(int id, bool enabled) = 0;
     virtual std::string Caption(int id) const = 0;
     virtual void SetCaption(int id, const std::string& caption) = 0;
+    // The enabled state of one control of an indexed group.
+    virtual bool ItemEnabled(int id, int index) const = 0;
+    virtual void SetItemEnabled(int id, int index, bool enabled) = 0;
 };
 
 class FormFactory {

@@ -67,6 +67,10 @@ public:
     void SetEnabled(int id, bool enabled) override;
     std::string Caption(int id) const override;
     void SetCaption(int id, const std::string& caption) override;
+    bool ItemEnabled(int id, int index) const override { return At(id, index).enabled; }
+    void SetItemEnabled(int id, int index, bool enabled) override {
+        At(id, index).enabled = enabled;
+    }
 
     // What a user does. A click on a disabled control does nothing.
     void Click(int id, int index = kNoIndex);
@@ -82,6 +86,7 @@ public:
     void KeyboardArrival() { events_.Form_KeyboardArrival(); }
     // What a later start of the program hands over; whether the form took it.
     bool Request(std::uint32_t request) { return loaded_ && events_.Form_Request(request); }
+    void PolicyChange() { events_.Form_PolicyChange(); }
     // One period of the timer, if it runs.
     void Tick();
 

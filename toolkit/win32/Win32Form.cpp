@@ -184,6 +184,14 @@ void Win32Form::SetCaption(int id, const std::string& caption) {
     controls_->At(id, kNoIndex).SetCaption(caption);
 }
 
+bool Win32Form::ItemEnabled(int id, int index) const {
+    return controls_->At(id, index).Enabled();
+}
+
+void Win32Form::SetItemEnabled(int id, int index, bool enabled) {
+    controls_->At(id, index).SetEnabled(enabled);
+}
+
 // --- The window procedure ------------------------------------------------------------------
 
 LRESULT CALLBACK Win32Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -256,6 +264,9 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_COPYDATA:
             return state_.loaded ? ReceiveRequest(lParam, state_.events) : FALSE;
+        case WM_SETTINGCHANGE:
+            OnSettingChange(lParam);
+            break;  // and on to the default handling, as before
         default:
             break;
     }
@@ -328,6 +339,14 @@ void Win32Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
 
 const wchar_t* Win32Form::ClassName() {
     return kFormClass;
+}
+
+// Group Policy broadcasts "Policy" once it has written the machine's or the user's rules.
+void Win32Form::OnSettingChange(LPARAM area) {
+    if (state_.loaded && area != 0 &&
+        lstrcmpiW(reinterpret_cast<const wchar_t*>(area), L"Policy") == 0) {
+        state_.events.Form_PolicyChange();
+    }
 }
 
 // --- The message loop's look at each message -----------------------------------------------

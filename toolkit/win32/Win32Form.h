@@ -48,6 +48,8 @@ public:
     void SetEnabled(int id, bool enabled) override;
     std::string Caption(int id) const override;
     void SetCaption(int id, const std::string& caption) override;
+    bool ItemEnabled(int id, int index) const override;
+    void SetItemEnabled(int id, int index, bool enabled) override;
 
     // The control's window, for tests that press keys and look at the layout.
     HWND ControlWindow(int id, int index = kNoIndex) const;
@@ -70,6 +72,7 @@ private:
     void OnClose();
     void OnDestroy();
     void OnDpiChanged(UINT dpi, const RECT& suggested);
+    void OnSettingChange(LPARAM area);
 
     void ApplyLayout();
 

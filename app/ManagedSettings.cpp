@@ -1,0 +1,49 @@
+#include "app/ManagedSettings.h"
+
+#include "app/MainLayout.h"
+
+namespace keystead::app {
+
+void UserChoice::Keep(const Policies& rules, const lockkeys::Settings& inForce,
+                      const toolkit::Timer& timer) {
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        if (!rules.modes[key]) {
+            lockkeys::ModeOf(settings_, key) = lockkeys::ModeOf(inForce, key);
+        }
+    }
+    if (!rules.interval) {
+        interval_.SetInterval(timer.Interval());
+    }
+    if (!rules.startWithWindows) {
+        settings_.AutoRun = inForce.AutoRun;
+    }
+}
+
+void PutInForce(const Policies& rules, const UserChoice& own, lockkeys::Settings& inForce,
+                toolkit::Timer& timer) {
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        lockkeys::ModeOf(inForce, key) =
+            rules.modes[key].value_or(lockkeys::ModeOf(own.Settings(), key));
+    }
+    const std::int32_t interval = rules.interval.value_or(own.Interval().Interval());
+    if (timer.Interval() != interval) {
+        timer.SetInterval(interval);  // a new interval restarts the period
+    }
+    inForce.AutoRun = rules.startWithWindows
+                          ? (*rules.startWithWindows ? lockkeys::kTrue : lockkeys::kFalse)
+                          : own.Settings().AutoRun;
+}
+
+void ShowPolicies(const Policies& rules, toolkit::Form& form) {
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        for (int index = lockkeys::kForceOff; index <= lockkeys::kAllowToggling; ++index) {
+            form.SetItemEnabled(kModeGroups[key], index, !rules.modes[key]);
+        }
+    }
+    form.SetEnabled(IntervalSetting, !rules.interval);
+    form.SetEnabled(AutoRunSetting, !rules.startWithWindows);
+    form.SetEnabled(SuspendButton, rules.allowSuspend != false);
+    form.SetCaption(PolicyLabel, rules.AnyInWindow() ? kPolicyCaption : "");
+}
+
+}  // namespace keystead::app

@@ -1,0 +1,63 @@
+#include "app/Policies.h"
+
+#include <cstring>
+
+#include "registry/Policy.h"
+#include "toolkit/IgnoreFailure.h"
+
+namespace keystead::app {
+
+namespace {
+
+using registry::PolicyState;
+
+// The value, when the rule is set. A failed read must not pass unseen: the user then
+// chooses what the administrator may have fixed.
+std::optional<std::int32_t> Rule(const registry::PolicyKeys& keys, const char* name,
+                                 std::int32_t min, std::int32_t max) {
+    const registry::PolicyValue rule = keys.Dword(name, min, max);
+    if (rule.state == PolicyState::Unreadable) {
+        char what[48] = "policy unreadable: ";
+        std::strncat(what, name, sizeof what - std::strlen(what) - 1);
+        toolkit::ReportIgnoredFailure(what);
+    }
+    if (rule.state != PolicyState::Set) {
+        return std::nullopt;
+    }
+    return rule.value;
+}
+
+std::optional<bool> Switch(const registry::PolicyKeys& keys, const char* name) {
+    const std::optional<std::int32_t> rule = Rule(keys, name, 0, 1);
+    return rule ? std::optional<bool>(*rule != 0) : std::nullopt;
+}
+
+}  // namespace
+
+bool Policies::AnyInWindow() const {
+    for (const auto& mode : modes) {
+        if (mode) {
+            return true;
+        }
+    }
+    return interval || startWithWindows || allowSuspend == false;
+}
+
+Policies ReadPolicies(registry::RegistryApi& api) {
+    const registry::PolicyKeys keys(api, kPolicySubKey);
+    Policies rules;
+    // The same names and modes as the settings file.
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        if (const auto mode = Rule(keys, lockkeys::kLockKeys[key].iniKey, lockkeys::kForceOff,
+                                   lockkeys::kAllowToggling)) {
+            rules.modes[key] = static_cast<lockkeys::LockMode>(*mode);
+        }
+    }
+    rules.interval = Rule(keys, "Interval", 20, 60000);
+    rules.startWithWindows = Switch(keys, "StartWithWindows");
+    rules.allowSuspend = Switch(keys, "AllowSuspend");
+    rules.pausePrograms = keys.Text("PausePrograms");
+    return rules;
+}
+
+}  // namespace keystead::app

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "lockkeys/LockKeys.h"
+#include "registry/RegistryApi.h"
+
+namespace keystead::app {
+
+// Where Group Policy keeps the administrator's rules for the program, under HKLM for the
+// machine and HKCU for the user.
+inline constexpr char kPolicySubKey[] = "Software\\Policies\\Tarvine\\Keystead";
+
+// The settings an administrator has fixed. An empty one is the user's to choose.
+struct Policies {
+    // "CapsLock", "NumLock", "ScrollLock": modes 0 to 2, by the place in lockkeys::kLockKeys.
+    std::array<std::optional<lockkeys::LockMode>, lockkeys::kLockKeyCount> modes;
+    std::optional<std::int32_t> interval;  // "Interval": 20 to 60000 milliseconds
+    std::optional<bool> startWithWindows;  // "StartWithWindows": 0 or 1
+    std::optional<bool> allowSuspend;      // "AllowSuspend": 0 or 1
+    // "PausePrograms" (REG_SZ): executable names separated by ';', the machine's list
+    // followed by the user's; empty when neither has one.
+    std::string pausePrograms;
+
+    // Whether anything the window shows is fixed.
+    bool AnyInWindow() const;
+
+    friend bool operator==(const Policies&, const Policies&) = default;
+};
+
+// Reads every rule: the machine's before the user's, each within its range. A rule that
+// cannot be read is reported to the debugger's output and left to the user.
+Policies ReadPolicies(registry::RegistryApi& api);
+
+}  // namespace keystead::app

@@ -1,0 +1,140 @@
+// The administrator's rules under Software\Policies, as Group Policy writes them, over the
+// real program: what is held, what the window lets the user change, and what the settings
+// file keeps.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "KeysteadProcess.h"
+
+namespace keystead::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr wchar_t kPolicyKey[] = L"Software\\Policies\\Tarvine\\Keystead";
+constexpr wchar_t kPolicyCaption[] = L"Greyed settings are set by your administrator.";
+constexpr wchar_t kModes[][16] = {L"Allow toggling", L"Force off", L"Force on"};
+const char kUsersFile[] = "[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\nInterval=100\r\n";
+
+// Written where Group Policy writes the machine's rules: the 64-bit view.
+void SetMachinePolicy(const wchar_t* name, DWORD value) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kPolicyKey, 0, nullptr, 0,
+                              KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(key);
+}
+
+void DeleteMachinePolicies() {
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kPolicyKey, KEY_WOW64_64KEY, 0);
+}
+
+// What Group Policy does once it has written new rules.
+void BroadcastPolicyChange() {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"Policy"),
+                        SMTO_ABORTIFHUNG, 5000, &result);
+}
+
+// Whether the key comes to the state soon: a few intervals of 100 ms, with room for a busy
+// machine.
+bool Becomes(BYTE key, bool toggled) {
+    for (int wait = 0; wait < 20; ++wait) {
+        std::this_thread::sleep_for(100ms);
+        if (KeyToggled(key) == toggled) {
+            return true;
+        }
+    }
+    return false;
+}
+
+class PolicyEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteMachinePolicies();
+        if (KeyToggled(VK_CAPITAL)) {
+            PressKey(VK_CAPITAL);
+        }
+        folder_.WriteIni(kUsersFile);
+    }
+    void TearDown() override {
+        DeleteMachinePolicies();
+        if (KeyToggled(VK_CAPITAL)) {
+            PressKey(VK_CAPITAL);
+        }
+    }
+
+    std::unique_ptr<KeysteadProcess> Start() {
+        auto process = std::make_unique<KeysteadProcess>(folder_.Exe());
+        EXPECT_TRUE(process->WaitUntilReady()) << "no window appeared";
+        return process;
+    }
+
+    void End(KeysteadProcess& process) {
+        process.Tray(WM_RBUTTONUP);
+        process.Tray(WM_RBUTTONDBLCLK);
+        ASSERT_TRUE(process.WaitForExit(20s)) << "the program did not end";
+    }
+
+    // Whether each option button of a row (0 Caps Lock, 1 Num Lock) takes clicks.
+    static bool RowEnabled(const KeysteadProcess& process, int row, bool enabled) {
+        for (const wchar_t* mode : kModes) {
+            if ((IsWindowEnabled(process.Control(mode, row)) != FALSE) != enabled) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    ProgramFolder folder_{L"keystead-policy-e2e"};
+};
+
+TEST_F(PolicyEndToEnd, AMachineRuleHoldsCapsLockOnGreysItsRowAndLeavesTheFileAlone) {
+    SetMachinePolicy(L"CapsLock", 1);
+    auto process = Start();
+    EXPECT_TRUE(Becomes(VK_CAPITAL, true)) << "the rule, not the file's Force off";
+    PressKey(VK_CAPITAL);
+    EXPECT_TRUE(Becomes(VK_CAPITAL, true)) << "turned back on";
+
+    EXPECT_TRUE(RowEnabled(*process, 0, false)) << "Caps Lock's buttons are greyed";
+    EXPECT_TRUE(RowEnabled(*process, 1, true)) << "Num Lock's are the user's";
+    EXPECT_TRUE(process->Checked(L"Force on", 0));
+    EXPECT_NE(process->Control(kPolicyCaption), nullptr) << "the window says why";
+
+    End(*process);
+    EXPECT_EQ(folder_.ReadIni(), kUsersFile);
+}
+
+TEST_F(PolicyEndToEnd, ARuleLiftedWhileRunningGivesTheUsersChoiceBack) {
+    SetMachinePolicy(L"CapsLock", 1);
+    auto process = Start();
+    ASSERT_TRUE(Becomes(VK_CAPITAL, true));
+
+    DeleteMachinePolicies();
+    BroadcastPolicyChange();
+    EXPECT_TRUE(Becomes(VK_CAPITAL, false)) << "the user's Force off again";
+    EXPECT_TRUE(RowEnabled(*process, 0, true));
+    EXPECT_TRUE(process->Checked(L"Force off", 0));
+    EXPECT_EQ(process->Control(kPolicyCaption), nullptr);
+    EXPECT_TRUE(process->Running()) << "no restart";
+
+    End(*process);
+    EXPECT_EQ(folder_.ReadIni(), kUsersFile);
+}
+
+TEST_F(PolicyEndToEnd, WithoutSuspendARightClickLeavesTheProgramChecking) {
+    SetMachinePolicy(L"AllowSuspend", 0);
+    auto process = Start();
+    EXPECT_FALSE(IsWindowEnabled(process->Control(L"Susp&end")));
+
+    process->Tray(WM_RBUTTONUP);
+    PressKey(VK_CAPITAL);
+    EXPECT_TRUE(Becomes(VK_CAPITAL, false)) << "still checking after a right-click";
+    EXPECT_NE(process->Control(L"Susp&end"), nullptr) << "never became Resume";
+    End(*process);
+}
+
+}  // namespace
+}  // namespace keystead::e2e
