@@ -10,6 +10,8 @@ public:
     virtual ~Keyboard() = default;
     // Bit 0: toggled on; bit 15 (negative value): held down at this moment.
     virtual std::int16_t GetKeyState(std::int32_t virtualKey) = 0;
+    // Scan code 0 stands for the key's own: the platform sends the scan code (and the
+    // extended-key flag) that the key itself would.
     virtual void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags,
                             std::uint32_t extraInfo) = 0;
 };

@@ -1,5 +1,6 @@
 #include "registry/Registry.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <exception>
@@ -92,9 +93,11 @@ std::int32_t DeleteValue(RegistryApi& api, std::uint32_t root, const std::string
 std::int32_t WriteValueData(RegistryApi& api, KeyHandle key, const std::string& name,
                             std::uint32_t type, const Value& value) {
     if (type == kRegSz) {
+        // With its terminating NUL counted, as Windows asks of REG_SZ data: a reader that
+        // trusts the stored size to end the string must not read past it.
         const std::string text = ToText(value);
-        return api.SetValue(key, name, kRegSz, reinterpret_cast<const std::uint8_t*>(text.data()),
-                            static_cast<std::uint32_t>(text.size()));
+        return api.SetValue(key, name, kRegSz, reinterpret_cast<const std::uint8_t*>(text.c_str()),
+                            static_cast<std::uint32_t>(text.size() + 1));
     }
     if (type == kRegDword) {
         // Text that is no number is refused here rather than written as something else.
@@ -126,8 +129,9 @@ std::int32_t ReadValueData(RegistryApi& api, KeyHandle key, const std::string& n
         status =
             api.QueryValue(key, name, &type, reinterpret_cast<std::uint8_t*>(buffer.data()), &size);
         if (status == kErrorSuccess) {
-            // Whatever was stored comes back, a terminating NUL included.
+            // The string ends at its first NUL, whether the writer counted one or not.
             buffer.resize(size < buffer.size() ? size : buffer.size());
+            buffer.resize(std::min(buffer.find('\0'), buffer.size()));
             value = std::move(buffer);
         } else {
             value = std::monostate{};

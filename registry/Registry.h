@@ -36,15 +36,16 @@ std::int32_t WriteValue(RegistryApi& api, std::uint32_t root, const std::string&
 std::int32_t DeleteValue(RegistryApi& api, std::uint32_t root, const std::string& subKey,
                          const std::string& name);
 
-// Writes the value into an open key: REG_SZ as its text without a terminating NUL, REG_DWORD
-// as 4 bytes (text must be a decimal number, else nothing is written and the status is
-// kErrorInvalidParameter). Returns the platform's status, or 0 without writing for any other
+// Writes the value into an open key: REG_SZ as its text and a terminating NUL, counted in the
+// size, REG_DWORD as 4 bytes (text must be a decimal number, else nothing is written and the status
+// is kErrorInvalidParameter). Returns the platform's status, or 0 without writing for any other
 // type.
 std::int32_t WriteValueData(RegistryApi& api, KeyHandle key, const std::string& name,
                             std::uint32_t type, const Value& value);
 
 // Reads the named value of an open key into `value`. Returns 0, the platform's status, or
-// kUnhandledType. A failed REG_SZ read empties `value`; other failures leave it unchanged.
+// kUnhandledType. A REG_SZ value is its text up to the first NUL, whether or not one was
+// stored. A failed REG_SZ read empties `value`; other failures leave it unchanged.
 std::int32_t ReadValueData(RegistryApi& api, KeyHandle key, const std::string& name, Value& value);
 
 }  // namespace keystead::registry

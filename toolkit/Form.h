@@ -136,6 +136,9 @@ public:
     virtual std::uintptr_t hWnd() const = 0;
     virtual const Picture& Icon() const = 0;
     virtual toolkit::Timer& Timer() = 0;
+    // A second timer, created off, for a component that tries something again (the tray
+    // icon) without touching Timer's period.
+    virtual toolkit::Timer& RetryTimer() = 0;
     virtual MouseMoveEvent& MouseMove() = 0;
     // The shell's notification area was created anew (Explorer restarted) and has forgotten
     // every icon.

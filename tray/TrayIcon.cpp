@@ -19,6 +19,11 @@ constexpr std::uint32_t kNifIcon = 0x2;
 constexpr std::uint32_t kNifTip = 0x4;
 constexpr std::uint32_t kWmMouseMove = 0x200;
 
+// A refused add is tried again this often, this many times: at logon the shell can take a
+// minute or two to be ready.
+constexpr std::int32_t kRetryMilliseconds = 2000;
+constexpr int kRetries = 90;
+
 enum class MouseEvent { Down, Up, DblClick };
 
 struct Notification {
@@ -83,9 +88,23 @@ TrayIcon::~TrayIcon() {
 void TrayIcon::SetOwnerForm(toolkit::Form* vData) {
     mouseMoveConnection_.Disconnect();
     taskbarCreatedConnection_.Disconnect();
+    const bool retrying = Retrying();
+    if (ownerForm_ != nullptr && ownerForm_ != vData) {
+        ownerForm_->RetryTimer().SetEnabled(false);
+        ownerForm_->RetryTimer().SetHandler(nullptr);
+    }
     ownerForm_ = vData;
     if (ownerForm_ == nullptr) {
+        retriesLeft_ = 0;
         return;
+    }
+    ownerForm_->RetryTimer().SetHandler([this, alive = std::weak_ptr<bool>(alive_)] {
+        if (!alive.expired()) {
+            RetryTimer_Timer();
+        }
+    });
+    if (retrying) {
+        StartRetrying();
     }
     mouseMoveConnection_ = ownerForm_->MouseMove().Connect(
         [this](std::int16_t button, std::int16_t shift, float x, float y) {
@@ -96,20 +115,72 @@ void TrayIcon::SetOwnerForm(toolkit::Form* vData) {
 }
 
 void TrayIcon::Remove() {
+    StopRetrying();
     notifyArea_.NotifyIcon(kNimDelete, record_);
     state_ = kRemoved;
+    shown_ = false;
 }
 
+// Only an icon the shell holds can be modified: a refusal means it has lost it (an Explorer
+// restart we did not hear of, or an add still being tried again), so it is added as it
+// should now look.
 void TrayIcon::Modify() {
     FillRecord();
-    notifyArea_.NotifyIcon(kNimModify, record_);
+    const bool modified = notifyArea_.NotifyIcon(kNimModify, record_);
     state_ = kModified;
+    if (modified) {
+        shown_ = true;
+    } else if (!SendAdd()) {
+        StartRetrying();
+    }
 }
 
 void TrayIcon::Add() {
     FillRecord();
-    notifyArea_.NotifyIcon(kNimAdd, record_);
+    const bool added = SendAdd();
     state_ = kAdded;
+    if (!added) {
+        StartRetrying();
+    }
+}
+
+// Whether the icon is in the notification area after NIM_ADD with the record. The shell may
+// refuse an add that it carried out after all (Explorer was too busy to answer in time), and
+// then refuses the next one as a duplicate: a modify that succeeds tells that the icon is there.
+bool TrayIcon::SendAdd() {
+    shown_ =
+        notifyArea_.NotifyIcon(kNimAdd, record_) || notifyArea_.NotifyIcon(kNimModify, record_);
+    if (shown_) {
+        StopRetrying();
+    }
+    return shown_;
+}
+
+void TrayIcon::StartRetrying() {
+    retriesLeft_ = kRetries;
+    if (ownerForm_ != nullptr) {
+        toolkit::Timer& timer = ownerForm_->RetryTimer();
+        timer.SetInterval(kRetryMilliseconds);
+        timer.SetEnabled(true);
+    }
+}
+
+void TrayIcon::StopRetrying() {
+    retriesLeft_ = 0;
+    if (ownerForm_ != nullptr) {
+        ownerForm_->RetryTimer().SetEnabled(false);
+    }
+}
+
+void TrayIcon::RetryTimer_Timer() {
+    if (retriesLeft_ <= 0 || state_ == kRemoved) {
+        StopRetrying();
+        return;
+    }
+    --retriesLeft_;
+    if (!SendAdd() && retriesLeft_ == 0) {
+        StopRetrying();
+    }
 }
 
 std::string TrayIcon::Tooltip() const {
@@ -186,11 +257,14 @@ void TrayIcon::OwnerForm_MouseMove(std::int16_t /*button*/, std::int16_t /*shift
     }
 }
 
-// Explorer restarted and its new notification area knows no icons: show ours again, as it
-// was last sent, if it was showing.
+// Explorer (re)started and its new notification area knows no icons: show ours again, as it
+// was last sent, if it is to be shown, whether or not the last try succeeded. A refusal starts
+// the tries again.
 void TrayIcon::OwnerForm_TaskbarCreated() {
     if (state_ == kAdded || state_ == kModified) {
-        notifyArea_.NotifyIcon(kNimAdd, record_);
+        if (!SendAdd()) {
+            StartRetrying();
+        }
     }
 }
 

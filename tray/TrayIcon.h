@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "toolkit/Event.h"
@@ -33,8 +34,12 @@ protected:
 // class listens to them and raises MouseDown, MouseUp and MouseDblClick.
 //
 // Nothing is checked against the current state: Add, Modify and Remove go to the shell as
-// they come, and the shell's answer is ignored. Destroying the object removes an icon that
-// is still shown, so that none stays behind in the notification area.
+// they come. The shell's answer is heeded: at logon the notification area may not be ready
+// and refuse the icon, and "TaskbarCreated" may then never come. A refused add is tried
+// again on the owner's RetryTimer, every 2 s for 3 minutes, and again at every
+// "TaskbarCreated"; a refused modify means the shell has lost the icon, which is added again.
+// Destroying the object removes an icon that is still shown, so that none stays behind in
+// the notification area.
 class TrayIcon {
 public:
     TrayIcon(NotifyArea& notifyArea, const toolkit::Screen& screen);
@@ -46,12 +51,17 @@ public:
     void SetListener(TrayIconEvents* listener) { listener_ = listener; }
 
     toolkit::Form* OwnerForm() const { return ownerForm_; }
-    // Listens to the window's mouse-move and taskbar-created events, and stops listening to
-    // the window assigned before. Its handle is read at every Add and Modify.
+    // Listens to the window's mouse-move and taskbar-created events and takes its
+    // RetryTimer, and lets go of the window assigned before. Its handle is read at every Add
+    // and Modify.
     void SetOwnerForm(toolkit::Form* vData);
 
     // 0 = removed or never shown, 1 = the last operation was Add, 2 = it was Modify.
     std::int16_t State() const { return state_; }
+    // Whether the notification area holds the icon, as the shell's last answer tells.
+    bool Shown() const { return shown_; }
+    // Whether a refused add is being tried again.
+    bool Retrying() const { return retriesLeft_ > 0; }
 
     // Sends NIM_DELETE with the record that Add or Modify filled last.
     void Remove();
@@ -79,6 +89,10 @@ private:
     static constexpr std::int16_t kModified = 2;
 
     void FillRecord();
+    bool SendAdd();
+    void StartRetrying();
+    void StopRetrying();
+    void RetryTimer_Timer();
     void OwnerForm_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void OwnerForm_TaskbarCreated();
 
@@ -93,6 +107,10 @@ private:
     toolkit::Form::MouseMoveEvent::Connection mouseMoveConnection_;
     toolkit::Event<>::Connection taskbarCreatedConnection_;
     std::int16_t state_ = kRemoved;
+    bool shown_ = false;
+    int retriesLeft_ = 0;
+    // The owner's timer may outlive this object: its handler checks that this still lives.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     bool busy_ = false;
     std::int32_t lastMessage_ = 0;
 };

@@ -12,6 +12,7 @@
 #include "lockkeys/win32/Win32Keyboard.h"
 #include "registry/win32/Win32Registry.h"
 #include "settings/win32/Win32Profile.h"
+#include "toolkit/win32/Library.h"
 #include "toolkit/win32/Win32Application.h"
 #include "toolkit/win32/Win32Form.h"
 #include "toolkit/win32/Win32Shell.h"
@@ -29,6 +30,9 @@ void __verbose_terminate_handler() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     using namespace keystead;
+
+    // Before anything loads a DLL by name.
+    toolkit::win32::LoadDllsOnlyFromSystemFolder();
 
     // The manifest asks for version 6 of the common controls; loading them here makes the
     // window's buttons take the system's visual style.

@@ -4,8 +4,23 @@
 
 namespace keystead::lockkeys::win32 {
 
+namespace {
+
 static_assert(kVkCapital == VK_CAPITAL && kVkNumLock == VK_NUMLOCK && kVkScroll == VK_SCROLL);
 static_assert(kKeyEventKeyUp == KEYEVENTF_KEYUP);
+
+// Whether a real stroke of the key comes flagged extended: the keys whose scan code the
+// layout gives an E0 or E1 prefix, and Num Lock, which the keyboard sends unprefixed but
+// every layout marks extended.
+bool IsExtendedKey(UINT virtualKey) {
+    if (virtualKey == VK_NUMLOCK) {
+        return true;
+    }
+    const UINT prefix = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC_EX) & 0xFF00;
+    return prefix == 0xE000 || prefix == 0xE100;
+}
+
+}  // namespace
 
 std::int16_t Win32Keyboard::GetKeyState(std::int32_t virtualKey) {
     return ::GetKeyState(virtualKey);
@@ -13,6 +28,14 @@ std::int16_t Win32Keyboard::GetKeyState(std::int32_t virtualKey) {
 
 void Win32Keyboard::KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags,
                                std::uint32_t extraInfo) {
+    // A stroke as the key itself sends it: remote desktop and virtual machine consoles, and
+    // games, pass scan codes on and would miss a stroke with scan code 0.
+    if (scanCode == 0) {
+        scanCode = static_cast<std::uint8_t>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+        if (IsExtendedKey(virtualKey)) {
+            flags |= KEYEVENTF_EXTENDEDKEY;
+        }
+    }
     ::keybd_event(virtualKey, scanCode, flags, extraInfo);
 }
 

@@ -11,8 +11,9 @@ namespace {
 using Write = MemoryProfile::Write;
 using tray::kNimDelete;
 
+// The data of a REG_SZ value as the program writes it: the text and its NUL.
 std::vector<std::uint8_t> Bytes(const std::string& text) {
-    return {text.begin(), text.end()};
+    return {text.c_str(), text.c_str() + text.size() + 1};
 }
 
 class ShutDownTest : public MainTest {};

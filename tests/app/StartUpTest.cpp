@@ -198,7 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
         RunEntry{"OwnPath", TextValue(kRunData), kChecked},
         RunEntry{"AnyText", TextValue("x"), kChecked},
         RunEntry{"EmptyText", TextValue(""), kUnchecked},
-        RunEntry{"LoneNul", TextValue(std::string(1, '\0')), kChecked},
+        RunEntry{"LoneNul", TextValue(std::string(1, '\0')), kUnchecked},  // an empty string
+        RunEntry{"TextAndNul", TextValue(kRunData + std::string(1, '\0')), kChecked},
         RunEntry{"Dword", MemoryRegistry::StoredValue{registry::kRegDword, {0, 0, 0, 0}}, kChecked},
         RunEntry{"Binary", MemoryRegistry::StoredValue{registry::kRegBinary, {1, 2}}, kUnchecked},
         RunEntry{"ExpandSz", MemoryRegistry::StoredValue{registry::kRegExpandSz, {'a', 0}},

@@ -188,12 +188,23 @@ std::string ReadRunValue(DWORD* type, HKEY root) {
         std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');
         RegQueryValueExW(key, kRunValue, nullptr, &valueType, reinterpret_cast<BYTE*>(data.data()),
                          &size);
-        result = Narrow(std::wstring(data.data(), size / sizeof(wchar_t)));
+        // A string ends at its first NUL, whether the writer counted one or not.
+        result = Narrow(std::wstring(data.data()));
         if (type != nullptr)
             *type = valueType;
     }
     RegCloseKey(key);
     return result;
+}
+
+DWORD RunValueByteCount(HKEY root) {
+    HKEY key = nullptr;
+    DWORD size = 0;
+    if (RegOpenKeyExW(root, kRunKey, 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
+        RegQueryValueExW(key, kRunValue, nullptr, nullptr, nullptr, &size);
+        RegCloseKey(key);
+    }
+    return size;
 }
 
 void DeleteRunValue(HKEY root) {
@@ -204,12 +215,14 @@ void DeleteRunValue(HKEY root) {
     }
 }
 
-void WriteRunValue(const std::string& data) {
+void WriteRunValue(const std::string& data, bool withNul) {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-        const std::wstring wide = Widen(data);
+        // Windows counts a NUL the caller left out when one follows in memory: a blank there
+        // keeps the data exactly as given.
+        const std::wstring wide = Widen(data) + (withNul ? L'\0' : L' ');
         RegSetValueExW(key, kRunValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
-                       static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+                       static_cast<DWORD>((wide.size() - (withNul ? 0 : 1)) * sizeof(wchar_t)));
         RegCloseKey(key);
     }
 }

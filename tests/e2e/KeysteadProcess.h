@@ -68,7 +68,10 @@ int CountKeysteadWindows();
 // the root says otherwise.
 std::string ReadRunValue(DWORD* type = nullptr, HKEY root = HKEY_LOCAL_MACHINE);
 void DeleteRunValue(HKEY root = HKEY_LOCAL_MACHINE);
-void WriteRunValue(const std::string& data);
+// With its terminating NUL counted, as Windows asks, or without, as older versions wrote it.
+void WriteRunValue(const std::string& data, bool withNul = true);
+// The size in bytes of the Run value's stored data, 0 when it is missing.
+DWORD RunValueByteCount(HKEY root = HKEY_LOCAL_MACHINE);
 
 // While it lives, the machine-wide Run key refuses to be written as it refuses a standard
 // user: a DACL denies setting values and creating sub-keys to Everyone, so an open that asks

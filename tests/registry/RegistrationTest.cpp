@@ -46,8 +46,9 @@ std::string SubKeyOf(Place place) {
     }
 }
 
+// A REG_SZ value as Windows asks it to be stored: the text and its NUL.
 StoredValue Sz(const std::string& text) {
-    return {kRegSz, {text.begin(), text.end()}};
+    return {kRegSz, {text.c_str(), text.c_str() + text.size() + 1}};
 }
 
 // Task Manager's mark: four bytes of flags, then when it was disabled.

@@ -167,33 +167,35 @@ TYPED_TEST(RegistryContract, CreateKeyMakesTheMissingKeysAndOpensAnExistingOne) 
 
 // ---- Writing and reading text ------------------------------------------------------------
 
-TYPED_TEST(RegistryContract, TextComesBackExactlyAsWrittenAndIsStoredWithoutNul) {
+TYPED_TEST(RegistryContract, TextComesBackExactlyAsWrittenAndIsStoredWithItsNul) {
     const std::vector<std::string> texts = {
         "\"C:\\Tools\\Keystead.exe\"",
         "",
         "x",
         kNonAsciiFolder,
         "\"" + kNonAsciiFolder + "\\Keystead.exe\"",
-        "a\0b"s,
         std::string(5000, 'w'),
     };
     for (const std::string& text : texts) {
         SCOPED_TRACE(text.substr(0, 40));
         this->Write("Text", text, kRegSz);
         EXPECT_EQ(this->Read("Text"), Value(text));
-        EXPECT_EQ(this->store_.Get("Text"), this->TextValue(kRegSz, text));
+        EXPECT_EQ(this->store_.Get("Text"), this->TextValue(kRegSz, text + '\0'));
     }
 }
 
-TYPED_TEST(RegistryContract, StoredTextKeepsWhatWasStoredIncludingANul) {
+TYPED_TEST(RegistryContract, StoredTextIsReadUpToItsFirstNul) {
     struct Case {
         std::string stored;
         std::string read;
     };
     const std::vector<Case> cases = {
-        {"abc\0"s, "abc\0"s},      // written by others, with its terminator
-        {"abc\0\0"s, "abc\0\0"s},  // REG_SZ holding two
-        {"", ""},                  // no data at all is still a string
+        {"abc\0"s, "abc"},    // with its terminator, as Windows asks
+        {"abc", "abc"},       // without, as older versions of the program wrote it
+        {"abc\0\0"s, "abc"},  // REG_SZ holding two
+        {"a\0b\0"s, "a"},     // what follows a NUL is not part of the string
+        {"\0"s, ""},
+        {"", ""},  // no data at all is still a string
         {kNonAsciiFolder, kNonAsciiFolder},
     };
     for (const Case& c : cases) {
@@ -352,7 +354,7 @@ TYPED_TEST(RegistryContract, EachProcedureOpensActsAndCloses) {
          {"open 1 = 0", "query key size 0>0 = 2", "close key = 0"}},
         {"write text",
          [&](RegistryApi& api) { WriteValue(api, root, subKey, "Name", "abc"s, kRegSz); },
-         {"open 63 = 0", "set key type 1 size 3 = 0", "close key = 0"}},
+         {"open 63 = 0", "set key type 1 size 4 = 0", "close key = 0"}},  // "abc" and its NUL
         {"write integer",
          [&](RegistryApi& api) {
              WriteValue(api, root, subKey, "Number", std::int32_t{-1}, kRegDword);
@@ -384,7 +386,7 @@ TYPED_TEST(RegistryContract, AFailedOpenStillRunsEveryStepWithHandleZero) {
          {"open 1 = 2", "query 0 size 0>0 = 6", "close 0 = 6"}},
         {"write",
          [&](RegistryApi& api) { WriteValue(api, root, missing, "v", "x"s, kRegSz); },
-         {"open 63 = 2", "set 0 type 1 size 1 = 6", "close 0 = 6"}},
+         {"open 63 = 2", "set 0 type 1 size 2 = 6", "close 0 = 6"}},
         {"delete",
          [&](RegistryApi& api) { DeleteValue(api, root, missing, "v"); },
          {"open 63 = 2", "delete 0 = 6", "close 0 = 6"}},
@@ -414,7 +416,7 @@ TYPED_TEST(RegistryContract, AKeyThatRefusesWritingIsReadButNotChanged) {
     EXPECT_EQ(recorder.Calls(),
               (std::vector<std::string>{"open 1 = 0", "query key size 0>4 = 0",
                                         "query key buffer 4>4 = 0", "close key = 0", "open 63 = 5",
-                                        "set 0 type 1 size 3 = 6", "close 0 = 6", "open 63 = 5",
+                                        "set 0 type 1 size 4 = 6", "close 0 = 6", "open 63 = 5",
                                         "delete 0 = 6", "close 0 = 6"}));
 }
 

@@ -133,7 +133,8 @@ TEST_F(TrayIconTest, AddAndModifyFillTheRecordAndSetTheStateWhateverTheShellAnsw
 
             (icon.*c.operation)();
 
-            ASSERT_EQ(shell.calls.size(), 1u);
+            // A refusal brings further calls (the icon added again), after this one.
+            ASSERT_GE(shell.calls.size(), 1u);
             const FakeNotifyArea::Call& call = shell.calls[0];
             EXPECT_EQ(call.operation, c.nim);
             EXPECT_EQ(call.record.cbSize, kNotifyIconRecordSize);
@@ -206,8 +207,7 @@ TEST_F(TrayIconTest, OperationsGoToTheShellAsTheyComeAndStateTellsTheLastOne) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeNotifyArea area;
-        area.answer = false;
+        FakeNotifyArea area;  // which takes everything: a refusal would bring further calls
         TrayIcon fresh(area, screen);
         fresh.SetOwnerForm(&form);
         fresh.SetIcon(&green);

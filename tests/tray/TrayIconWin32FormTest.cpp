@@ -96,6 +96,58 @@ TEST_F(TrayIconWithRealWindow, ComesBackWhenExplorerRestarts) {
     EXPECT_EQ(icon_.State(), 1);
 }
 
+// A notification area not ready yet, as at logon: it refuses the first calls, then is the
+// real one.
+class NotReadyYet : public NotifyArea {
+public:
+    explicit NotReadyYet(int refusals) : refusals_(refusals) {}
+    bool NotifyIcon(std::uint32_t operation, const NotifyIconRecord& record) override {
+        if (refusals_ > 0) {
+            --refusals_;
+            return false;
+        }
+        return shell_.NotifyIcon(operation, record);
+    }
+
+private:
+    int refusals_;
+    win32::Win32NotifyArea shell_;
+};
+
+TEST(TrayIconNotReadyAtLogon, ShowsOnceTheShellTakesItAndLeavesTheFormsTimerRunning) {
+    toolkit::fake::NoFormEvents events;
+    toolkit::win32::Win32Screen screen;
+    toolkit::win32::Win32Form form{kOwner, events, screen};
+    int ticks = 0;
+    form.Timer().SetHandler([&] { ++ticks; });
+    form.Timer().SetInterval(100);
+    form.Timer().SetEnabled(true);
+
+    NotReadyYet area(4);  // the first add, and the next try, each with its modify
+    TrayIcon icon(area, screen);
+    icon.SetOwnerForm(&form);
+    icon.SetIcon(&form.Icon());
+    icon.SetTooltip("Tarvine Keystead");
+    icon.Add();
+    EXPECT_FALSE(icon.Shown());
+
+    for (int wait = 0; wait < 100 && !icon.Shown(); ++wait) {
+        PumpMessages(100ms);
+    }
+    ASSERT_TRUE(icon.Shown()) << "the retry timer should have added the icon";
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = reinterpret_cast<HWND>(form.hWnd());
+    data.uID = 1;
+    EXPECT_NE(Shell_NotifyIconA(NIM_MODIFY, &data), FALSE) << "the shell should hold the icon";
+
+    // The retry timer has stopped; the form's own timer, with an id of its own, runs on.
+    const int ticksBefore = ticks;
+    PumpMessages(1000ms);
+    EXPECT_GT(ticks, ticksBefore);
+    icon.Remove();
+}
+
 TEST_F(TrayIconWithRealWindow, RemoveTakesTheIconAway) {
     icon_.Remove();
     EXPECT_FALSE(Shown());

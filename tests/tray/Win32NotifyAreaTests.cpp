@@ -75,7 +75,7 @@ TEST(Win32NotifyAreaTest, AddsModifiesAndDeletesAnIcon) {
     EXPECT_FALSE(area.NotifyIcon(kNimModify, changed)) << "the icon should be gone";
 }
 
-// Passes each call to the real shell and keeps its answer, which TrayIcon ignores.
+// Passes each call to the real shell and keeps its answer.
 class AnsweredNotifyArea : public NotifyArea {
 public:
     bool NotifyIcon(std::uint32_t operation, const NotifyIconRecord& record) override {
@@ -113,9 +113,10 @@ TEST(Win32NotifyAreaTest, TakesTheRecordsOfATrayIcon) {
     icon.SetTooltip(std::string(80, 'x'));  // cut to 63 characters
     icon.Modify();
     icon.Remove();
-    icon.Modify();  // nothing left to modify
+    icon.Modify();  // nothing left to modify: the icon is added again
+    icon.Remove();
 
-    EXPECT_EQ(area.answers, (std::vector<bool>{true, true, true, true, false}));
+    EXPECT_EQ(area.answers, (std::vector<bool>{true, true, true, true, false, true, true}));
 }
 
 }  // namespace

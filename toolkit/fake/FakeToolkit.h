@@ -54,6 +54,7 @@ public:
     std::uintptr_t hWnd() const override { return handle_; }
     const Picture& Icon() const override { return icon_; }
     toolkit::Timer& Timer() override { return timer_; }
+    toolkit::Timer& RetryTimer() override { return retryTimer_; }
     MouseMoveEvent& MouseMove() override { return mouseMove_; }
     Event<>& TaskbarCreated() override { return taskbarCreated_; }
     const Picture& PictureOf(int id) const override;
@@ -89,8 +90,15 @@ public:
     void PolicyChange() { events_.Form_PolicyChange(); }
     // One period of the timer, if it runs.
     void Tick();
+    // One period of the retry timer, if it runs.
+    void RetryTick() {
+        if (retryDriver_.running) {
+            retryTimer_.Fire();
+        }
+    }
 
     FakeTimerDriver& TimerDriver() { return driver_; }
+    FakeTimerDriver& RetryTimerDriver() { return retryDriver_; }
     const ControlDesign& Design(int id, int index = kNoIndex) const;
     bool ControlVisible(int id) const;
 
@@ -111,6 +119,8 @@ private:
     FakePicture icon_;
     FakeTimerDriver driver_;
     toolkit::Timer timer_{driver_};
+    FakeTimerDriver retryDriver_;
+    toolkit::Timer retryTimer_{retryDriver_};
     MouseMoveEvent mouseMove_;
     Event<> taskbarCreated_;
     bool loaded_ = false;

@@ -1,8 +1,7 @@
 #include "toolkit/win32/Controls.h"
 
-#include <uxtheme.h>
-
 #include "toolkit/ToolkitError.h"
+#include "toolkit/win32/Colours.h"
 
 namespace keystead::toolkit::win32 {
 
@@ -10,8 +9,7 @@ CheckBox::CheckBox(const ControlDesign& design, FormState& form, const Placement
     : Control(design, form) {
     // Three states, so that code may set the grayed one.
     Create(L"BUTTON", BS_3STATE | WS_TABSTOP | WS_GROUP, 0, at.parent, at.commandId);
-    // Themed buttons draw their text in the theme's colour, not the window's.
-    SetWindowTheme(Window(), L"", L"");
+    DrawInFormColours(Window());
     if (design.value) {
         SendMessageW(Window(), BM_SETCHECK, BST_CHECKED, 0);
     }

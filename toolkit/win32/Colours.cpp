@@ -1,5 +1,9 @@
 #include "toolkit/win32/Colours.h"
 
+#include <uxtheme.h>
+
+#include "toolkit/win32/Library.h"
+
 namespace keystead::toolkit::win32 {
 
 COLORREF ToColorRef(Rgb color) {
@@ -19,6 +23,16 @@ LRESULT FormColours(HDC dc, const FormDesign& design) {
     SetBkColor(dc, ToColorRef(design.background));
     SetDCBrushColor(dc, ToColorRef(design.background));
     return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+}
+
+void DrawInFormColours(HWND button) {
+    // Looked up, not imported: uxtheme is not among the DLLs Windows always takes from the
+    // system folder. Version 6 of the common controls has it loaded already.
+    static const auto setWindowTheme =
+        SystemLibraryFunction<decltype(&SetWindowTheme)>(L"uxtheme.dll", "SetWindowTheme");
+    if (setWindowTheme != nullptr) {
+        setWindowTheme(button, L"", L"");
+    }
 }
 
 }  // namespace keystead::toolkit::win32

@@ -15,4 +15,8 @@ void FillBackground(HWND window, HDC dc, Rgb background);
 // background (WM_CTLCOLORSTATIC, WM_CTLCOLORBTN).
 LRESULT FormColours(HDC dc, const FormDesign& design);
 
+// Takes the visual style off a button, whose themed text would keep the theme's colour
+// rather than the form's.
+void DrawInFormColours(HWND button);
+
 }  // namespace keystead::toolkit::win32

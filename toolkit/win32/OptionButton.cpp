@@ -1,6 +1,6 @@
 #include "toolkit/win32/Controls.h"
 
-#include <uxtheme.h>
+#include "toolkit/win32/Colours.h"
 
 namespace keystead::toolkit::win32 {
 
@@ -9,8 +9,7 @@ OptionButton::OptionButton(const ControlDesign& design, FormState& form, const P
     : Control(design, form), group_(group) {
     Create(L"BUTTON", BS_AUTORADIOBUTTON | (at.startsGroup ? WS_GROUP : 0), 0, at.parent,
            at.commandId);
-    // Themed buttons draw their text in the theme's colour, not the window's.
-    SetWindowTheme(Window(), L"", L"");
+    DrawInFormColours(Window());
     if (design.value) {
         SendMessageW(Window(), BM_SETCHECK, BST_CHECKED, 0);
     }

@@ -49,6 +49,7 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen&
     }
     try {
         timerDriver_.Attach(Window());
+        retryTimerDriver_.Attach(Window());
         dpi_ = WindowDpi(Window());
         AllowTaskbarCreated(Window());
         AllowRequests(Window());
@@ -77,6 +78,7 @@ Win32Form::~Win32Form() {
         unloading_ = true;
         SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
         timerDriver_.Stop();
+        retryTimerDriver_.Stop();
         notices_.reset();  // before the window it listens with goes
         DestroyWindow(Window());
         --gOpenForms;
@@ -127,6 +129,7 @@ void Win32Form::Unload() {
     }
     unloading_ = true;
     timerDriver_.Stop();
+    retryTimerDriver_.Stop();
     ShowWindow(Window(), SW_HIDE);
     state_.loaded = false;
     // The window itself goes when the message that asked for this has been handled: a
@@ -245,8 +248,10 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FillBackground(Window(), reinterpret_cast<HDC>(wParam), state_.design.background);
             return 1;
         case WM_TIMER:
-            if (WindowTimer::Owns(wParam)) {
+            if (timerDriver_.Owns(wParam)) {
                 timer_.Fire();
+            } else if (retryTimerDriver_.Owns(wParam)) {
+                retryTimer_.Fire();
             }
             return 0;
         case WM_MOUSEMOVE:
@@ -320,6 +325,7 @@ void Win32Form::OnClose() {
 void Win32Form::OnDestroy() {
     SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
     timerDriver_.Attach(nullptr);
+    retryTimerDriver_.Attach(nullptr);
     state_.window = nullptr;
     state_.loaded = false;
     if (--gOpenForms == 0) {

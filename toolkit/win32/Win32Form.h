@@ -35,6 +35,7 @@ public:
     std::uintptr_t hWnd() const override { return reinterpret_cast<std::uintptr_t>(Window()); }
     const Picture& Icon() const override { return *smallIcon_; }
     toolkit::Timer& Timer() override { return timer_; }
+    toolkit::Timer& RetryTimer() override { return retryTimer_; }
     MouseMoveEvent& MouseMove() override { return mouseMove_; }
     Event<>& TaskbarCreated() override { return taskbarCreated_; }
     const Picture& PictureOf(int id) const override;
@@ -83,8 +84,10 @@ private:
     FormFonts fonts_;
     std::unique_ptr<Win32Picture> bigIcon_;
     std::unique_ptr<Win32Picture> smallIcon_;
-    WindowTimer timerDriver_;
+    WindowTimer timerDriver_{1};
     toolkit::Timer timer_{timerDriver_};
+    WindowTimer retryTimerDriver_{2};
+    toolkit::Timer retryTimer_{retryTimerDriver_};
     // Raw keyboard input, unlock, resume and keyboard arrival, for the form's owner.
     std::unique_ptr<Win32SystemNotices> notices_;
     MouseMoveEvent mouseMove_;

@@ -6,17 +6,19 @@
 
 namespace keystead::toolkit::win32 {
 
-// Drives a toolkit Timer with a window timer: WM_TIMER on the window's message loop.
+// Drives a toolkit Timer with a window timer: WM_TIMER on the window's message loop. Each
+// timer of a window has an id of its own, so that one never restarts or stops another.
 class WindowTimer final : public TimerDriver {
 public:
+    explicit WindowTimer(UINT_PTR id) : id_(id) {}
     void Attach(HWND window) { window_ = window; }
     void Start(std::uint32_t milliseconds) override;
     void Stop() override;
     // Whether a WM_TIMER with this wParam is this timer's.
-    static bool Owns(WPARAM timerId) { return timerId == kTimerId; }
+    bool Owns(WPARAM timerId) const { return timerId == id_; }
 
 private:
-    static constexpr UINT_PTR kTimerId = 1;
+    UINT_PTR id_;
     HWND window_ = nullptr;
 };
 

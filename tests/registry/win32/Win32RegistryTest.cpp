@@ -24,11 +24,12 @@ std::vector<std::uint8_t> Utf16(const std::u16string& text) {
     return bytes;
 }
 
-TEST(Win32Registry, TextIsStoredAsUtf16WithoutNul) {
+TEST(Win32Registry, TextIsStoredAsUtf16WithItsNulCounted) {
     Win32Store store;
     WriteValue(store.Api(), store.Root(), store.SubKey(), "Path",
                "C:\\Users\\\xC5\x81ukasz\\Tools"s, kRegSz);
-    EXPECT_EQ(store.Get("Path"), (StoredValue{kRegSz, Utf16(u"C:\\Users\\\u0141ukasz\\Tools")}));
+    EXPECT_EQ(store.Get("Path"),
+              (StoredValue{kRegSz, Utf16(u"C:\\Users\\\u0141ukasz\\Tools"s + u'\0')}));
 }
 
 TEST(Win32Registry, StoredUtf16IsReadAsUtf8) {
