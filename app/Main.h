@@ -49,6 +49,7 @@ private:
 
     // The lock keys: at each tick, and at once when a key may have changed.
     void Timer_Timer();
+    void RecheckTimer_Timer();
     void Form_RawKeyUp(int keyCode, std::uint32_t extraInformation) override;
     void Form_SessionUnlock() override;
     void Form_PowerResume() override;
@@ -59,6 +60,9 @@ private:
     void LoadControls();
     void ToggleSuspend();
     bool RunValueIsSet();
+    // Writes the applied settings and the registration (KeepApplied.cpp).
+    void KeepApplied();
+    void KeepRegistration();
 
     const Platform& platform_;
     lockkeys::Settings settings_;
@@ -66,6 +70,7 @@ private:
     std::unique_ptr<tray::TrayIcon> trayIcon_;
     lockkeys::Enforcer enforcer_;
     bool timerHasFired_ = false;
+    bool autoRunChanged_ = false;  // by an Apply in this run
 };
 
 }  // namespace keystead::app

@@ -45,13 +45,19 @@ SettingsFiles FindSettingsFiles(const toolkit::Application& app, const std::stri
 }
 
 std::string FileToLoad(Profile& profile, const SettingsFiles& files) {
-    if (profile.State(files.beside) == FileState::Writable) {
+    const FileState beside = profile.State(files.beside);
+    const bool userThere = !files.user.empty() && profile.State(files.user) != FileState::Missing;
+    if (beside != FileState::Missing && userThere) {
+        const std::int64_t besideWritten = profile.LastWriteTime(files.beside);
+        const std::int64_t userWritten = profile.LastWriteTime(files.user);
+        if (besideWritten != userWritten) {
+            return userWritten > besideWritten ? files.user : files.beside;
+        }
+    }
+    if (beside == FileState::Writable) {
         return files.beside;
     }
-    if (!files.user.empty() && profile.State(files.user) != FileState::Missing) {
-        return files.user;
-    }
-    return files.beside;
+    return userThere ? files.user : files.beside;
 }
 
 void LoadSettings(Profile& profile, const std::string& path, lockkeys::Settings& settings,
@@ -93,7 +99,11 @@ void SaveSettings(Profile& profile, const SettingsFiles& files, const lockkeys::
     }
     // The program's folder cannot be written (under Program Files for a standard user, or a
     // read-only share): the changes go to the user's own copy rather than being lost.
-    toolkit::IgnoreFailure([&] { profile.CreateFolder(files.userFolder); });
+    toolkit::IgnoreFailure([&] {
+        if (profile.State(files.user) == FileState::Missing) {
+            profile.CreateFolder(files.userFolder);
+        }
+    });
     SaveSettings(profile, files.user, settings, timer);
 }
 

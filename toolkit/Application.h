@@ -24,6 +24,9 @@ public:
     // The user's own folder for data that stays on this computer (%LOCALAPPDATA% on Windows),
     // without a trailing separator; empty when the platform names none.
     virtual std::string LocalAppDataPath() const = 0;
+    // The text with each %NAME% of a variable of the environment replaced by its value, as
+    // Windows expands a Run value; names that are not set stay as they are.
+    virtual std::string ExpandEnvironment(const std::string& text) const { return text; }
     // Milliseconds since some fixed moment, to tell how long ago something happened.
     virtual std::int64_t TickCount() const {
         return std::chrono::duration_cast<std::chrono::milliseconds>(

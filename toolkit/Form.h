@@ -131,6 +131,8 @@ public:
     virtual std::uintptr_t hWnd() const = 0;
     virtual const Picture& Icon() const = 0;
     virtual toolkit::Timer& Timer() = 0;
+    // A second timer of the window, apart from Timer(), for a look again soon after an event.
+    virtual toolkit::Timer& RecheckTimer() = 0;
     virtual MouseMoveEvent& MouseMove() = 0;
     // The shell's notification area was created anew (Explorer restarted) and has forgotten
     // every icon.

@@ -138,5 +138,42 @@ TEST_F(InstantCorrection, AllowTogglingAndIntervalZeroLeaveTheLettersCapital) {
     }
 }
 
+// "To turn off Caps Lock: Press the SHIFT key", as the user's keyboard settings keep it.
+// Wine's own keyboard knows no such setting: there Shift leaves Caps Lock on.
+class ShiftSetting {
+public:
+    ShiftSetting() {
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Keyboard Layout", 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &key_, nullptr);
+        const DWORD shiftLock = 0x00010000;
+        RegSetValueExW(key_, L"Attributes", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&shiftLock),
+                       sizeof shiftLock);
+    }
+    ~ShiftSetting() {
+        RegDeleteValueW(key_, L"Attributes");
+        RegCloseKey(key_);
+    }
+    ShiftSetting(const ShiftSetting&) = delete;
+    ShiftSetting& operator=(const ShiftSetting&) = delete;
+
+private:
+    HKEY key_ = nullptr;
+};
+
+// Caps Lock brushed while Shift is held: the user's Shift keeps working while held, and Caps
+// Lock goes off when it is released (by Caps Lock itself, since Shift does not take here).
+TEST_F(InstantCorrection, CapsLockBrushedWithShiftHeldWaitsForShiftsRelease) {
+    ShiftSetting shiftSetting;
+    Start("CapsLock=0\r\nInterval=60000\r\n");
+    keybd_event(VK_SHIFT, 0, 0, 0);
+    PressKey(VK_CAPITAL);
+    PumpMessages(300ms);
+    const std::string held = box_.TypeLetters();
+    keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+    EXPECT_EQ(held, "ABC") << "capitals while Shift is held";
+    EXPECT_TRUE(CapsGoesOff()) << "put back once Shift is released";
+    EXPECT_EQ(box_.TypeLetters(), "abc");
+}
+
 }  // namespace
 }  // namespace keystead::e2e

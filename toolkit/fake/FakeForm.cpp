@@ -28,6 +28,7 @@ void FakeForm::Unload() {
     events_.Form_Unload(cancel);
     if (!cancel) {
         timer_.SetEnabled(false);
+        recheckTimer_.SetEnabled(false);
         loaded_ = false;
         visible_ = false;
     }

@@ -54,6 +54,7 @@ public:
     std::uintptr_t hWnd() const override { return handle_; }
     const Picture& Icon() const override { return icon_; }
     toolkit::Timer& Timer() override { return timer_; }
+    toolkit::Timer& RecheckTimer() override { return recheckTimer_; }
     MouseMoveEvent& MouseMove() override { return mouseMove_; }
     Event<>& TaskbarCreated() override { return taskbarCreated_; }
     const Picture& PictureOf(int id) const override;
@@ -84,6 +85,13 @@ public:
     void Tick();
 
     FakeTimerDriver& TimerDriver() { return driver_; }
+    // One period of the second timer, if it runs.
+    void RecheckTick() {
+        if (recheckDriver_.running) {
+            recheckTimer_.Fire();
+        }
+    }
+    FakeTimerDriver& RecheckDriver() { return recheckDriver_; }
     const ControlDesign& Design(int id, int index = kNoIndex) const;
     bool ControlVisible(int id) const;
 
@@ -104,6 +112,8 @@ private:
     FakePicture icon_;
     FakeTimerDriver driver_;
     toolkit::Timer timer_{driver_};
+    FakeTimerDriver recheckDriver_;
+    toolkit::Timer recheckTimer_{recheckDriver_};
     MouseMoveEvent mouseMove_;
     Event<> taskbarCreated_;
     bool loaded_ = false;

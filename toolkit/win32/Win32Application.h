@@ -19,6 +19,7 @@ public:
     std::uint64_t FileLength(const std::string& path) const override;
     // From SHGetFolderPathW(CSIDL_LOCAL_APPDATA), which needs no COM.
     std::string LocalAppDataPath() const override;
+    std::string ExpandEnvironment(const std::string& text) const override;
 
 private:
     std::string instanceName_;

@@ -48,6 +48,7 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen&
     }
     try {
         timerDriver_.Attach(Window());
+        recheckDriver_.Attach(Window());
         dpi_ = WindowDpi(Window());
         AllowTaskbarCreated(Window());
 
@@ -75,6 +76,7 @@ Win32Form::~Win32Form() {
         unloading_ = true;
         SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
         timerDriver_.Stop();
+        recheckDriver_.Stop();
         notices_.reset();  // before the window it listens with goes
         DestroyWindow(Window());
         --gOpenForms;
@@ -125,6 +127,7 @@ void Win32Form::Unload() {
     }
     unloading_ = true;
     timerDriver_.Stop();
+    recheckDriver_.Stop();
     ShowWindow(Window(), SW_HIDE);
     state_.loaded = false;
     // The window itself goes when the message that asked for this has been handled: a
@@ -235,8 +238,10 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FillBackground(Window(), reinterpret_cast<HDC>(wParam), state_.design.background);
             return 1;
         case WM_TIMER:
-            if (WindowTimer::Owns(wParam)) {
+            if (timerDriver_.Owns(wParam)) {
                 timer_.Fire();
+            } else if (recheckDriver_.Owns(wParam)) {
+                recheckTimer_.Fire();
             }
             return 0;
         case WM_MOUSEMOVE:
@@ -305,6 +310,7 @@ void Win32Form::OnClose() {
 void Win32Form::OnDestroy() {
     SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
     timerDriver_.Attach(nullptr);
+    recheckDriver_.Attach(nullptr);
     state_.window = nullptr;
     state_.loaded = false;
     if (--gOpenForms == 0) {

@@ -35,6 +35,7 @@ public:
     std::uintptr_t hWnd() const override { return reinterpret_cast<std::uintptr_t>(Window()); }
     const Picture& Icon() const override { return *smallIcon_; }
     toolkit::Timer& Timer() override { return timer_; }
+    toolkit::Timer& RecheckTimer() override { return recheckTimer_; }
     MouseMoveEvent& MouseMove() override { return mouseMove_; }
     Event<>& TaskbarCreated() override { return taskbarCreated_; }
     const Picture& PictureOf(int id) const override;
@@ -80,6 +81,8 @@ private:
     std::unique_ptr<Win32Picture> smallIcon_;
     WindowTimer timerDriver_;
     toolkit::Timer timer_{timerDriver_};
+    WindowTimer recheckDriver_{2};
+    toolkit::Timer recheckTimer_{recheckDriver_};
     // Raw keyboard input, unlock, resume and keyboard arrival, for the form's owner.
     std::unique_ptr<Win32SystemNotices> notices_;
     MouseMoveEvent mouseMove_;

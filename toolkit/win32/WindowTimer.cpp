@@ -4,13 +4,13 @@ namespace keystead::toolkit::win32 {
 
 void WindowTimer::Start(std::uint32_t milliseconds) {
     if (window_ != nullptr) {
-        SetTimer(window_, kTimerId, milliseconds, nullptr);  // replaces a running one
+        SetTimer(window_, id_, milliseconds, nullptr);  // replaces a running one
     }
 }
 
 void WindowTimer::Stop() {
     if (window_ != nullptr) {
-        KillTimer(window_, kTimerId);
+        KillTimer(window_, id_);
     }
 }
 

@@ -9,14 +9,17 @@ namespace keystead::toolkit::win32 {
 // Drives a toolkit Timer with a window timer: WM_TIMER on the window's message loop.
 class WindowTimer final : public TimerDriver {
 public:
+    // Each timer of a window needs an id of its own: SetTimer with an id already in use
+    // replaces that timer.
+    explicit WindowTimer(UINT_PTR id = 1) : id_(id) {}
     void Attach(HWND window) { window_ = window; }
     void Start(std::uint32_t milliseconds) override;
     void Stop() override;
     // Whether a WM_TIMER with this wParam is this timer's.
-    static bool Owns(WPARAM timerId) { return timerId == kTimerId; }
+    bool Owns(WPARAM timerId) const { return timerId == id_; }
 
 private:
-    static constexpr UINT_PTR kTimerId = 1;
+    UINT_PTR id_;
     HWND window_ = nullptr;
 };
 
