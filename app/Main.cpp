@@ -35,8 +35,11 @@ Main::Main(const Platform& platform)
       form_(platform.forms.Create(MainFormDesign(), *this)),
       enforcer_(
           platform.keyboard, [&app = platform.app] { return app.TickCount(); },
-          [&registry = platform.registry] { return ShiftTurnsOffCapsLock(registry); }) {
+          [&registry = platform.registry] { return ShiftTurnsOffCapsLock(registry); },
+          [this] { form_->RecheckTimer().SetEnabled(true); }) {
     form_->Timer().SetHandler([this] { Timer_Timer(); });
+    form_->RecheckTimer().SetInterval(lockkeys::Enforcer::kRecheckMs);
+    form_->RecheckTimer().SetHandler([this] { RecheckTimer_Timer(); });
 }
 
 // Start-up. Each step runs on when the one before it failed.
@@ -90,26 +93,9 @@ bool Main::RunValueIsSet() {
 }
 
 // Shut-down: the applied settings go to the file and the registration is rewritten or
-// removed, every time. Each step runs on when the one before it failed.
+// removed, as at every Apply. Each step runs on when the one before it failed.
 void Main::Form_Unload(bool& /*cancel*/) {
-    toolkit::Application& app = platform_.app;
-    IgnoreFailure([&] {
-        // What an administrator fixed is not the user's choice: the file keeps the user's own.
-        own_.Keep(policies_, settings_, form_->Timer());
-        settings::SaveSettings(platform_.profile, settings::FindSettingsFiles(app, kProductName),
-                               own_.Settings(), own_.Interval());
-    });
-    IgnoreFailure([&] {
-        if (settings_.AutoRun == kTrue) {
-            registry::Register(platform_.registry, kProductName,
-                               registry::RunValueData(app.Path(), app.ExeName()));
-        } else if (policies_.startWithWindows == false) {
-            // Forbidden by policy: the machine's registration is the administrator's own.
-            registry::UnregisterUser(platform_.registry, kProductName);
-        } else {
-            registry::Unregister(platform_.registry, kProductName);
-        }
-    });
+    KeepApplied();
     IgnoreFailure([&] {
         if (trayIcon_) {
             trayIcon_->Remove();
@@ -120,6 +106,14 @@ void Main::Form_Unload(bool& /*cancel*/) {
 void Main::Timer_Timer() {
     timerHasFired_ = true;
     enforcer_.TimerCheck(settings_);
+}
+
+// Once, for a key that a check left alone.
+void Main::RecheckTimer_Timer() {
+    form_->RecheckTimer().SetEnabled(false);
+    if (Enforcing()) {
+        enforcer_.CheckNow(settings_);
+    }
 }
 
 // The checks made at once act only while a timer check could run: suspended, interval 0
@@ -204,7 +198,9 @@ void Main::ApplyControls() {
     timer.SetInterval(
         static_cast<std::int64_t>(std::floor(TextToNumber(form_->Text(IntervalSetting)))));
 
+    const lockkeys::Flag autoRun = settings_.AutoRun;
     settings_.AutoRun = form_->CheckValue(AutoRunSetting) == toolkit::kChecked ? kTrue : kFalse;
+    autoRunChanged_ = autoRunChanged_ || settings_.AutoRun != autoRun;
     form_->SetEnabled(ApplyButton, false);
     if (wasEnabled) {
         timer.SetEnabled(true);
@@ -265,10 +261,12 @@ void Main::DonateButton_Click() {
 
 void Main::ApplyButton_Click() {
     ApplyControls();
+    KeepApplied();
 }
 
 void Main::OKButton_Click() {
     ApplyControls();
+    KeepApplied();
     form_->Hide();
 }
 

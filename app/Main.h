@@ -56,6 +56,7 @@ private:
 
     // The lock keys: at each tick, and at once when a key may have changed.
     void Timer_Timer();
+    void RecheckTimer_Timer();
     void Form_RawKeyUp(int keyCode, std::uint32_t extraInformation) override;
     void Form_SessionUnlock() override;
     void Form_PowerResume() override;
@@ -71,6 +72,9 @@ private:
     void ToggleSuspend();
     bool RunValueIsSet();
     bool UpdatePolicies();
+    // Writes the applied settings and the registration (KeepApplied.cpp).
+    void KeepApplied();
+    void KeepRegistration();
 
     const Platform& platform_;
     lockkeys::Settings settings_;
@@ -82,6 +86,7 @@ private:
     // Group Policy's rules, and the user's own choices that they hide.
     Policies policies_;
     UserChoice own_;
+    bool autoRunChanged_ = false;  // by an Apply in this run
 };
 
 }  // namespace keystead::app

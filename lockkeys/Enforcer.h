@@ -13,8 +13,14 @@
 namespace keystead::lockkeys {
 
 // Runs the check of the lock keys: at each tick of the window's timer, and at once when a
-// key may just have changed (a lock key released, the session unlocked, the machine resumed,
-// a keyboard plugged in), so that a wrong state does not last until the next tick.
+// key may just have changed (a lock key, Shift, Ctrl or Alt released, the session unlocked,
+// the machine resumed, a keyboard plugged in), so that a wrong state does not last until the
+// next tick.
+//
+// Neither check touches a key that is held down, a key whose last correction is still on its
+// way (so that one wrong state gets one flip), nor Caps Lock while Shift, Ctrl or Alt is held
+// (a stroke typed then would change what the user's held key does). Such a key is checked
+// again once the stroke comes back, and at most kRecheckMs later.
 class Enforcer {
 public:
     // Milliseconds since some fixed moment.
@@ -29,15 +35,19 @@ public:
     // them back sooner, except where it is not delivered at all (Wine while no window has
     // the focus) or where Windows dropped them (an elevated window has the focus).
     static constexpr std::int64_t kOwnStrokeTimeoutMs = 500;
+    // How soon a key left alone is looked at again.
+    static constexpr std::int32_t kRecheckMs = 100;
 
-    Enforcer(Keyboard& keyboard, Clock clock, ShiftTurnsOffCapsLock shiftTurnsOffCapsLock);
+    // `recheckSoon` asks for one CheckNow within kRecheckMs.
+    Enforcer(Keyboard& keyboard, Clock clock, ShiftTurnsOffCapsLock shiftTurnsOffCapsLock,
+             std::function<void()> recheckSoon = {});
 
-    // The timer's check: every key, every time.
+    // The timer's check: every key that no stroke of the program's is on its way for.
     void TimerCheck(const Settings& settings);
-    // A key was released, as raw input reports it from any program. A lock key is checked at
-    // once. The program's own strokes (tagged) never start a check; until raw input reports
-    // them back, the key state may not show them yet, and the checks made at once leave that
-    // key alone.
+    // A key was released, as raw input reports it from any program. A lock key, Shift, Ctrl
+    // or Alt is checked at once. The program's own strokes (tagged) start a check only for a
+    // key that was left alone while they were on their way, or that Shift was to turn off;
+    // until raw input reports them back, the key state may not show them yet.
     void KeyReleased(int virtualKey, std::uint32_t extraInformation, const Settings& settings);
     // Windows may have reset the keys.
     void CheckNow(const Settings& settings);
@@ -49,14 +59,24 @@ private:
     };
     Flips Check(const Settings& settings, KeySet keys, std::int64_t now);
     bool Pending(std::size_t key, std::int64_t now) const;
+    bool ModifierHeld();
+    bool CapsOffByShift();
 
     Keyboard& keyboard_;
     Clock clock_;
     ShiftTurnsOffCapsLock shiftTurnsOffCapsLock_;
+    std::function<void()> recheckSoon_;
     // Per key, the times of its latest corrections made at once, oldest first.
     std::array<std::deque<std::int64_t>, kLockKeyCount> instantCorrections_;
     // Per key, the program's stroke that raw input has not reported back yet.
     std::array<std::optional<OwnStroke>, kLockKeyCount> pending_;
+    // The keys to check again when their pending stroke comes back.
+    KeySet checkOnReturn_;
+    // Caps Lock was last turned off with Shift, and no check has seen it off since.
+    bool shiftUnconfirmed_ = false;
+    // Shift did not turn Caps Lock off although Windows' setting says it does (the setting
+    // and the registry disagree): Caps Lock is pressed instead while the setting reads so.
+    bool shiftFails_ = false;
 };
 
 }  // namespace keystead::lockkeys

@@ -20,14 +20,18 @@ void Stroke(Keyboard& keyboard, std::uint8_t virtualKey) {
 
 }  // namespace
 
-Flips CheckLockKeys(Keyboard& keyboard, const Settings& settings,
-                    const ShiftTurnsOffCapsLock& shiftTurnsOffCapsLock, KeySet keys) {
+bool Unsettled(LockMode mode, std::int16_t state) {
+    return (mode == kForceOff || mode == kForceOn) && (state < 0 || Disagrees(mode, state));
+}
+
+CheckResult CheckLockKeys(Keyboard& keyboard, const Settings& settings,
+                          const ShiftTurnsOffCapsLock& shiftTurnsOffCapsLock, KeySet keys) {
     // Read all three before touching any, so a flip never changes what another key reads.
-    std::array<std::int16_t, kLockKeyCount> states{};
+    CheckResult result;
+    auto& [flips, states] = result;
     for (std::size_t i = 0; i < kLockKeyCount; ++i) {
         states[i] = keyboard.GetKeyState(kLockKeys[i].virtualKey);
     }
-    Flips flips{};
     for (std::size_t i = 0; i < kLockKeyCount; ++i) {
         const LockKey& key = kLockKeys[i];
         if (!keys.test(i) || !Disagrees(ModeOf(settings, i), states[i])) {
@@ -40,7 +44,7 @@ Flips CheckLockKeys(Keyboard& keyboard, const Settings& settings,
         flips[i] = byShift ? kVkShift : key.virtualKey;
         Stroke(keyboard, flips[i]);
     }
-    return flips;
+    return result;
 }
 
 }  // namespace keystead::lockkeys

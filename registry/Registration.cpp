@@ -1,5 +1,6 @@
 #include "registry/Registration.h"
 
+#include <string_view>
 #include <vector>
 
 #include "registry/RegistryCodes.h"
@@ -60,7 +61,40 @@ void Remove(RegistryApi& api, std::uint32_t root, const std::string& name) {
     }
 }
 
+// A path as Windows compares it: ASCII letters in either case and a run of separators (a
+// drive root's doubled one) stand for the same.
+std::string Comparable(std::string_view path) {
+    std::string result;
+    for (char c : path) {
+        if (c == '/') {
+            c = '\\';
+        }
+        if (c == '\\' && !result.empty() && result.back() == '\\') {
+            continue;
+        }
+        result += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return result;
+}
+
 }  // namespace
+
+bool NamesAnotherCopy(RegistryApi& api, const std::string& name, const std::string& ownProgram,
+                      const std::function<std::string(const std::string&)>& expand,
+                      const std::function<bool(const std::string&)>& exists) {
+    for (std::uint32_t root : {kRunRoot, kUserRunRoot}) {
+        const Value value = ReadValue(api, root, RunSubKey(), name);
+        const auto* text = std::get_if<std::string>(&value);
+        if (text == nullptr || text->empty()) {
+            continue;
+        }
+        const std::string program = expand(std::string(RunValueProgram(*text)));
+        if (Comparable(program) != Comparable(ownProgram) && exists(program)) {
+            return true;
+        }
+    }
+    return false;
+}
 
 bool CountsAsSet(const Value& value) {
     if (const auto* text = std::get_if<std::string>(&value)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "registry/Registry.h"
@@ -24,6 +25,14 @@ bool IsRegisteredIn(RegistryApi& api, std::uint32_t root, const std::string& nam
 
 // Whether the program starts with Windows, machine-wide or for this user.
 bool IsRegistered(RegistryApi& api, const std::string& name);
+
+// Whether a Run value that counts (machine-wide or the user's) starts another copy of the
+// program that is still there: the program it names, its environment strings expanded by
+// `expand`, is not `ownProgram` (compared without regard to case or doubled separators) and
+// `exists` finds it. Such a registration belongs to that copy: the user tried this one.
+bool NamesAnotherCopy(RegistryApi& api, const std::string& name, const std::string& ownProgram,
+                      const std::function<std::string(const std::string&)>& expand,
+                      const std::function<bool(const std::string&)>& exists);
 
 // Registers the program with `data` as its command line. The machine-wide value is written
 // as always; where that is refused, a machine-wide registration that already starts the

@@ -24,6 +24,16 @@ inline constexpr std::string_view kStartupApprovedRun =
 inline constexpr std::string_view kStartupApprovedRun32 =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run32";
 
+// The program a Run value starts: the text between its leading double quote and the next one,
+// or the whole text when it does not begin with a quote.
+inline std::string_view RunValueProgram(std::string_view data) {
+    if (!data.empty() && data.front() == '"') {
+        data.remove_prefix(1);
+        return data.substr(0, data.find('"'));
+    }
+    return data;
+}
+
 // The command line Windows runs: the executable's full path in double quotes. The folder is
 // taken as given, so a drive root such as "C:\" is followed by a second backslash.
 inline std::string RunValueData(std::string_view appPath, std::string_view exeName) {

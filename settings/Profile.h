@@ -26,6 +26,9 @@ public:
     virtual bool WriteString(const std::string& section, const std::string& key,
                              const std::string& value, const std::string& path) = 0;
     virtual FileState State(const std::string& path) = 0;
+    // When the file was last written, in units that only compare with each other; 0 when
+    // that cannot be told (no such file).
+    virtual std::int64_t LastWriteTime(const std::string& path) = 0;
     // Creates the folder when it is missing; its parent must exist. Failures are not reported.
     virtual void CreateFolder(const std::string& path) = 0;
 };

@@ -3,11 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <limits>
-#include <stdexcept>
 #include <utility>
 
 #include "lockkeys/LockKeys.h"
 #include "toolkit/IgnoreFailure.h"
+#include "toolkit/ToolkitError.h"
 
 namespace keystead::settings {
 
@@ -23,7 +23,8 @@ constexpr std::int32_t kDefaultInterval = toolkit::Timer::kDefaultInterval;
 lockkeys::LockMode ToLockMode(std::int32_t value) {
     if (value < std::numeric_limits<lockkeys::LockMode>::min() ||
         value > std::numeric_limits<lockkeys::LockMode>::max()) {
-        throw std::overflow_error("lock mode does not fit into 16 bits: " + std::to_string(value));
+        throw toolkit::ToolkitError("lock mode does not fit into 16 bits: " +
+                                    std::to_string(value));
     }
     return static_cast<lockkeys::LockMode>(value);
 }
@@ -45,13 +46,19 @@ SettingsFiles FindSettingsFiles(const toolkit::Application& app, const std::stri
 }
 
 std::string FileToLoad(Profile& profile, const SettingsFiles& files) {
-    if (profile.State(files.beside) == FileState::Writable) {
+    const FileState beside = profile.State(files.beside);
+    const bool userThere = !files.user.empty() && profile.State(files.user) != FileState::Missing;
+    if (beside != FileState::Missing && userThere) {
+        const std::int64_t besideWritten = profile.LastWriteTime(files.beside);
+        const std::int64_t userWritten = profile.LastWriteTime(files.user);
+        if (besideWritten != userWritten) {
+            return userWritten > besideWritten ? files.user : files.beside;
+        }
+    }
+    if (beside == FileState::Writable) {
         return files.beside;
     }
-    if (!files.user.empty() && profile.State(files.user) != FileState::Missing) {
-        return files.user;
-    }
-    return files.beside;
+    return userThere ? files.user : files.beside;
 }
 
 void LoadSettings(Profile& profile, const std::string& path, lockkeys::Settings& settings,
@@ -93,7 +100,11 @@ void SaveSettings(Profile& profile, const SettingsFiles& files, const lockkeys::
     }
     // The program's folder cannot be written (under Program Files for a standard user, or a
     // read-only share): the changes go to the user's own copy rather than being lost.
-    toolkit::IgnoreFailure([&] { profile.CreateFolder(files.userFolder); });
+    toolkit::IgnoreFailure([&] {
+        if (profile.State(files.user) == FileState::Missing) {
+            profile.CreateFolder(files.userFolder);
+        }
+    });
     SaveSettings(profile, files.user, settings, timer);
 }
 

@@ -24,9 +24,12 @@ struct SettingsFiles {
 };
 SettingsFiles FindSettingsFiles(const toolkit::Application& app, const std::string& folderName);
 
-// The file start-up reads: the one beside the program when it is there and can be written;
-// otherwise the user's copy when it is there; otherwise the one beside the program. So a
-// program in a folder it may write uses its own file alone.
+// The file start-up reads. When both are there, the one written last: a save that found the
+// file beside the program held by someone else for a moment (a virus scanner, a sync client),
+// or a run as administrator that could write there, left the user's latest choices in it.
+// Otherwise, or when both were written at the same moment: the one beside the program when
+// it is there and can be written; otherwise the user's copy when it is there; otherwise the
+// one beside the program.
 std::string FileToLoad(Profile& profile, const SettingsFiles& files);
 
 // Reads section "main" of the file: "CapsLock", "NumLock" and "ScrollLock" into the three

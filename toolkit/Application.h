@@ -27,6 +27,9 @@ public:
     // Hands a request to the window of the copy of this program that runs already, in this
     // user session, which hears it as FormEvents::Form_Request. False when no copy took it.
     virtual bool SendToRunningCopy(std::uint32_t /*request*/) { return false; }
+    // The text with each %NAME% of a variable of the environment replaced by its value, as
+    // Windows expands a Run value; names that are not set stay as they are.
+    virtual std::string ExpandEnvironment(const std::string& text) const { return text; }
     // Milliseconds since some fixed moment, to tell how long ago something happened.
     virtual std::int64_t TickCount() const {
         return std::chrono::duration_cast<std::chrono::milliseconds>(

@@ -139,6 +139,8 @@ public:
     // A second timer, created off, for a component that tries something again (the tray
     // icon) without touching Timer's period.
     virtual toolkit::Timer& RetryTimer() = 0;
+    // A second timer of the window, apart from Timer(), for a look again soon after an event.
+    virtual toolkit::Timer& RecheckTimer() = 0;
     virtual MouseMoveEvent& MouseMove() = 0;
     // The shell's notification area was created anew (Explorer restarted) and has forgotten
     // every icon.

@@ -364,6 +364,12 @@ FileState IniFile::State(const std::string& path) {
     return out.is_open() ? FileState::Writable : FileState::ReadOnly;
 }
 
+std::int64_t IniFile::LastWriteTime(const std::string& path) {
+    std::error_code error;
+    const auto time = std::filesystem::last_write_time(PathFromUtf8(path), error);
+    return error ? 0 : static_cast<std::int64_t>(time.time_since_epoch().count());
+}
+
 void IniFile::CreateFolder(const std::string& path) {
     std::error_code ignored;
     std::filesystem::create_directory(PathFromUtf8(path), ignored);

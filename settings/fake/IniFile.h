@@ -48,6 +48,7 @@ public:
     bool WriteString(const std::string& section, const std::string& key, const std::string& value,
                      const std::string& path) override;
     FileState State(const std::string& path) override;
+    std::int64_t LastWriteTime(const std::string& path) override;
     void CreateFolder(const std::string& path) override;
 };
 

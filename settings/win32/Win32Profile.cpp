@@ -40,6 +40,16 @@ FileState Win32Profile::State(const std::string& path) {
     return FileState::Writable;
 }
 
+std::int64_t Win32Profile::LastWriteTime(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+        data.ftLastWriteTime.dwLowDateTime);
+}
+
 void Win32Profile::CreateFolder(const std::string& path) {
     CreateDirectoryW(Widen(path).c_str(), nullptr);
 }

@@ -26,6 +26,7 @@ public:
                      const std::string& path) override;
     // Writable when CreateFileW opens the existing file for writing.
     FileState State(const std::string& path) override;
+    std::int64_t LastWriteTime(const std::string& path) override;
     void CreateFolder(const std::string& path) override;
 };
 

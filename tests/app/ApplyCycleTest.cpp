@@ -95,16 +95,37 @@ TEST_F(ApplyTest, SetsAllThreeModesTheIntervalAndAutoRunAtOnce) {
     EXPECT_FALSE(ApplyEnabled());
 }
 
-TEST_F(ApplyTest, WritesNeitherTheFileNorTheRegistry) {
+// Task Manager's "End task", a crash or a power cut must not lose what was applied: Apply and
+// OK write the file and the registration as the end does.
+TEST_F(ApplyTest, ApplyAndOKWriteTheFileAndTheRegistryAtOnce) {
+    Start();
+    Form().Click(CapsLockSetting, 1);
+    Form().Click(AutoRunSetting);
+    Form().Type(IntervalSetting, "750");
+    Form().Click(ApplyButton);
+    EXPECT_EQ(profile.values, (MemoryProfile::Values{{{"main", "CapsLock"}, "1"},
+                                                     {{"main", "NumLock"}, "1"},
+                                                     {{"main", "ScrollLock"}, "0"},
+                                                     {{"main", "Interval"}, "750"}}));
+    EXPECT_EQ(RunValueText(), kRunData);
+
+    Form().Click(ScrollLockSetting, 2);
+    Form().Click(AutoRunSetting);  // untick
+    Form().Click(OKButton);
+    const std::pair<std::string, std::string> scrollLock{"main", "ScrollLock"};
+    EXPECT_EQ(profile.values[scrollLock], "2");
+    EXPECT_FALSE(RunValue().has_value());
+    EXPECT_EQ(registryApi.store.OpenHandleCount(), 0u);
+}
+
+TEST_F(ApplyTest, EditsNotYetAppliedWriteNothing) {
     Start();
     const int registryCalls = registryApi.calls;
     Form().Click(CapsLockSetting, 1);
     Form().Click(AutoRunSetting);
-    Form().Click(ApplyButton);
-    Form().Click(OKButton);
+    Form().Click(CancelButton);
     EXPECT_TRUE(profile.writes.empty());
     EXPECT_EQ(registryApi.calls, registryCalls);
-    EXPECT_FALSE(RunValue().has_value());
 }
 
 TEST_F(ApplyTest, KeepsTheWindowAsItIs) {

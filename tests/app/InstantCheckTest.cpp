@@ -98,8 +98,39 @@ TEST_F(InstantCheckTest, TheShiftSettingIsReadFromTheRegistryAtEachTurnOff) {
     attributes(0x01);  // 0x00010000
     Form().Tick();
     attributes(0x02);
+    app.tickCount += lockkeys::Enforcer::kOwnStrokeTimeoutMs;  // the Shift stroke never came back
     Form().Tick();
     EXPECT_EQ(Presses(), (std::vector<int>{kVkShift, kVkCapital}));
+}
+
+// Caps Lock brushed while Shift is held waits for Shift; a key left alone is looked at again
+// within a tenth of a second, by a timer apart from the enforcement timer.
+TEST_F(InstantCheckTest, CapsLockLeftAloneWhileShiftIsHeldIsCheckedAgainSoon) {
+    Start();
+    keyboard.states[kVkShift] = -128;
+    Form().RawKeyUp(kVkCapital);
+    Form().Tick();
+    EXPECT_TRUE(Presses().empty());
+    ASSERT_TRUE(Form().RecheckDriver().running);
+    EXPECT_EQ(Form().RecheckDriver().period, 100u);
+    Form().RecheckTick();  // still held: it asks again
+    EXPECT_TRUE(Presses().empty());
+    EXPECT_TRUE(Form().RecheckDriver().running);
+
+    keyboard.states[kVkShift] = 0;  // released where raw input did not hear it
+    Form().RecheckTick();
+    EXPECT_EQ(Presses(), std::vector<int>{kVkCapital});
+    EXPECT_FALSE(Form().RecheckDriver().running);
+    EXPECT_TRUE(TimerOn());
+}
+
+TEST_F(InstantCheckTest, TheReleaseOfShiftCtrlOrAltIsACheckOfItsOwn) {
+    for (int key : {0x10, 0x11, 0x12, 0xA0, 0xA5}) {
+        keyboard.strokes.clear();
+        Start();
+        Form().RawKeyUp(key);
+        EXPECT_EQ(Presses(), std::vector<int>{kVkCapital}) << key;
+    }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "app/MainLayout.h"
 #include "app/Platform.h"
 #include "lockkeys/fake/FakeKeyboard.h"
+#include "registry/Registry.h"
 #include "registry/RegistryCodes.h"
 #include "registry/RunKey.h"
 #include "registry/fake/MemoryRegistry.h"
@@ -139,6 +140,13 @@ protected:
     std::optional<registry::fake::MemoryRegistry::StoredValue> RunValue() const {
         return registryApi.store.FindValue(registry::kRunRoot, std::string(registry::kRunSubKey),
                                            kRunValueName);
+    }
+    // The machine-wide Run value as the program reads it, or "<missing>".
+    std::string RunValueText() {
+        const registry::Value value = registry::ReadValue(
+            registryApi, registry::kRunRoot, std::string(registry::kRunSubKey), kRunValueName);
+        const auto* text = std::get_if<std::string>(&value);
+        return text != nullptr ? *text : "<missing>";
     }
     void PutRunValue(registry::fake::MemoryRegistry::StoredValue value) {
         registryApi.store.PutValue(registry::kRunRoot, std::string(registry::kRunSubKey),

@@ -17,7 +17,8 @@ namespace keystead::app::testing {
 // writes are noted in order; writes also change the map, so that a second program start on
 // the same object reads what the first one saved. `values` is the file beside the program
 // in C:\Tools. A file counts as there and writable once it has a map; `states` says
-// otherwise, and writes to a path in `refused` fail.
+// otherwise, and writes to a path in `refused` fail. Each write that succeeds makes its file
+// the newest; `writtenAt` may also be set by hand.
 class MemoryProfile : public settings::Profile {
 public:
     using Values = std::map<std::pair<std::string, std::string>, std::string>;
@@ -47,6 +48,7 @@ public:
             return false;
         }
         files[path][{section, key}] = value;
+        writtenAt[path] = ++clock;
         return true;
     }
 
@@ -58,6 +60,11 @@ public:
                                       : settings::FileState::Missing;
     }
 
+    std::int64_t LastWriteTime(const std::string& path) override {
+        const auto found = writtenAt.find(path);
+        return found == writtenAt.end() ? 0 : found->second;
+    }
+
     void CreateFolder(const std::string& path) override { folders.push_back(path); }
 
     void Put(const std::string& key, const std::string& value) { values[{"main", key}] = value; }
@@ -66,6 +73,8 @@ public:
     Values& values = files["C:\\Tools\\Keystead.ini"];
     std::map<std::string, settings::FileState> states;
     std::set<std::string> refused;
+    std::map<std::string, std::int64_t> writtenAt;
+    std::int64_t clock = 1000;
     std::vector<std::string> folders;  // created, in order
     std::vector<std::string> reads;
     std::vector<Write> writes;

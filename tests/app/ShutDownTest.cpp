@@ -44,6 +44,7 @@ TEST_F(ShutDownTest, WritesTheAppliedValuesNotTheUnappliedEdits) {
     Form().Type(IntervalSetting, "777");
     Form().LeaveField(IntervalSetting);
     Form().Click(AutoRunSetting);
+    profile.writes.clear();  // those of the Apply
 
     Notify(kRightDoubleClick);
 
@@ -150,10 +151,11 @@ TEST_F(ShutDownTest, TakesTheIconOutOfTheTrayLast) {
 
 TEST_F(ShutDownTest, AFailingRegistryWriteStillRemovesTheIcon) {
     Start();
-    Form().Click(AutoRunSetting);
-    Form().Click(ApplyButton);
     registryApi.store.SetAllowedAccess(registry::kRunRoot, std::string(registry::kRunSubKey),
                                        registry::kKeyRead);
+    Form().Click(AutoRunSetting);
+    Form().Click(ApplyButton);
+    profile.writes.clear();  // those of the Apply
     Form().Unload();
     EXPECT_FALSE(RunValue().has_value());
     EXPECT_EQ(LastTrayCall().operation, kNimDelete);
@@ -204,6 +206,46 @@ TEST_F(ShutDownTest, WhatWasSavedIsWhatTheNextStartShows) {
     EXPECT_EQ(Interval(), "1234");
     EXPECT_EQ(Form().CheckValue(AutoRunSetting), toolkit::kChecked);
     EXPECT_EQ(Form().Timer().Interval(), 1234);
+}
+
+// A copy tried from Downloads must not take start-up over from the installed one (nor the
+// other way round), unless the user asks for it with the box.
+TEST_F(ShutDownTest, AnotherCopysRegistrationStaysUnlessTheUserChangedTheBox) {
+    const std::string other = "\"D:\\Downloads\\Keystead.exe\"";
+    struct Case {
+        const char* what;
+        bool otherExists;
+        std::vector<int> clicks;  // after showing the window
+        std::string after;
+    };
+    const std::vector<Case> cases = {
+        {"the box left alone", true, {OKButton}, other},
+        {"ticked and unticked without Apply",
+         true,
+         {AutoRunSetting, AutoRunSetting, ApplyButton},
+         other},
+        {"unticked", true, {AutoRunSetting, ApplyButton}, "<missing>"},
+        {"unticked, then ticked again",
+         true,
+         {AutoRunSetting, ApplyButton, AutoRunSetting, ApplyButton},
+         kRunData},
+        {"the other copy is gone", false, {}, kRunData},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        app.files.erase("D:\\Downloads\\Keystead.exe");
+        if (c.otherExists) {
+            app.files["D:\\Downloads\\Keystead.exe"] = 200000;
+        }
+        PutRunValue(TextValue(other));
+        Start();
+        EXPECT_EQ(Form().CheckValue(AutoRunSetting), toolkit::kChecked) << "it starts with Windows";
+        for (int control : c.clicks) {
+            Form().Click(control);
+        }
+        Form().Unload();
+        EXPECT_EQ(RunValueText(), c.after);
+    }
 }
 
 }  // namespace

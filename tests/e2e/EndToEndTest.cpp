@@ -184,6 +184,35 @@ TEST_F(EndToEnd, AModeChangedButNotAppliedIsNotSaved) {
     EXPECT_NE(folder_.ReadIni().find("CapsLock=0\r\n"), std::string::npos) << folder_.ReadIni();
 }
 
+// Task Manager's "End task" ends the program without a word (TerminateProcess): what OK
+// applied is already in the settings file and the registry.
+TEST_F(EndToEnd, WhatOKAppliedOutlivesTheProgramKilledAsTaskManagerDoes) {
+    folder_.WriteIni("[main]\r\nCapsLock=2\r\nNumLock=2\r\nScrollLock=2\r\nInterval=1000\r\n");
+    auto process = Start();
+    process->Tray(WM_LBUTTONDBLCLK);
+    process->Click(L"Force off", 0);  // Caps Lock
+    process->Click(L"Force off", 2);  // Scroll Lock
+    process->Click(kAutoRunBox);
+    process->Click(L"&OK");
+    process.reset();  // terminated
+    EXPECT_EQ(folder_.ReadIni(),
+              "[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=0\r\nInterval=1000\r\n");
+    EXPECT_EQ(ReadRunValue().c_str(), "\"" + toolkit::win32::Narrow(folder_.Exe()) + "\"");
+}
+
+// A copy tried from another folder leaves the registration of the copy that is there alone.
+TEST_F(EndToEnd, AnotherCopysRegistrationSurvivesARunThatLeftTheBoxAlone) {
+    ProgramFolder other(L"keystead-e2e-other");
+    WriteRunValue("\"" + toolkit::win32::Narrow(other.Exe()) + "\"");
+    const std::string before = ReadRunValue();
+    auto process = Start();
+    process->Tray(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(process->Checked(kAutoRunBox)) << "the program does start with Windows";
+    process->Click(L"&OK");
+    End(*process);
+    EXPECT_EQ(ReadRunValue(), before);
+}
+
 // ---- Without administrator rights --------------------------------------------------------
 
 TEST_F(EndToEnd, AStandardUserSeesAMachineWideRegistrationAndLeavesItAlone) {

@@ -38,7 +38,9 @@ protected:
     std::int64_t now = 1000;
     bool shiftSetting = false;
     Settings settings{kForceOff, kForceOn, kAllowToggling, kFalse};
-    Enforcer enforcer{keyboard, [this] { return now; }, [this] { return shiftSetting; }};
+    int rechecksAsked = 0;
+    Enforcer enforcer{keyboard, [this] { return now; }, [this] { return shiftSetting; },
+                      [this] { ++rechecksAsked; }};
     std::size_t heard = 0;
 };
 
@@ -145,6 +147,99 @@ TEST_F(EnforcerTest, WithTheShiftSettingCapsLockIsTurnedOffWithShift) {
         EXPECT_EQ(keys.strokes, Flip(c.typed)) << c.setting << " " << c.mode;
         EXPECT_EQ(asked, c.state == 1 ? 1 : 0) << "asked only when turning Caps Lock off";
     }
+}
+
+// A stroke typed while the user holds Shift, Ctrl or Alt would change what the held key does
+// (an injected Shift release cancels the user's Shift): Caps Lock waits for its release.
+TEST_F(EnforcerTest, CapsLockWaitsWhileShiftCtrlOrAltIsHeld) {
+    for (std::uint8_t held : {std::uint8_t{0x10}, std::uint8_t{0x11}, std::uint8_t{0x12}}) {
+        FakeKeyboard keys;
+        keys.toggles = true;
+        keys.states = {{kVkCapital, 0}, {kVkNumLock, 0}, {kVkScroll, 0}, {held, -128}};
+        int asked = 0;
+        Enforcer waiting{keys, [] { return 0; }, [] { return false; }, [&] { ++asked; }};
+        keys.states[kVkCapital] = 1;  // brushed while the modifier is held
+        waiting.KeyReleased(kVkCapital, 0, settings);
+        waiting.TimerCheck(settings);
+        EXPECT_EQ(keys.strokes, Flip(kVkNumLock)) << "only Num Lock, modifier " << int{held};
+        EXPECT_EQ(asked, 2) << "looked at again soon, modifier " << int{held};
+
+        keys.states[held] = 0;
+        waiting.KeyReleased(held, 0, settings);  // its release is a check of its own
+        EXPECT_EQ(keys.states[kVkCapital], 0) << "modifier " << int{held};
+    }
+}
+
+// Windows' setting may say that Shift turns Caps Lock off while Shift does not (the registry
+// and the live setting disagree, or Wine): Caps Lock is pressed from then on.
+TEST_F(EnforcerTest, AShiftThatDoesNotTakeGivesWayToTheCapsLockKey) {
+    shiftSetting = true;  // keyboard.shiftTurnsOffCapsLock stays false: Shift changes nothing
+    keyboard.states = {{kVkCapital, 0}, {kVkNumLock, 1}, {kVkScroll, 0}};
+    UserStrikes(kVkCapital);
+    EXPECT_EQ(keyboard.strokes, Flip(kVkShift));
+    OwnStrokesComeBack();  // the check on Shift's return finds Caps Lock still on
+    std::vector<Stroke> expected = Flip(kVkShift);
+    for (const Stroke& stroke : Flip(kVkCapital)) {
+        expected.push_back(stroke);
+    }
+    EXPECT_EQ(keyboard.strokes, expected);
+    EXPECT_EQ(keyboard.states[kVkCapital], 0);
+
+    OwnStrokesComeBack();
+    now += 1000;
+    UserStrikes(kVkCapital);
+    EXPECT_EQ(keyboard.strokes.back(), Flip(kVkCapital).back()) << "no Shift any more";
+    OwnStrokesComeBack();
+
+    // A change of the setting gives Shift a new try.
+    shiftSetting = false;
+    now += 1000;
+    UserStrikes(kVkCapital);
+    OwnStrokesComeBack();
+    shiftSetting = true;
+    now += 1000;
+    UserStrikes(kVkCapital);
+    EXPECT_EQ(keyboard.strokes.back(), Flip(kVkShift).back());
+}
+
+// A tick between a correction and its arrival must not flip the key back for a whole interval.
+TEST_F(EnforcerTest, TheTimerLeavesAKeyAloneWhileItsCorrectionIsOnItsWay) {
+    keyboard.states = {{kVkCapital, 0}, {kVkNumLock, 1}, {kVkScroll, 0}};
+    keyboard.lagging = true;
+    UserStrikes(kVkCapital);
+    enforcer.TimerCheck(settings);
+    EXPECT_EQ(keyboard.strokes, Flip(kVkCapital));
+    EXPECT_EQ(rechecksAsked, 1);
+    keyboard.CatchUp();
+    OwnStrokesComeBack();
+    enforcer.TimerCheck(settings);
+    EXPECT_EQ(keyboard.strokes, Flip(kVkCapital));
+    EXPECT_EQ(keyboard.states[kVkCapital], 0);
+}
+
+// The user strikes the key again before the correction lands: the release read then is
+// stale, so the key is checked again when the correction comes back.
+TEST_F(EnforcerTest, AReleaseLeftAloneWhileAStrokeWasPendingIsCheckedWhenItComesBack) {
+    keyboard.states = {{kVkCapital, 0}, {kVkNumLock, 1}, {kVkScroll, 0}};
+    keyboard.lagging = true;
+    UserStrikes(kVkCapital);
+    UserStrikes(kVkCapital);  // reads off, with the flip still to come
+    EXPECT_EQ(keyboard.strokes, Flip(kVkCapital));
+    keyboard.CatchUp();  // the flip lands: on
+    OwnStrokesComeBack();
+    EXPECT_EQ(keyboard.strokes.size(), 4u);
+    keyboard.CatchUp();
+    EXPECT_EQ(keyboard.states[kVkCapital], 0);
+}
+
+TEST_F(EnforcerTest, AHeldLockKeyAsksForALookSoonAndAgreeingKeysDoNot) {
+    keyboard.states = {{kVkCapital, 0}, {kVkNumLock, 1}, {kVkScroll, 0}};
+    enforcer.TimerCheck(settings);
+    EXPECT_EQ(rechecksAsked, 0);
+    keyboard.states[kVkNumLock] = -127;
+    enforcer.TimerCheck(settings);
+    EXPECT_EQ(rechecksAsked, 1);
+    EXPECT_TRUE(keyboard.strokes.empty());
 }
 
 }  // namespace

@@ -252,5 +252,49 @@ TEST(Registration, ReadsTheValueWithQueryRightsAndTheMarkInThe64BitView) {
     EXPECT_NE(std::find(calls.begin(), calls.end(), "open 257 = 0"), calls.end());
 }
 
+// A value that starts another copy still there belongs to that copy; this one's own value,
+// however spelt, and a value whose program is gone do not.
+TEST(Registration, NamesAnotherCopyOnlyForAnotherProgramThatExists) {
+    const std::string own = "C:\\Tools\\Keystead.exe";
+    const std::string other = "D:\\Downloads\\Keystead.exe";
+    struct CopyCase {
+        const char* what;
+        Place place;
+        std::string data;
+        bool another;
+    };
+    const CopyCase cases[] = {
+        {"another copy, machine-wide", MachineRun, "\"" + other + "\"", true},
+        {"another copy, the user's", UserRun, "\"" + other + "\" /min", true},
+        {"unquoted", MachineRun, other, true},
+        {"through the environment", MachineRun, "\"%DOWNLOADS%\\Keystead.exe\"", true},
+        {"this copy", MachineRun, "\"" + own + "\"", false},
+        {"this copy in other letters", MachineRun, "\"c:\\TOOLS\\keystead.EXE\"", false},
+        {"this copy, separator doubled", MachineRun, "\"C:\\\\Tools\\Keystead.exe\"", false},
+        {"this copy through the environment", MachineRun, "%TOOLS%\\Keystead.exe", false},
+        {"a copy that is gone", MachineRun, "\"E:\\Old\\Keystead.exe\"", false},
+        {"empty", MachineRun, "", false},
+    };
+    for (const CopyCase& c : cases) {
+        Scene scene({{c.place, kName, Sz(c.data)}}, false, false);
+        const auto expand = [](const std::string& text) {
+            std::string result = text;
+            for (const auto& [name, value] :
+                 {std::pair<std::string, std::string>{"%DOWNLOADS%", "D:\\Downloads"},
+                  {"%TOOLS%", "C:\\Tools"}}) {
+                if (const auto at = result.find(name); at != std::string::npos) {
+                    result.replace(at, name.size(), value);
+                }
+            }
+            return result;
+        };
+        const auto exists = [](const std::string& path) {
+            return path.find("Old") == std::string::npos;
+        };
+        EXPECT_EQ(NamesAnotherCopy(scene.registry, kName, own, expand, exists), c.another)
+            << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace keystead::registry::testing

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -263,6 +264,32 @@ TEST_P(SaveSettingsTest, WritesTheValuesInMemoryAsPlainDecimals) {
               "[main]\r\nCapsLock=-1\r\nNumLock=-32768\r\nScrollLock=32767\r\nInterval=0\r\n");
 }
 
+// One save that found the file beside the program held for a moment went to the user's copy:
+// the copy written last holds the latest choices, whichever it is.
+TEST_P(SaveSettingsTest, TheCopyWrittenLastIsRead) {
+    const SettingsFiles files{folder_.File("Keystead.ini"), folder_.Folder(),
+                              folder_.File("User.ini")};
+    WriteFileBytes(files.beside, "[main]\r\nInterval=500\r\n");
+    WriteFileBytes(files.user, "[main]\r\nInterval=700\r\n");
+    const auto profile = GetParam().make();
+    const auto now = std::filesystem::file_time_type::clock::now();
+    struct Case {
+        const char* what;
+        std::chrono::hours besideAge, userAge;
+        std::string read;
+    };
+    const Case cases[] = {
+        {"the user's copy is newer", std::chrono::hours(48), std::chrono::hours(1), files.user},
+        {"the file beside is newer", std::chrono::hours(1), std::chrono::hours(48), files.beside},
+        {"the same moment", std::chrono::hours(2), std::chrono::hours(2), files.beside},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::last_write_time(FromUtf8(files.beside), now - c.besideAge);
+        std::filesystem::last_write_time(FromUtf8(files.user), now - c.userAge);
+        EXPECT_EQ(FileToLoad(*profile, files), c.read) << c.what;
+    }
+}
+
 #ifdef _WIN32
 // The settings paths are Windows paths, so this runs where they mean folders.
 TEST_P(SaveSettingsTest, GoesToTheUsersCopyWhenTheFileBesideCannotBeWritten) {
@@ -318,6 +345,7 @@ public:
         return true;
     }
     FileState State(const std::string&) override { return FileState::Missing; }
+    std::int64_t LastWriteTime(const std::string&) override { return 0; }
     void CreateFolder(const std::string&) override {}
 
 private:

@@ -29,6 +29,7 @@ void FakeForm::Unload() {
     if (!cancel) {
         timer_.SetEnabled(false);
         retryTimer_.SetEnabled(false);
+        recheckTimer_.SetEnabled(false);
         loaded_ = false;
         visible_ = false;
     }

@@ -55,6 +55,7 @@ public:
     const Picture& Icon() const override { return icon_; }
     toolkit::Timer& Timer() override { return timer_; }
     toolkit::Timer& RetryTimer() override { return retryTimer_; }
+    toolkit::Timer& RecheckTimer() override { return recheckTimer_; }
     MouseMoveEvent& MouseMove() override { return mouseMove_; }
     Event<>& TaskbarCreated() override { return taskbarCreated_; }
     const Picture& PictureOf(int id) const override;
@@ -99,6 +100,13 @@ public:
 
     FakeTimerDriver& TimerDriver() { return driver_; }
     FakeTimerDriver& RetryTimerDriver() { return retryDriver_; }
+    // One period of the second timer, if it runs.
+    void RecheckTick() {
+        if (recheckDriver_.running) {
+            recheckTimer_.Fire();
+        }
+    }
+    FakeTimerDriver& RecheckDriver() { return recheckDriver_; }
     const ControlDesign& Design(int id, int index = kNoIndex) const;
     bool ControlVisible(int id) const;
 
@@ -121,6 +129,8 @@ private:
     toolkit::Timer timer_{driver_};
     FakeTimerDriver retryDriver_;
     toolkit::Timer retryTimer_{retryDriver_};
+    FakeTimerDriver recheckDriver_;
+    toolkit::Timer recheckTimer_{recheckDriver_};
     MouseMoveEvent mouseMove_;
     Event<> taskbarCreated_;
     bool loaded_ = false;

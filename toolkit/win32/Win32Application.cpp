@@ -86,6 +86,21 @@ std::uint64_t Win32Application::FileLength(const std::string& path) const {
     return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+std::string Win32Application::ExpandEnvironment(const std::string& text) const {
+    const std::wstring wide = Widen(text);
+    const DWORD size = ExpandEnvironmentStringsW(wide.c_str(), nullptr, 0);
+    if (size == 0) {
+        return text;
+    }
+    std::wstring expanded(size, L'\0');
+    const DWORD written = ExpandEnvironmentStringsW(wide.c_str(), expanded.data(), size);
+    if (written == 0 || written > size) {
+        return text;
+    }
+    expanded.resize(written - 1);  // without the terminating NUL it counts
+    return Narrow(expanded);
+}
+
 std::string Win32Application::LocalAppDataPath() const {
     wchar_t folder[MAX_PATH] = {};
     if (FAILED(

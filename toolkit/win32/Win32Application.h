@@ -21,6 +21,7 @@ public:
     std::string LocalAppDataPath() const override;
     // A WM_COPYDATA to the running copy's form window.
     bool SendToRunningCopy(std::uint32_t request) override;
+    std::string ExpandEnvironment(const std::string& text) const override;
 
 private:
     std::string instanceName_;

@@ -50,6 +50,7 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen&
     try {
         timerDriver_.Attach(Window());
         retryTimerDriver_.Attach(Window());
+        recheckDriver_.Attach(Window());
         dpi_ = WindowDpi(Window());
         AllowTaskbarCreated(Window());
         AllowRequests(Window());
@@ -79,6 +80,7 @@ Win32Form::~Win32Form() {
         SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
         timerDriver_.Stop();
         retryTimerDriver_.Stop();
+        recheckDriver_.Stop();
         notices_.reset();  // before the window it listens with goes
         DestroyWindow(Window());
         --gOpenForms;
@@ -130,6 +132,7 @@ void Win32Form::Unload() {
     unloading_ = true;
     timerDriver_.Stop();
     retryTimerDriver_.Stop();
+    recheckDriver_.Stop();
     ShowWindow(Window(), SW_HIDE);
     state_.loaded = false;
     // The window itself goes when the message that asked for this has been handled: a
@@ -252,6 +255,8 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 timer_.Fire();
             } else if (retryTimerDriver_.Owns(wParam)) {
                 retryTimer_.Fire();
+            } else if (recheckDriver_.Owns(wParam)) {
+                recheckTimer_.Fire();
             }
             return 0;
         case WM_MOUSEMOVE:
@@ -326,6 +331,7 @@ void Win32Form::OnDestroy() {
     SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
     timerDriver_.Attach(nullptr);
     retryTimerDriver_.Attach(nullptr);
+    recheckDriver_.Attach(nullptr);
     state_.window = nullptr;
     state_.loaded = false;
     if (--gOpenForms == 0) {

@@ -36,6 +36,7 @@ public:
     const Picture& Icon() const override { return *smallIcon_; }
     toolkit::Timer& Timer() override { return timer_; }
     toolkit::Timer& RetryTimer() override { return retryTimer_; }
+    toolkit::Timer& RecheckTimer() override { return recheckTimer_; }
     MouseMoveEvent& MouseMove() override { return mouseMove_; }
     Event<>& TaskbarCreated() override { return taskbarCreated_; }
     const Picture& PictureOf(int id) const override;
@@ -88,6 +89,8 @@ private:
     toolkit::Timer timer_{timerDriver_};
     WindowTimer retryTimerDriver_{2};
     toolkit::Timer retryTimer_{retryTimerDriver_};
+    WindowTimer recheckDriver_{3};
+    toolkit::Timer recheckTimer_{recheckDriver_};
     // Raw keyboard input, unlock, resume and keyboard arrival, for the form's owner.
     std::unique_ptr<Win32SystemNotices> notices_;
     MouseMoveEvent mouseMove_;

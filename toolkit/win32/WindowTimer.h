@@ -10,7 +10,9 @@ namespace keystead::toolkit::win32 {
 // timer of a window has an id of its own, so that one never restarts or stops another.
 class WindowTimer final : public TimerDriver {
 public:
-    explicit WindowTimer(UINT_PTR id) : id_(id) {}
+    // Each timer of a window needs an id of its own: SetTimer with an id already in use
+    // replaces that timer.
+    explicit WindowTimer(UINT_PTR id = 1) : id_(id) {}
     void Attach(HWND window) { window_ = window; }
     void Start(std::uint32_t milliseconds) override;
     void Stop() override;

@@ -1,0 +1,66 @@
+// What the user applies outlives the program from that moment: Apply and OK write the
+// settings file and the registration as the end does, so that Task Manager's "End task", a
+// crash or a power cut loses nothing that was applied.
+#include <string>
+
+#include "app/Main.h"
+#include "app/Product.h"
+#include "registry/Registration.h"
+#include "registry/RunKey.h"
+#include "settings/SettingsFile.h"
+#include "toolkit/IgnoreFailure.h"
+#include "toolkit/ToolkitError.h"
+
+namespace keystead::app {
+
+namespace {
+
+bool FileExists(const toolkit::Application& app, const std::string& path) {
+    try {
+        app.FileLength(path);
+        return true;
+    } catch (const toolkit::ToolkitError&) {
+        return false;
+    }
+}
+
+}  // namespace
+
+// Each step runs on when the one before it failed.
+void Main::KeepApplied() {
+    toolkit::Application& app = platform_.app;
+    toolkit::IgnoreFailure([&] {
+        // What an administrator fixed is not the user's choice: the file keeps the user's own.
+        own_.Keep(policies_, settings_, form_->Timer());
+        settings::SaveSettings(platform_.profile, settings::FindSettingsFiles(app, kProductName),
+                               own_.Settings(), own_.Interval());
+    });
+    toolkit::IgnoreFailure([&] { KeepRegistration(); });
+}
+
+// Rewritten or removed every time, except that a registration of another copy that is still
+// there (a newer version tried from Downloads, or the installed one while this is tried) is
+// that copy's: it stays as it is unless the user changed the box in this run.
+void Main::KeepRegistration() {
+    const toolkit::Application& app = platform_.app;
+    const std::string data = registry::RunValueData(app.Path(), app.ExeName());
+    if (policies_.startWithWindows == false) {
+        // Forbidden by policy: the machine's registration is the administrator's own.
+        registry::UnregisterUser(platform_.registry, kProductName);
+        return;
+    }
+    if (!autoRunChanged_ &&
+        registry::NamesAnotherCopy(
+            platform_.registry, kProductName, std::string(registry::RunValueProgram(data)),
+            [&app](const std::string& text) { return app.ExpandEnvironment(text); },
+            [&app](const std::string& path) { return FileExists(app, path); })) {
+        return;
+    }
+    if (settings_.AutoRun == lockkeys::kTrue) {
+        registry::Register(platform_.registry, kProductName, data);
+    } else {
+        registry::Unregister(platform_.registry, kProductName);
+    }
+}
+
+}  // namespace keystead::app
