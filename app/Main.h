@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "app/Platform.h"
 #include "lockkeys/Enforcer.h"
 #include "lockkeys/Settings.h"
+#include "pause/StepAside.h"
 #include "toolkit/Form.h"
 #include "tray/TrayIcon.h"
 
@@ -55,6 +57,12 @@ private:
     void Form_KeyboardArrival() override;
     bool Enforcing() const;
 
+    // Stepping aside for listed or full-screen programs.
+    void LoadStepAside(const std::string& settingsPath);
+    void Foreground_Change();
+    void UpdateStepAside();
+    std::string Tooltip(bool suspended) const;
+
     void ApplyControls();
     void LoadControls();
     void ToggleSuspend();
@@ -66,6 +74,8 @@ private:
     std::unique_ptr<tray::TrayIcon> trayIcon_;
     lockkeys::Enforcer enforcer_;
     bool timerHasFired_ = false;
+    pause::StepAside stepAside_;
+    std::unique_ptr<pause::ForegroundWatch> foregroundWatch_;
 };
 
 }  // namespace keystead::app

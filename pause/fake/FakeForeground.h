@@ -1,0 +1,51 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "pause/Foreground.h"
+
+namespace keystead::pause {
+
+// The program in front as the test sets it; counts the questions and keeps the one watcher.
+class FakeForeground : public Foreground {
+public:
+    class FakeWatch : public ForegroundWatch {
+    public:
+        explicit FakeWatch(FakeForeground& owner) : owner_(owner) {}
+        ~FakeWatch() override { owner_.changed = nullptr; }
+
+    private:
+        FakeForeground& owner_;
+    };
+
+    std::string ProgramName() override {
+        ++nameQuestions;
+        return program;
+    }
+    UserNotificationState NotificationState() override {
+        ++stateQuestions;
+        return state;
+    }
+    std::unique_ptr<ForegroundWatch> Watch(std::function<void()> onChange) override {
+        changed = std::move(onChange);
+        return std::make_unique<FakeWatch>(*this);
+    }
+
+    // Another window comes to the front.
+    void BringToFront(std::string name) {
+        program = std::move(name);
+        if (changed) {
+            changed();
+        }
+    }
+
+    std::string program;
+    UserNotificationState state = UserNotificationState::AcceptsNotifications;
+    std::function<void()> changed;
+    int nameQuestions = 0;
+    int stateQuestions = 0;
+};
+
+}  // namespace keystead::pause
