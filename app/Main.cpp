@@ -93,6 +93,7 @@ bool Main::RunValueIsSet() {
 // removed, every time. Each step runs on when the one before it failed.
 void Main::Form_Unload(bool& /*cancel*/) {
     toolkit::Application& app = platform_.app;
+    foregroundWatch_.reset();  // a program coming to the front no longer matters
     IgnoreFailure([&] {
         settings::SaveSettings(platform_.profile, settings::FindSettingsFiles(app, kProductName),
                                settings_, form_->Timer());

@@ -15,7 +15,9 @@ namespace keystead::app {
 // The settings window: the program's start-up object and the owner of everything else.
 // It holds the applied settings, the enforcement timer and the notification-area icon;
 // the program lives exactly as long as it is loaded.
-class Main final : private toolkit::FormEvents, private tray::TrayIconEvents {
+class Main final : private toolkit::FormEvents,
+                   private tray::TrayIconEvents,
+                   private pause::ForegroundEvents {
 public:
     explicit Main(const Platform& platform);
     Main(const Main&) = delete;
@@ -59,7 +61,7 @@ private:
 
     // Stepping aside for listed or full-screen programs.
     void LoadStepAside(const std::string& settingsPath);
-    void Foreground_Change();
+    void Foreground_Change() override;
     void UpdateStepAside();
     std::string Tooltip(bool suspended) const;
 

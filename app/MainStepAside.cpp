@@ -12,7 +12,7 @@ void Main::LoadStepAside(const std::string& settingsPath) {
         platform_.profile, settingsPath, pause::ProgramList::kMaxListLength + 1);
     stepAside_.SetRules(pause::BuildProgramList(section.programs), section.fullScreen);
     if (stepAside_.HasRules()) {
-        foregroundWatch_ = platform_.foreground.Watch([this] { Foreground_Change(); });
+        foregroundWatch_ = platform_.foreground.Watch(*this);
         stepAside_.Update();
     }
 }

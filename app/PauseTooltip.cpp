@@ -39,7 +39,11 @@ std::string PausedTooltip(const std::string& tooltip, std::string_view program,
         name.resize(room - kCut.size());
         name += kCut;
     }
-    return tooltip + std::string(kOpening) + name + std::string(kClosing);
+    std::string text = tooltip;
+    text += kOpening;
+    text += name;
+    text += kClosing;
+    return text;
 }
 
 }  // namespace keystead::app

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -25,6 +24,16 @@ public:
     virtual ~ForegroundWatch() = default;
 };
 
+// The one listener of a watch.
+class ForegroundEvents {
+public:
+    // Another window came to the foreground.
+    virtual void Foreground_Change() = 0;
+
+protected:
+    ~ForegroundEvents() = default;
+};
+
 // The program in front of the user.
 class Foreground {
 public:
@@ -34,9 +43,9 @@ public:
     // as administrator, seen by a standard user's program).
     virtual std::string ProgramName() = 0;
     virtual UserNotificationState NotificationState() = 0;
-    // Calls `changed` on this thread, from its message loop, whenever another window comes to
-    // the foreground, as long as the watch lives. Null when the platform cannot watch.
-    virtual std::unique_ptr<ForegroundWatch> Watch(std::function<void()> changed) = 0;
+    // Tells the listener on this thread, from its message loop, whenever another window comes
+    // to the foreground, as long as the watch lives. Null when the platform cannot watch.
+    virtual std::unique_ptr<ForegroundWatch> Watch(ForegroundEvents& listener) = 0;
 };
 
 }  // namespace keystead::pause

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,7 +13,7 @@ public:
     class FakeWatch : public ForegroundWatch {
     public:
         explicit FakeWatch(FakeForeground& owner) : owner_(owner) {}
-        ~FakeWatch() override { owner_.changed = nullptr; }
+        ~FakeWatch() override { owner_.listener = nullptr; }
 
     private:
         FakeForeground& owner_;
@@ -28,22 +27,22 @@ public:
         ++stateQuestions;
         return state;
     }
-    std::unique_ptr<ForegroundWatch> Watch(std::function<void()> onChange) override {
-        changed = std::move(onChange);
+    std::unique_ptr<ForegroundWatch> Watch(ForegroundEvents& events) override {
+        listener = &events;
         return std::make_unique<FakeWatch>(*this);
     }
 
     // Another window comes to the front.
     void BringToFront(std::string name) {
         program = std::move(name);
-        if (changed) {
-            changed();
+        if (listener != nullptr) {
+            listener->Foreground_Change();
         }
     }
 
     std::string program;
     UserNotificationState state = UserNotificationState::AcceptsNotifications;
-    std::function<void()> changed;
+    ForegroundEvents* listener = nullptr;
     int nameQuestions = 0;
     int stateQuestions = 0;
 };

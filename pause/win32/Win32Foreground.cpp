@@ -4,10 +4,7 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "toolkit/IgnoreFailure.h"
 #include "toolkit/win32/Handles.h"
@@ -22,6 +19,8 @@ using UniqueWinEventHook = toolkit::win32::UniqueHandle<HWINEVENTHOOK, ::UnhookW
 // Wine (8) never raises EVENT_SYSTEM_FOREGROUND, so the watch also looks at the foreground
 // window's handle this often, which costs one call and asks no process anything.
 constexpr UINT kLookMs = 250;
+
+constexpr DWORD kMaxImagePath = 1024;
 
 // A timer of the thread, not of a window: WM_TIMER names its procedure, which
 // DispatchMessage calls.
@@ -44,29 +43,32 @@ private:
 
 class Win32ForegroundWatch final : public ForegroundWatch {
 public:
-    explicit Win32ForegroundWatch(std::function<void()> changed)
-        : changed_(std::move(changed)),
+    explicit Win32ForegroundWatch(ForegroundEvents& listener)
+        : listener_(listener),
           front_(GetForegroundWindow()),
           hook_(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, &OnEvent,
                                 0, 0, WINEVENT_OUTOFCONTEXT)),
-          timer_(kLookMs, &OnTimer) {
-        Watches().push_back(this);
+          timer_(kLookMs, &OnTimer),
+          next_(first_) {
+        first_ = this;
     }
-    ~Win32ForegroundWatch() override { std::erase(Watches(), this); }
+    ~Win32ForegroundWatch() override {
+        Win32ForegroundWatch** link = &first_;
+        while (*link != this) {
+            link = &(*link)->next_;
+        }
+        *link = next_;
+    }
     Win32ForegroundWatch(const Win32ForegroundWatch&) = delete;
     Win32ForegroundWatch& operator=(const Win32ForegroundWatch&) = delete;
 
     bool Watching() const { return hook_ != nullptr || timer_.Id() != 0; }
 
 private:
-    // Neither procedure gets a context of its own: the watch is found by its hook or timer.
-    static std::vector<Win32ForegroundWatch*>& Watches() {
-        static std::vector<Win32ForegroundWatch*> watches;
-        return watches;
-    }
-
+    // Neither procedure gets a context of its own: the watch is found by its hook or timer
+    // among those of the thread.
     static void CALLBACK OnEvent(HWINEVENTHOOK hook, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
-        for (Win32ForegroundWatch* watch : Watches()) {
+        for (Win32ForegroundWatch* watch = first_; watch != nullptr; watch = watch->next_) {
             if (watch->hook_.get() == hook) {
                 watch->Look();
                 return;
@@ -75,7 +77,7 @@ private:
     }
 
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
-        for (Win32ForegroundWatch* watch : Watches()) {
+        for (Win32ForegroundWatch* watch = first_; watch != nullptr; watch = watch->next_) {
             if (watch->timer_.Id() == id) {
                 watch->Look();
                 return;
@@ -91,30 +93,16 @@ private:
         }
         front_ = front;
         // Nothing may leave a system callback by an exception.
-        toolkit::IgnoreFailure([this] { changed_(); });
+        toolkit::IgnoreFailure([this] { listener_.Foreground_Change(); });
     }
 
-    std::function<void()> changed_;
+    static inline Win32ForegroundWatch* first_ = nullptr;
+    ForegroundEvents& listener_;
     HWND front_;
     UniqueWinEventHook hook_;
     ThreadTimer timer_;
+    Win32ForegroundWatch* next_;
 };
-
-// Almost every image path fits; a longer one is asked again with room for any.
-bool QueryImagePath(HANDLE process, std::wstring& path) {
-    for (DWORD room : {DWORD{MAX_PATH}, DWORD{32768}}) {
-        path.resize(room);
-        DWORD size = room;
-        if (QueryFullProcessImageNameW(process, 0, path.data(), &size) != FALSE) {
-            path.resize(size);
-            return true;
-        }
-        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
-            break;
-        }
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -126,12 +114,15 @@ std::string Win32Foreground::ProgramName() {
     }
     const toolkit::win32::UniqueKernelHandle process(
         OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    std::wstring path;
-    if (process == nullptr || !QueryImagePath(process.get(), path)) {
+    // A longer path reads as unreadable, as does that of a process the user may not ask.
+    wchar_t path[kMaxImagePath];
+    DWORD length = kMaxImagePath;
+    if (process == nullptr ||
+        QueryFullProcessImageNameW(process.get(), 0, path, &length) == FALSE) {
         return {};
     }
-    const std::wstring_view name = std::wstring_view(path).substr(path.find_last_of(L"\\/") + 1);
-    return toolkit::win32::Narrow(name);
+    const std::wstring_view full(path, length);
+    return toolkit::win32::Narrow(full.substr(full.find_last_of(L"\\/") + 1));
 }
 
 UserNotificationState Win32Foreground::NotificationState() {
@@ -142,8 +133,8 @@ UserNotificationState Win32Foreground::NotificationState() {
     return static_cast<UserNotificationState>(state);
 }
 
-std::unique_ptr<ForegroundWatch> Win32Foreground::Watch(std::function<void()> changed) {
-    auto watch = std::make_unique<Win32ForegroundWatch>(std::move(changed));
+std::unique_ptr<ForegroundWatch> Win32Foreground::Watch(ForegroundEvents& listener) {
+    auto watch = std::make_unique<Win32ForegroundWatch>(listener);
     if (!watch->Watching()) {
         return nullptr;
     }

@@ -13,7 +13,7 @@ public:
     UserNotificationState NotificationState() override;
     // Out of context: the hook's calls come through this thread's message loop, as do those
     // of a thread timer that looks for a new foreground window where the hook stays silent.
-    std::unique_ptr<ForegroundWatch> Watch(std::function<void()> changed) override;
+    std::unique_ptr<ForegroundWatch> Watch(ForegroundEvents& listener) override;
 };
 
 }  // namespace keystead::pause::win32

@@ -27,8 +27,8 @@ std::string Win32Profile::GetString(const std::string& section, const std::strin
     const DWORD copied = GetPrivateProfileStringW(
         Widen(section).c_str(), Widen(key).c_str(), Widen(defaultValue).c_str(), buffer.data(),
         static_cast<DWORD>(buffer.size()), Widen(path).c_str());
-    buffer.resize(std::min<std::size_t>(copied, maxLength));
-    return toolkit::win32::Narrow(buffer);
+    return toolkit::win32::Narrow(
+        std::wstring_view(buffer.data(), std::min<std::size_t>(copied, maxLength)));
 }
 
 bool Win32Profile::WriteString(const std::string& section, const std::string& key,

@@ -48,7 +48,7 @@ TEST_F(StepAsideTest, AnEmptyListAsksNothingAndWatchesNothing) {
         Form().Tick();
         Form().RawKeyUp(kVkCapital);
         EXPECT_EQ(foreground.nameQuestions + foreground.stateQuestions, 0) << list;
-        EXPECT_FALSE(foreground.changed) << list;
+        EXPECT_EQ(foreground.listener, nullptr) << list;
         EXPECT_EQ(Tip(), "Tarvine Keystead") << list;
     }
 }
@@ -132,6 +132,17 @@ TEST_F(StepAsideTest, SuspensionAndSteppingAsideShowSideBySide) {
     Form().Click(SuspendButton);
     Form().Click(SuspendButton);
     EXPECT_EQ(Tip(), "Tarvine Keystead\r\n(Paused for mstsc.exe)") << "resuming keeps the line";
+}
+
+TEST_F(StepAsideTest, EndingTheProgramStopsWatchingTheForeground) {
+    Pause("Programs", "mstsc.exe");
+    Start();
+    ASSERT_NE(foreground.listener, nullptr);
+    Form().Unload();
+    const std::size_t trayCalls = notifyArea.calls.size();
+    foreground.BringToFront("mstsc.exe");
+    EXPECT_EQ(foreground.listener, nullptr);
+    EXPECT_EQ(notifyArea.calls.size(), trayCalls) << "the icon stays removed";
 }
 
 TEST_F(StepAsideTest, TheTooltipStaysWithinWhatTheNotificationAreaHolds) {

@@ -40,6 +40,19 @@ private:
     HWND window_;
 };
 
+// Counts what it hears; throws each time when told to.
+class Listener final : public ForegroundEvents {
+public:
+    void Foreground_Change() override {
+        ++heard;
+        if (fail) {
+            throw std::runtime_error("listener failed");
+        }
+    }
+    int heard = 0;
+    bool fail = false;
+};
+
 std::string OwnFileName() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -70,27 +83,27 @@ TEST(Win32Foreground, HearsEachNewForegroundWindowWhileTheWatchLives) {
     FrontWindow second;
     first.BringToFront();
     Win32Foreground foreground;
-    int heard = 0;
-    int alsoHeard = 0;
-    auto watch = foreground.Watch([&] { ++heard; });
+    Listener listener;
+    Listener other;
+    auto watch = foreground.Watch(listener);
     ASSERT_NE(watch, nullptr);
     {
-        auto other = foreground.Watch([&] { ++alsoHeard; });
+        auto otherWatch = foreground.Watch(other);
         second.BringToFront();
         ASSERT_EQ(GetForegroundWindow(), second.Handle());
-        EXPECT_GE(heard, 1);
-        EXPECT_GE(alsoHeard, 1) << "each watch hears";
+        EXPECT_EQ(listener.heard, 1);
+        EXPECT_EQ(other.heard, 1) << "each watch hears";
     }
 
-    const int alsoBefore = alsoHeard;
     first.BringToFront();
-    EXPECT_GE(heard, 2);
-    EXPECT_EQ(alsoHeard, alsoBefore) << "a watch destroyed hears no more";
+    EXPECT_EQ(listener.heard, 2);
+    EXPECT_EQ(other.heard, 1) << "a watch destroyed hears no more";
+    first.BringToFront();
+    EXPECT_EQ(listener.heard, 2) << "the same window in front again is no news";
 
     watch.reset();
-    const int before = heard;
     second.BringToFront();
-    EXPECT_EQ(heard, before);
+    EXPECT_EQ(listener.heard, 2);
 }
 
 TEST(Win32Foreground, AFailingListenerDoesNotLeaveTheHook) {
@@ -98,14 +111,12 @@ TEST(Win32Foreground, AFailingListenerDoesNotLeaveTheHook) {
     FrontWindow second;
     first.BringToFront();
     Win32Foreground foreground;
-    int heard = 0;
-    auto watch = foreground.Watch([&] {
-        ++heard;
-        throw std::runtime_error("listener failed");
-    });
+    Listener listener;
+    listener.fail = true;
+    auto watch = foreground.Watch(listener);
     second.BringToFront();
     first.BringToFront();
-    EXPECT_GE(heard, 2) << "still called after a failure";
+    EXPECT_EQ(listener.heard, 2) << "still called after a failure";
 }
 
 }  // namespace
