@@ -20,6 +20,8 @@ using UniqueWinEventHook = toolkit::win32::UniqueHandle<HWINEVENTHOOK, ::UnhookW
 // window's handle this often, which costs one call and asks no process anything.
 constexpr UINT kLookMs = 250;
 
+// Room for the image path on the stack; a longer path (rare even where long paths are on)
+// reads as unreadable and matches nothing.
 constexpr DWORD kMaxImagePath = 1024;
 
 // A timer of the thread, not of a window: WM_TIMER names its procedure, which
