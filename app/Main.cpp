@@ -7,6 +7,7 @@
 #include "app/IntervalText.h"
 #include "app/KeyboardLayout.h"
 #include "app/MainLayout.h"
+#include "app/PauseTooltip.h"
 #include "app/Product.h"
 #include "registry/Registration.h"
 #include "registry/RunKey.h"
@@ -36,7 +37,8 @@ Main::Main(const Platform& platform)
       enforcer_(
           platform.keyboard, [&app = platform.app] { return app.TickCount(); },
           [&registry = platform.registry] { return ShiftTurnsOffCapsLock(registry); },
-          [this] { form_->RecheckTimer().SetEnabled(true); }) {
+          [this] { form_->RecheckTimer().SetEnabled(true); }),
+      stepAside_(platform.foreground) {
     form_->Timer().SetHandler([this] { Timer_Timer(); });
     form_->RecheckTimer().SetInterval(lockkeys::Enforcer::kRecheckMs);
     form_->RecheckTimer().SetHandler([this] { RecheckTimer_Timer(); });
@@ -74,12 +76,13 @@ void Main::Form_Load() {
     });
     IgnoreFailure([&] { UpdatePolicies(); });
     IgnoreFailure([&] { LoadControls(); });
+    IgnoreFailure([&] { LoadStepAside(settingsPath); });
 
     trayIcon_ = std::make_unique<tray::TrayIcon>(platform_.notifyArea, platform_.screen);
     trayIcon_->SetListener(this);
     IgnoreFailure([&] { trayIcon_->SetOwnerForm(form_.get()); });
     IgnoreFailure([&] { trayIcon_->SetIcon(&form_->Icon()); });
-    IgnoreFailure([&] { trayIcon_->SetTooltip(kProductName); });
+    IgnoreFailure([&] { trayIcon_->SetTooltip(Tooltip(false)); });
     IgnoreFailure([&] { trayIcon_->Add(); });
 
     // Last, so that the first check comes one interval after everything is in place.
@@ -95,6 +98,7 @@ bool Main::RunValueIsSet() {
 // Shut-down: the applied settings go to the file and the registration is rewritten or
 // removed, as at every Apply. Each step runs on when the one before it failed.
 void Main::Form_Unload(bool& /*cancel*/) {
+    foregroundWatch_.reset();  // a program coming to the front no longer matters
     KeepApplied();
     IgnoreFailure([&] {
         if (trayIcon_) {
@@ -105,7 +109,10 @@ void Main::Form_Unload(bool& /*cancel*/) {
 
 void Main::Timer_Timer() {
     timerHasFired_ = true;
-    enforcer_.TimerCheck(settings_);
+    UpdateStepAside();
+    if (!stepAside_.Active()) {
+        enforcer_.TimerCheck(settings_);
+    }
 }
 
 // Once, for a key that a check left alone.
@@ -117,10 +124,10 @@ void Main::RecheckTimer_Timer() {
 }
 
 // The checks made at once act only while a timer check could run: suspended, interval 0
-// and "Allow toggling" leave the keys alone as they always did.
+// and "Allow toggling" leave the keys alone as they always did, and so does stepping aside.
 bool Main::Enforcing() const {
     const toolkit::Timer& timer = form_->Timer();
-    return timer.Enabled() && timer.Interval() != 0;
+    return timer.Enabled() && timer.Interval() != 0 && !stepAside_.Active();
 }
 
 void Main::Form_RawKeyUp(int keyCode, std::uint32_t extraInformation) {
@@ -172,6 +179,8 @@ void Main::Form_PolicyChange() {
         return;
     }
     LoadControls();
+    PutStepAsideRulesInForce();
+    Foreground_Change();
     if (policies_.allowSuspend == false && !form_->Timer().Enabled()) {
         ToggleSuspend();  // suspended before the rule came
     }
@@ -236,16 +245,25 @@ void Main::ToggleSuspend() {
     if (timer.Enabled()) {
         timer.SetEnabled(false);
         trayIcon_->SetIcon(&form_->PictureOf(SuspendedIcon));
-        trayIcon_->SetTooltip(kSuspendedTooltip);
+        trayIcon_->SetTooltip(Tooltip(true));
         trayIcon_->Modify();
         form_->SetCaption(SuspendButton, kResumeCaption);
     } else {
         timer.SetEnabled(true);
         trayIcon_->SetIcon(&form_->Icon());
-        trayIcon_->SetTooltip(kProductName);
+        trayIcon_->SetTooltip(Tooltip(false));
         trayIcon_->Modify();
         form_->SetCaption(SuspendButton, kSuspendCaption);
     }
+}
+
+// The first line shows suspension alone; stepping aside adds a line of its own.
+std::string Main::Tooltip(bool suspended) const {
+    const std::string tooltip = suspended ? kSuspendedTooltip : kProductName;
+    if (!stepAside_.Active()) {
+        return tooltip;
+    }
+    return PausedTooltip(tooltip, stepAside_.Program(), tray::kMaxTooltipLength);
 }
 
 void Main::HelpFile() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "app/CommandLine.h"
 #include "app/ManagedSettings.h"
@@ -8,6 +9,8 @@
 #include "app/Policies.h"
 #include "lockkeys/Enforcer.h"
 #include "lockkeys/Settings.h"
+#include "pause/StepAside.h"
+#include "settings/PauseSection.h"
 #include "toolkit/Form.h"
 #include "tray/TrayIcon.h"
 
@@ -16,7 +19,9 @@ namespace keystead::app {
 // The settings window: the program's start-up object and the owner of everything else.
 // It holds the applied settings, the enforcement timer and the notification-area icon;
 // the program lives exactly as long as it is loaded.
-class Main final : private toolkit::FormEvents, private tray::TrayIconEvents {
+class Main final : private toolkit::FormEvents,
+                   private tray::TrayIconEvents,
+                   private pause::ForegroundEvents {
 public:
     explicit Main(const Platform& platform);
     Main(const Main&) = delete;
@@ -66,6 +71,12 @@ private:
 
     // A later start's command-line switch.
     bool Form_Request(std::uint32_t request) override;
+    // Stepping aside for listed or full-screen programs.
+    void LoadStepAside(const std::string& settingsPath);
+    void PutStepAsideRulesInForce();
+    void Foreground_Change() override;
+    void UpdateStepAside();
+    std::string Tooltip(bool suspended) const;
 
     void ApplyControls();
     void LoadControls();
@@ -87,6 +98,9 @@ private:
     Policies policies_;
     UserChoice own_;
     bool autoRunChanged_ = false;  // by an Apply in this run
+    settings::PauseSection pauseSection_;
+    pause::StepAside stepAside_;
+    std::unique_ptr<pause::ForegroundWatch> foregroundWatch_;
 };
 
 }  // namespace keystead::app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lockkeys/Keyboard.h"
+#include "pause/Foreground.h"
 #include "registry/RegistryApi.h"
 #include "settings/Profile.h"
 #include "toolkit/Application.h"
@@ -22,6 +23,7 @@ struct Platform {
     settings::Profile& profile;
     registry::RegistryApi& registry;
     tray::NotifyArea& notifyArea;
+    pause::Foreground& foreground;
 };
 
 }  // namespace keystead::app

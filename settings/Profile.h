@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -21,6 +22,12 @@ public:
     // The key's value as an integer, or defaultValue when the file, section or key is missing.
     virtual std::int32_t GetInt(const std::string& section, const std::string& key,
                                 std::int32_t defaultValue, const std::string& path) = 0;
+    // The key's text, without matching quotes around it, or defaultValue when the file,
+    // section or key is missing. At most maxLength characters of it (UTF-16 units on Windows),
+    // so a caller that asks for one more than it uses can tell a longer value.
+    virtual std::string GetString(const std::string& section, const std::string& key,
+                                  const std::string& defaultValue, const std::string& path,
+                                  std::size_t maxLength) = 0;
     // Creates the file and the section when missing, replaces the key's value or adds the
     // key, and leaves every other line alone. False when the value could not be written.
     virtual bool WriteString(const std::string& section, const std::string& key,

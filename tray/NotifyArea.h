@@ -20,6 +20,9 @@ struct NotifyIconRecord {
 inline constexpr std::uint32_t kNotifyIconRecordSize =
     static_cast<std::uint32_t>(offsetof(NotifyIconRecord, szTip) + sizeof(NotifyIconRecord::szTip));
 
+// The tooltip text the record holds, before its terminating NUL.
+inline constexpr std::size_t kMaxTooltipLength = sizeof(NotifyIconRecord::szTip) - 1;
+
 inline constexpr std::uint32_t kNimAdd = 0;
 inline constexpr std::uint32_t kNimModify = 1;
 inline constexpr std::uint32_t kNimDelete = 2;

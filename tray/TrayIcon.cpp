@@ -211,8 +211,7 @@ void TrayIcon::FillRecord() {
     // Blank-padded after the text's NUL. A text of 64 characters or more, or one never
     // assigned, would leave no NUL in the field and the shell would read past it: keep at
     // most 63 characters so that the NUL always fits.
-    constexpr std::size_t kMaxText = sizeof(record_.szTip) - 1;
-    const std::string text = Tooltip().substr(0, kMaxText);
+    const std::string text = Tooltip().substr(0, kMaxTooltipLength);
     std::fill(std::begin(record_.szTip), std::end(record_.szTip), ' ');
     std::copy(text.begin(), text.end(), std::begin(record_.szTip));
     record_.szTip[text.size()] = '\0';

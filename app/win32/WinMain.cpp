@@ -10,6 +10,7 @@
 #include "app/Main.h"
 #include "app/Product.h"
 #include "lockkeys/win32/Win32Keyboard.h"
+#include "pause/win32/Win32Foreground.h"
 #include "registry/win32/Win32Registry.h"
 #include "settings/win32/Win32Profile.h"
 #include "toolkit/win32/Library.h"
@@ -55,8 +56,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     settings::win32::Win32Profile profile;
     registry::win32::Win32Registry registry;
     tray::win32::Win32NotifyArea notifyArea;
-    const app::Platform platform{application, screen,  forms,    shell,
-                                 keyboard,    profile, registry, notifyArea};
+    pause::win32::Win32Foreground foreground;
+    const app::Platform platform{application, screen,   forms,      shell,     keyboard,
+                                 profile,     registry, notifyArea, foreground};
 
     app::Main main(platform);
     main.Form().Load();

@@ -284,32 +284,54 @@ bool WriteBytes(const std::string& path, const Document& document) {
     }
 }
 
-}  // namespace
-
-std::int32_t IniFile::GetInt(const std::string& section, const std::string& key,
-                             std::int32_t defaultValue, const std::string& path) {
+// The value of the key's first line; none when the file, the section or the key is missing,
+// or the line has no '='.
+std::optional<std::string> FindValue(const std::string& section, const std::string& key,
+                                     const std::string& path) {
     const std::optional<std::string> bytes = ReadBytes(path);
     if (!bytes) {
-        return defaultValue;
+        return std::nullopt;
     }
     const Document document = Split(*bytes);
     const std::optional<SectionBody> body = FindSection(document.lines, Trim(section));
     if (!body) {
-        return defaultValue;
+        return std::nullopt;
     }
     const std::optional<std::size_t> index = FindKey(document.lines, *body, Trim(key));
     if (!index) {
-        return defaultValue;
+        return std::nullopt;
     }
     const LineMeaning meaning = Interpret(document.lines[*index].text);
     if (!meaning.value) {
+        return std::nullopt;
+    }
+    return std::string(*meaning.value);
+}
+
+}  // namespace
+
+std::int32_t IniFile::GetInt(const std::string& section, const std::string& key,
+                             std::int32_t defaultValue, const std::string& path) {
+    const std::optional<std::string> value = FindValue(section, key, path);
+    if (!value) {
         return defaultValue;
     }
-    const std::string buffer = ReaderBuffer(*meaning.value);
+    const std::string buffer = ReaderBuffer(*value);
     if (buffer.empty()) {
         return defaultValue;
     }
     return ToInteger(buffer);
+}
+
+std::string IniFile::GetString(const std::string& section, const std::string& key,
+                               const std::string& defaultValue, const std::string& path,
+                               std::size_t maxLength) {
+    std::string value = FindValue(section, key, path).value_or(defaultValue);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value.substr(0, maxLength);
 }
 
 bool IniFile::WriteString(const std::string& section, const std::string& key,

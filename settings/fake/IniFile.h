@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -45,6 +46,11 @@ class IniFile final : public Profile {
 public:
     std::int32_t GetInt(const std::string& section, const std::string& key,
                         std::int32_t defaultValue, const std::string& path) override;
+    // Reads text as GetPrivateProfileString does: matching quotes around the value are
+    // dropped; the length counts bytes.
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& defaultValue, const std::string& path,
+                          std::size_t maxLength) override;
     bool WriteString(const std::string& section, const std::string& key, const std::string& value,
                      const std::string& path) override;
     FileState State(const std::string& path) override;

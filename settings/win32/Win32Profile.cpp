@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "toolkit/win32/Handles.h"
 #include "toolkit/win32/Text.h"
 
@@ -15,6 +17,18 @@ std::int32_t Win32Profile::GetInt(const std::string& section, const std::string&
                                              defaultValue, Widen(path).c_str());
     // The function hands the 32 bits back unsigned; the program reads them signed.
     return static_cast<std::int32_t>(value);
+}
+
+std::string Win32Profile::GetString(const std::string& section, const std::string& key,
+                                    const std::string& defaultValue, const std::string& path,
+                                    std::size_t maxLength) {
+    // The function cuts the text to the buffer, less one for the terminating NUL.
+    std::wstring buffer(maxLength + 1, L'\0');
+    const DWORD copied = GetPrivateProfileStringW(
+        Widen(section).c_str(), Widen(key).c_str(), Widen(defaultValue).c_str(), buffer.data(),
+        static_cast<DWORD>(buffer.size()), Widen(path).c_str());
+    return toolkit::win32::Narrow(
+        std::wstring_view(buffer.data(), std::min<std::size_t>(copied, maxLength)));
 }
 
 bool Win32Profile::WriteString(const std::string& section, const std::string& key,

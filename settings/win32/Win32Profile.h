@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -21,6 +22,9 @@ class Win32Profile final : public Profile {
 public:
     std::int32_t GetInt(const std::string& section, const std::string& key,
                         std::int32_t defaultValue, const std::string& path) override;
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& defaultValue, const std::string& path,
+                          std::size_t maxLength) override;
     // Judged by what WritePrivateProfileStringW returns.
     bool WriteString(const std::string& section, const std::string& key, const std::string& value,
                      const std::string& path) override;

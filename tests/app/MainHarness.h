@@ -16,6 +16,7 @@
 #include "app/MainLayout.h"
 #include "app/Platform.h"
 #include "lockkeys/fake/FakeKeyboard.h"
+#include "pause/fake/FakeForeground.h"
 #include "registry/Registry.h"
 #include "registry/RegistryCodes.h"
 #include "registry/RunKey.h"
@@ -163,7 +164,9 @@ protected:
     MemoryProfile profile;
     CountingRegistry registryApi;
     tray::FakeNotifyArea notifyArea;
-    Platform platform{app, screen, factory, shell, keyboard, profile, registryApi, notifyArea};
+    pause::FakeForeground foreground;
+    Platform platform{app,     screen,      factory,    shell,     keyboard,
+                      profile, registryApi, notifyArea, foreground};
     std::unique_ptr<Main> main;
     toolkit::fake::FakeForm* form = nullptr;
 };

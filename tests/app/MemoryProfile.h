@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cctype>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <map>
@@ -39,6 +40,18 @@ public:
             return defaultValue;
         }
         return LeadingInteger(found->second);
+    }
+
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& defaultValue, const std::string& path,
+                          std::size_t maxLength) override {
+        reads.push_back(key + "@" + path);
+        const auto file = files.find(path);
+        if (file == files.end()) {
+            return defaultValue.substr(0, maxLength);
+        }
+        auto found = file->second.find({section, key});
+        return (found == file->second.end() ? defaultValue : found->second).substr(0, maxLength);
     }
 
     bool WriteString(const std::string& section, const std::string& key, const std::string& value,

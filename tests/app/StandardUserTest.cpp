@@ -54,8 +54,9 @@ TEST_F(StandardUserTest, StartUpReadsTheUsersCopyOnlyWhenTheFolderFileCannotBeWr
         app.lengthQueries.clear();
         Start();
         EXPECT_EQ(app.lengthQueries, std::vector<std::string>{c.read});
-        ASSERT_EQ(profile.reads.size(), 4u);
+        ASSERT_EQ(profile.reads.size(), 6u);  // section "main", then section "pause"
         EXPECT_EQ(profile.reads[0], "CapsLock@" + c.read);
+        EXPECT_EQ(profile.reads[4], "Programs@" + c.read);
     }
 }
 

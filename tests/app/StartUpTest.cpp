@@ -86,8 +86,9 @@ TEST_F(StartUpTest, ReadsTheSettingsFileBesideTheProgram) {
     Start();
     EXPECT_EQ(app.lengthQueries, std::vector<std::string>{kSettingsPath});
     const std::string at = std::string("@") + kSettingsPath;
-    EXPECT_EQ(profile.reads, (std::vector<std::string>{"CapsLock" + at, "NumLock" + at,
-                                                       "ScrollLock" + at, "Interval" + at}));
+    EXPECT_EQ(profile.reads,
+              (std::vector<std::string>{"CapsLock" + at, "NumLock" + at, "ScrollLock" + at,
+                                        "Interval" + at, "Programs" + at, "FullScreen" + at}));
 }
 
 TEST_F(StartUpTest, AnExistingSettingsFileKeepsTheWindowHidden) {

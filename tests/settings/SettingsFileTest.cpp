@@ -210,6 +210,10 @@ const RoundTripCase kRoundTripCases[] = {
      "; my notes\r\n[main]\r\nCapsLock=1\r\nExtra=yes\r\n; keep me\r\n[other]\r\nKey=value\r\n",
      "; my notes\r\n[main]\r\nCapsLock=1\r\nExtra=yes\r\n; keep me\r\nNumLock=1\r\nScrollLock=0\r\n"
      "Interval=1000\r\n[other]\r\nKey=value\r\n"},
+    {"PauseSectionSurvives",
+     "[main]\r\nCapsLock=1\r\n[pause]\r\nPrograms=mstsc.exe;vmconnect.exe\r\nFullScreen=1\r\n",
+     "[main]\r\nCapsLock=1\r\nNumLock=1\r\nScrollLock=0\r\nInterval=1000\r\n[pause]\r\n"
+     "Programs=mstsc.exe;vmconnect.exe\r\nFullScreen=1\r\n"},
     {"WrittenFileReadsBackTheSame",
      "[main]\r\nCapsLock=2\r\nNumLock=-1\r\nScrollLock=1\r\nInterval=65535\r\n",
      "[main]\r\nCapsLock=2\r\nNumLock=-1\r\nScrollLock=1\r\nInterval=65535\r\n"},
@@ -334,6 +338,15 @@ public:
         }
         const auto found = values.find(key);
         return found == values.end() ? defaultValue : found->second;
+    }
+
+    std::string GetString(const std::string&, const std::string& key,
+                          const std::string& defaultValue, const std::string&,
+                          std::size_t) override {
+        if (key == failingKey_) {
+            throw std::runtime_error("cannot read " + key);
+        }
+        return defaultValue;
     }
 
     bool WriteString(const std::string&, const std::string& key, const std::string& value,

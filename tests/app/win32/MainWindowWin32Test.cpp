@@ -12,6 +12,7 @@
 #include "app/Main.h"
 #include "app/MainLayout.h"
 #include "lockkeys/fake/FakeKeyboard.h"
+#include "pause/fake/FakeForeground.h"
 #include "registry/RunKey.h"
 #include "registry/fake/MemoryRegistry.h"
 #include "settings/fake/IniFile.h"
@@ -97,8 +98,9 @@ protected:
     settings::fake::IniFile profile_;
     registry::fake::MemoryRegistry registry_;
     tray::win32::Win32NotifyArea notifyArea_;
-    const Platform platform_{application_, screen_,  forms_,    shell_,
-                             keyboard_,    profile_, registry_, notifyArea_};
+    pause::FakeForeground foreground_;
+    const Platform platform_{application_, screen_,   forms_,      shell_,     keyboard_,
+                             profile_,     registry_, notifyArea_, foreground_};
     Main main_{platform_};
     Win32Form* form_ = nullptr;
 };

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace keystead::pause {
+
+// Programs named by their executable's file name ("mstsc.exe"), each once. Names are only
+// compared with the file name of a running program, never run or opened.
+class ProgramList {
+public:
+    // No file name on Windows is longer.
+    static constexpr std::size_t kMaxNameLength = 255;
+    // Of each list text only this many bytes count; a name that does not end within them is
+    // left out, so that a list cut short never yields part of a name.
+    static constexpr std::size_t kMaxListLength = 4096;
+
+    // Adds the names of a list separated by ';'. Blanks around a name do not count. Each
+    // malformed entry is left out alone: an empty one, a path (one with '\', '/' or ':'), one
+    // longer than a file name may be, one with control characters or other characters no
+    // file name holds, one ending in '.'.
+    void Add(std::string_view listText);
+
+    bool Empty() const { return names_.empty(); }
+    const std::vector<std::string>& Names() const { return names_; }
+    // Whether a program's file name is on the list; the letters A to Z match either case.
+    bool Contains(std::string_view fileName) const;
+
+private:
+    std::vector<std::string> names_;
+};
+
+// The names of the settings file's list, then those of further lists (an administrator's
+// policies), each list judged alone.
+ProgramList BuildProgramList(std::string_view iniText,
+                             const std::vector<std::string>& extraTexts = {});
+
+}  // namespace keystead::pause

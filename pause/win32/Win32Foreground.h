@@ -1,0 +1,19 @@
+#pragma once
+
+#include "pause/Foreground.h"
+
+namespace keystead::pause::win32 {
+
+// The foreground window's program through its process's image name
+// (QueryFullProcessImageNameW with the least right that reads it), the shell's
+// SHQueryUserNotificationState, and a WinEvent hook for EVENT_SYSTEM_FOREGROUND.
+class Win32Foreground final : public Foreground {
+public:
+    std::string ProgramName() override;
+    UserNotificationState NotificationState() override;
+    // Out of context: the hook's calls come through this thread's message loop, as do those
+    // of a thread timer that looks for a new foreground window where the hook stays silent.
+    std::unique_ptr<ForegroundWatch> Watch(ForegroundEvents& listener) override;
+};
+
+}  // namespace keystead::pause::win32

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "settings/Profile.h"
+
+namespace keystead::settings {
+
+// Section "pause" of the settings file, kept by hand: the program reads it at start-up and
+// never writes it, so it stays as the user left it.
+struct PauseSection {
+    std::string programs;     // "Programs": file names separated by ';'; empty when missing
+    bool fullScreen = false;  // "FullScreen" is exactly 1
+};
+
+// At most maxProgramsLength characters of "Programs" are read.
+PauseSection LoadPauseSection(Profile& profile, const std::string& path,
+                              std::size_t maxProgramsLength);
+
+}  // namespace keystead::settings

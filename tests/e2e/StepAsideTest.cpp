@@ -1,0 +1,191 @@
+// The real Keystead.exe steps aside while a program of its list has the focus: an
+// accidental Caps Lock press there stays, and the key is put back as soon as another
+// window comes to the front. The interval is a minute, so the timer cannot explain it.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "KeysteadProcess.h"
+#include "toolkit/win32/Handles.h"
+#include "toolkit/win32/Text.h"
+#include "toolkit/win32/Win32Form.h"
+
+namespace keystead::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using toolkit::win32::PumpMessages;
+using toolkit::win32::UniqueKernelHandle;
+
+constexpr auto kExitTimeout = 20s;
+
+// The build names the helper by its path on the build machine; under Wine a Linux path is
+// reached through drive Z:.
+std::wstring HelperExe() {
+    std::wstring path = toolkit::win32::Widen(FOCUSED_WINDOW_EXE);
+    if (!path.empty() && path[0] == L'/') {
+        path = L"Z:" + path;
+    }
+    for (wchar_t& c : path) {
+        if (c == L'/') {
+            c = L'\\';
+        }
+    }
+    return path;
+}
+
+// FocusedWindow.exe, running with its window in front; ended by the destructor.
+class FocusedWindowProcess {
+public:
+    FocusedWindowProcess() {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring commandLine = L"\"" + HelperExe() + L"\"";
+        PROCESS_INFORMATION info{};
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           nullptr, &startup, &info) == FALSE) {
+            return;
+        }
+        process_.reset(info.hProcess);
+        UniqueKernelHandle thread(info.hThread);
+        for (int attempt = 0; attempt < 200 && window_ == nullptr; ++attempt) {
+            HWND candidate = FindWindowW(L"KeysteadTestFocusedWindow", nullptr);
+            DWORD owner = 0;
+            if (candidate != nullptr && GetWindowThreadProcessId(candidate, &owner) != 0 &&
+                owner == info.dwProcessId) {
+                window_ = candidate;
+            } else {
+                std::this_thread::sleep_for(50ms);
+            }
+        }
+    }
+    ~FocusedWindowProcess() {
+        if (process_ != nullptr) {
+            TerminateProcess(process_.get(), 0);
+            WaitForSingleObject(process_.get(), 5000);
+        }
+    }
+    FocusedWindowProcess(const FocusedWindowProcess&) = delete;
+    FocusedWindowProcess& operator=(const FocusedWindowProcess&) = delete;
+
+    bool Ready() const { return window_ != nullptr; }
+    void BringToFront() const {
+        SetForegroundWindow(window_);
+        PumpMessages(300ms);
+    }
+    HWND Window() const { return window_; }
+
+private:
+    UniqueKernelHandle process_;
+    HWND window_ = nullptr;
+};
+
+// A window of the test itself, to take the front from the helper.
+class OwnWindow {
+public:
+    OwnWindow()
+        : window_(CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320,
+                                  80, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {}
+    ~OwnWindow() { DestroyWindow(window_); }
+    OwnWindow(const OwnWindow&) = delete;
+    OwnWindow& operator=(const OwnWindow&) = delete;
+
+    void BringToFront() const {
+        SetForegroundWindow(window_);
+        SetFocus(window_);
+        PumpMessages(50ms);
+    }
+    HWND Window() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+// Whether Caps Lock goes off within a few seconds, well below the interval.
+bool CapsGoesOff() {
+    for (int wait = 0; wait < 50; ++wait) {
+        if (!KeyToggled(VK_CAPITAL)) {
+            return true;
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    return false;
+}
+
+// Whether Caps Lock stays on for a good while, far longer than a correction takes.
+bool CapsStaysOn() {
+    for (int wait = 0; wait < 15; ++wait) {
+        if (!KeyToggled(VK_CAPITAL)) {
+            return false;
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    return true;
+}
+
+class StepAside : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (KeyToggled(VK_CAPITAL)) {
+            PressKey(VK_CAPITAL);
+        }
+    }
+    void TearDown() override {
+        if (process_) {
+            process_->Tray(WM_RBUTTONUP);
+            process_->Tray(WM_RBUTTONDBLCLK);
+            EXPECT_TRUE(process_->WaitForExit(kExitTimeout));
+        }
+        if (KeyToggled(VK_CAPITAL)) {
+            PressKey(VK_CAPITAL);
+        }
+        DeleteRunValue();
+    }
+
+    void Start(const std::string& pauseSection) {
+        folder_.WriteIni(
+            "[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\nInterval=60000\r\n[pause]\r\n" +
+            pauseSection);
+        process_ = std::make_unique<KeysteadProcess>(folder_.Exe());
+        ASSERT_TRUE(process_->WaitUntilReady());
+    }
+
+    ProgramFolder folder_{L"keystead-step-aside"};
+    OwnWindow own_;
+    std::unique_ptr<KeysteadProcess> process_;
+};
+
+TEST_F(StepAside, CapsLockStaysWhileAListedProgramHasTheFocusAndIsPutBackWhenItLoses) {
+    FocusedWindowProcess helper;
+    ASSERT_TRUE(helper.Ready());
+    Start("Programs=notepad.exe; focusedwindow.EXE ;C:\\bad\\path.exe\r\n");
+
+    helper.BringToFront();
+    ASSERT_EQ(GetForegroundWindow(), helper.Window());
+    PressKey(VK_CAPITAL);
+    EXPECT_TRUE(CapsStaysOn()) << "left alone while the listed program is in front";
+
+    own_.BringToFront();
+    EXPECT_TRUE(CapsGoesOff()) << "put back at once when another window comes to the front";
+
+    // And again, with the list's program coming back to the front.
+    helper.BringToFront();
+    PressKey(VK_CAPITAL);
+    EXPECT_TRUE(CapsStaysOn());
+    own_.BringToFront();
+    EXPECT_TRUE(CapsGoesOff());
+}
+
+TEST_F(StepAside, AProgramNotOnTheListIsNotSteppedAsideFor) {
+    FocusedWindowProcess helper;
+    ASSERT_TRUE(helper.Ready());
+    Start("Programs=mstsc.exe\r\nFullScreen=1\r\n");
+    helper.BringToFront();
+    PressKey(VK_CAPITAL);
+    EXPECT_TRUE(CapsGoesOff());
+}
+
+}  // namespace
+}  // namespace keystead::e2e
