@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "MainHarness.h"
+#include "app/Policies.h"
 
 namespace keystead::app::testing {
 namespace {
@@ -110,6 +111,7 @@ TEST_F(StepAsideTest, TheFullScreenRuleIsOffUnlessExactlyOne) {
 
         foreground.state = UserNotificationState::AcceptsNotifications;
         keyboard.strokes.clear();
+        app.tickCount += lockkeys::Enforcer::kOwnStrokeTimeoutMs;  // a correction never came back
         Form().Tick();
         EXPECT_EQ(CapsPresses(), 1) << c.value << ": the full-screen program is gone";
     }
@@ -158,6 +160,28 @@ TEST_F(StepAsideTest, TheTooltipStaysWithinWhatTheNotificationAreaHolds) {
 
     foreground.BringToFront("\xC3\xA9t\xC3\xA9.exe");
     EXPECT_EQ(Tip(), "Tarvine Keystead\r\n(Suspended)\r\n(Paused for ?t?.exe)");
+}
+
+// The administrator's list adds to the file's, and lifting it lets the keys be put back at once.
+TEST_F(StepAsideTest, ThePolicyListAddsToTheFilesAndComesAndGoesWithThePolicy) {
+    const std::string policyKey = kPolicySubKey;
+    Pause("Programs", "mstsc.exe");
+    registryApi.store.PutValue(registry::kHkeyLocalMachine, policyKey, "PausePrograms",
+                               TextValue("game.exe"));
+    foreground.program = "game.exe";
+    Start();
+    Form().Tick();
+    EXPECT_EQ(CapsPresses(), 0);
+    EXPECT_EQ(Tip(), "Tarvine Keystead\r\n(Paused for game.exe)");
+
+    registry::KeyHandle key = 0;
+    registryApi.store.OpenKey(registry::kHkeyLocalMachine, policyKey, 0, registry::kKeySetValue,
+                              key);
+    registryApi.store.DeleteValue(key, "PausePrograms");
+    registryApi.store.CloseKey(key);
+    Form().PolicyChange();
+    EXPECT_EQ(CapsPresses(), 1) << "checked at once when the rule is lifted";
+    EXPECT_EQ(Tip(), "Tarvine Keystead");
 }
 
 }  // namespace
