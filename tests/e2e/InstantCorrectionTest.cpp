@@ -5,6 +5,7 @@
 
 #include <thread>
 
+#include "CapsLockTest.h"
 #include "KeysteadProcess.h"
 #include "toolkit/win32/Text.h"
 #include "toolkit/win32/Win32Form.h"
@@ -55,36 +56,8 @@ private:
     HWND window_ = nullptr;
 };
 
-// Whether Caps Lock goes off within a few seconds, well below the interval.
-bool CapsGoesOff() {
-    for (int wait = 0; wait < 50; ++wait) {
-        if (!KeyToggled(VK_CAPITAL)) {
-            return true;
-        }
-        std::this_thread::sleep_for(100ms);
-    }
-    return false;
-}
-
-class InstantCorrection : public ::testing::Test {
+class InstantCorrection : public CapsLockTest {
 protected:
-    void SetUp() override {
-        if (KeyToggled(VK_CAPITAL)) {
-            PressKey(VK_CAPITAL);
-        }
-    }
-    void TearDown() override {
-        if (process_) {
-            process_->Tray(WM_RBUTTONUP);
-            process_->Tray(WM_RBUTTONDBLCLK);
-            EXPECT_TRUE(process_->WaitForExit(kExitTimeout));
-        }
-        if (KeyToggled(VK_CAPITAL)) {
-            PressKey(VK_CAPITAL);
-        }
-        DeleteRunValue();
-    }
-
     void Start(const std::string& settings) {
         folder_.WriteIni("[main]\r\nNumLock=2\r\nScrollLock=2\r\n" + settings);
         process_ = std::make_unique<KeysteadProcess>(folder_.Exe());
@@ -101,7 +74,6 @@ protected:
 
     ProgramFolder folder_{L"keystead-instant"};
     EditBox box_;
-    std::unique_ptr<KeysteadProcess> process_;
 };
 
 TEST_F(InstantCorrection, ForceOffPutsCapsLockBackBeforeTheNextLetters) {

@@ -269,4 +269,14 @@ void PressKey(BYTE key) {
     toolkit::win32::PumpMessages(30ms);
 }
 
+bool CapsGoesOff() {
+    for (int wait = 0; wait < 50; ++wait) {
+        if (!KeyToggled(VK_CAPITAL)) {
+            return true;
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    return false;
+}
+
 }  // namespace keystead::e2e

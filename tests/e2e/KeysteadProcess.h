@@ -93,5 +93,7 @@ private:
 // The toggle state of a lock key as this thread sees it, after serving its queue.
 bool KeyToggled(BYTE key);
 void PressKey(BYTE key);
+// Whether Caps Lock goes off within a few seconds, well below any interval a test sets.
+bool CapsGoesOff();
 
 }  // namespace keystead::e2e

@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "CapsLockTest.h"
 #include "KeysteadProcess.h"
 #include "toolkit/win32/Handles.h"
 #include "toolkit/win32/Text.h"
@@ -18,8 +19,6 @@ namespace {
 using namespace std::chrono_literals;
 using toolkit::win32::PumpMessages;
 using toolkit::win32::UniqueKernelHandle;
-
-constexpr auto kExitTimeout = 20s;
 
 // The build names the helper by its path on the build machine; under Wine a Linux path is
 // reached through drive Z:.
@@ -103,17 +102,6 @@ private:
     HWND window_;
 };
 
-// Whether Caps Lock goes off within a few seconds, well below the interval.
-bool CapsGoesOff() {
-    for (int wait = 0; wait < 50; ++wait) {
-        if (!KeyToggled(VK_CAPITAL)) {
-            return true;
-        }
-        std::this_thread::sleep_for(100ms);
-    }
-    return false;
-}
-
 // Whether Caps Lock stays on for a good while, far longer than a correction takes.
 bool CapsStaysOn() {
     for (int wait = 0; wait < 15; ++wait) {
@@ -125,25 +113,8 @@ bool CapsStaysOn() {
     return true;
 }
 
-class StepAside : public ::testing::Test {
+class StepAside : public CapsLockTest {
 protected:
-    void SetUp() override {
-        if (KeyToggled(VK_CAPITAL)) {
-            PressKey(VK_CAPITAL);
-        }
-    }
-    void TearDown() override {
-        if (process_) {
-            process_->Tray(WM_RBUTTONUP);
-            process_->Tray(WM_RBUTTONDBLCLK);
-            EXPECT_TRUE(process_->WaitForExit(kExitTimeout));
-        }
-        if (KeyToggled(VK_CAPITAL)) {
-            PressKey(VK_CAPITAL);
-        }
-        DeleteRunValue();
-    }
-
     void Start(const std::string& pauseSection) {
         folder_.WriteIni(
             "[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\nInterval=60000\r\n[pause]\r\n" +
@@ -154,7 +125,6 @@ protected:
 
     ProgramFolder folder_{L"keystead-step-aside"};
     OwnWindow own_;
-    std::unique_ptr<KeysteadProcess> process_;
 };
 
 TEST_F(StepAside, CapsLockStaysWhileAListedProgramHasTheFocusAndIsPutBackWhenItLoses) {
