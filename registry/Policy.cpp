@@ -1,7 +1,6 @@
 #include "registry/Policy.h"
 
 #include <algorithm>
-#include <cstring>
 #include <initializer_list>
 
 #include "registry/Registry.h"
@@ -71,9 +70,7 @@ std::string PolicyKeys::Text(const std::string& name) const {
             ReadValueData(api_, key->Handle(), name, value) != kErrorSuccess) {
             continue;
         }
-        if (std::string* text = std::get_if<std::string>(&value)) {
-            // The stored terminating NUL comes back with the text.
-            text->resize(std::strlen(text->c_str()));
+        if (const std::string* text = std::get_if<std::string>(&value)) {
             if (!joined.empty() && !text->empty()) {
                 joined += ';';
             }
