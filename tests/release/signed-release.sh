@@ -94,4 +94,5 @@ cp "$dist/x64/Keystead.exe" "$work/run/Keystead.exe"
 check "the signed program starts and holds Caps Lock off under Wine" \
     /usr/lib/wine/wine64 "$probe" "$(printf 'Z:%s' "$work/run/Keystead.exe" | tr / '\\')"
 wineserver -k 2>/dev/null || true # this prefix only
+rm -rf "$WINEPREFIX"                # most of a gigabyte
 [ "$failures" -eq 0 ]
