@@ -12,10 +12,17 @@ trap 'rm -rf "$stage"' EXIT
 # wixl finds the files of <File Source=...> only by relative paths.
 cp "$exe" "$stage/Keystead.exe"
 cp "$readme" "$stage/Readme.txt"
+# ---- The same bytes from the same sources, whenever and wherever built (1 of 2) ----------
+# The cabinet keeps each file's time and wixl dates the package's summary by its clock: both
+# take the release's time (scripts/source-date-epoch.sh) instead, in UTC, the clock standing.
+epoch=$("$(dirname "$0")/../scripts/source-date-epoch.sh" "$(dirname "$0")/..")
+touch -d "@$epoch" "$stage/Keystead.exe" "$stage/Readme.txt"
+at_release_time() { TZ=UTC faketime -f "$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" "$@"; }
+# ------------------------------------------------------------------------------------------
 wxs=$(cd "$(dirname "$wxs")" && pwd)/$(basename "$wxs")
 case $out in /*) ;; *) out=$PWD/$out ;; esac
 
-(cd "$stage" && wixl -a "$arch" -D Arch="$arch" -D Version="$version" \
+(cd "$stage" && at_release_time wixl -a "$arch" -D Arch="$arch" -D Version="$version" \
     -D ProductCode="$product_code" -D ProductName="$product_name" \
     -D ExeFile=Keystead.exe -D ReadmeFile=Readme.txt -o package.msi "$wxs") >"$stage/log" 2>&1 || {
     cat "$stage/log" >&2
@@ -37,6 +44,20 @@ msibuild "$stage/package.msi" -q "INSERT INTO \`RemoveFile\` (\`FileKey\`, \`Com
 # version shares (same GUIDs) stay, with the settings file, and only what is gone goes.
 msibuild "$stage/package.msi" -q "UPDATE \`InstallExecuteSequence\` SET \`Sequence\` = 6601 \
 WHERE \`Action\` = 'RemoveExistingProducts'"
+
+# ---- The same bytes from the same sources (2 of 2) ---------------------------------------
+# wixl draws the PackageCode (the summary's revision number) at random. The package's own code
+# instead: a name-based UUID of the finished package with a blank code, so that equal packages
+# share one and any difference in a file, a table or the summary gives another.
+summary() { msiinfo suminfo "$stage/package.msi" | sed -n "s/^$1: //p"; }
+subject=$(summary Subject) author=$(summary Author) template=$(summary Template)
+msibuild "$stage/package.msi" -s "$subject" "$author" "$template" \
+    "{00000000-0000-0000-0000-000000000000}"
+package_code=$(python3 -c 'import hashlib, sys, uuid
+digest = hashlib.sha256(open(sys.argv[1], "rb").read()).hexdigest()
+print(str(uuid.uuid5(uuid.UUID(sys.argv[2]), digest)).upper())' "$stage/package.msi" "$product_code")
+msibuild "$stage/package.msi" -s "$subject" "$author" "$template" "{$package_code}"
+# ------------------------------------------------------------------------------------------
 
 mkdir -p "$(dirname "$out")"
 mv "$stage/package.msi" "$out"

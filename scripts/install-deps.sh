@@ -7,7 +7,8 @@ packages="cmake make g++ libgtest-dev libgmock-dev googletest
 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
 g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32
 wine wine64 wine32:i386 xvfb xauth imagemagick
-wixl msitools libxml2-utils python3 python3-jsonschema python3-yaml"
+wixl msitools libxml2-utils python3 python3-jsonschema python3-yaml
+faketime osslsigncode openssl unzip ccache"
 
 missing=""
 for package in $packages; do

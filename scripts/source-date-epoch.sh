@@ -1,0 +1,21 @@
+#!/bin/sh
+# Prints the time a release puts wherever it needs one (zip entries, the package's summary, the
+# cabinet's files, signatures), so that the same sources give the same bytes at any hour:
+# SOURCE_DATE_EPOCH when set, else the time of the last commit, else (a source archive without
+# git) the time of CMakeLists.txt, which every release touches to set its version.
+# Usage: scripts/source-date-epoch.sh [PROJECT_ROOT]
+set -eu
+root=${1:-$(dirname "$0")/..}
+if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+    epoch=$SOURCE_DATE_EPOCH
+else
+    epoch=$(git -C "$root" log -1 --format=%ct 2>/dev/null) || epoch=""
+    [ -n "$epoch" ] || epoch=$(stat -c %Y "$root/CMakeLists.txt")
+fi
+case $epoch in
+    '' | *[!0-9]*)
+        echo "SOURCE_DATE_EPOCH must be seconds since 1970, not '$epoch'" >&2
+        exit 1
+        ;;
+esac
+echo "$epoch"
