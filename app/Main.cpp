@@ -172,13 +172,19 @@ bool Main::UpdatePolicies() {
     return true;
 }
 
-// Group Policy has been applied: changed rules show at once, without a restart. Edits not yet
-// applied in the window give way to them, as Cancel would.
+// Group Policy has been applied: changed rules show at once, without a restart. A setting a
+// rule now fixes shows the rule; the user's edits of the others, not yet applied, stay.
 void Main::Form_PolicyChange() {
+    const bool edited = form_->Enabled(ApplyButton);
+    const ShownSettings shown = ReadShownSettings(*form_);
+    const Policies before = policies_;
     if (!UpdatePolicies()) {
         return;
     }
     LoadControls();
+    if (edited && ShowAgainWhatRulesLeave(shown, before, policies_, *form_)) {
+        form_->SetEnabled(ApplyButton, true);
+    }
     PutStepAsideRulesInForce();
     Foreground_Change();
     if (policies_.allowSuspend == false && !form_->Timer().Enabled()) {

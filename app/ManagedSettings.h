@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 #include "app/Policies.h"
 #include "lockkeys/Settings.h"
@@ -36,5 +38,20 @@ void PutInForce(const Policies& rules, const UserChoice& own, lockkeys::Settings
 
 // Greys the controls of the settings that the rules fix, and says who fixed them.
 void ShowPolicies(const Policies& rules, toolkit::Form& form);
+
+// What the window shows of the settings, taken before new rules redraw it, so that the
+// user's edits not yet applied survive them: Windows applies policy every 90 minutes or so,
+// whatever the user is doing.
+struct ShownSettings {
+    std::array<int, lockkeys::kLockKeyCount> modes{};  // the selected button, or -1
+    std::string interval;
+    int autoRun = 0;
+};
+ShownSettings ReadShownSettings(const toolkit::Form& form);
+// Shows again what was shown of each setting that neither the rules before nor those now
+// fix; whether that differs from what the redrawn window showed, that is whether edits
+// remain to apply.
+bool ShowAgainWhatRulesLeave(const ShownSettings& shown, const Policies& before,
+                             const Policies& now, toolkit::Form& form);
 
 }  // namespace keystead::app

@@ -313,14 +313,20 @@ std::optional<std::string> FindValue(const std::string& section, const std::stri
 std::int32_t IniFile::GetInt(const std::string& section, const std::string& key,
                              std::int32_t defaultValue, const std::string& path) {
     const std::optional<std::string> value = FindValue(section, key, path);
-    if (!value) {
-        return defaultValue;
-    }
-    const std::string buffer = ReaderBuffer(*value);
+    return value ? IntegerOf(*value, defaultValue) : defaultValue;
+}
+
+std::int32_t IniFile::IntegerOf(std::string_view value, std::int32_t defaultValue) {
+    const std::string buffer = ReaderBuffer(value);
     if (buffer.empty()) {
         return defaultValue;
     }
     return ToInteger(buffer);
+}
+
+std::optional<std::string> IniFile::Value(const std::string& section, const std::string& key,
+                                          const std::string& path) {
+    return FindValue(section, key, path);
 }
 
 std::string IniFile::GetString(const std::string& section, const std::string& key,

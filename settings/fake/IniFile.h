@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "settings/Profile.h"
 
@@ -56,6 +58,13 @@ public:
     FileState State(const std::string& path) override;
     std::int64_t LastWriteTime(const std::string& path) override;
     void CreateFolder(const std::string& path) override;
+
+    // What GetInt makes of a value as a file holds it (the default for an empty one): for
+    // other fakes that keep values without a file.
+    static std::int32_t IntegerOf(std::string_view value, std::int32_t defaultValue);
+    // The value of the key's first line as the file holds it; none when it is not there.
+    static std::optional<std::string> Value(const std::string& section, const std::string& key,
+                                            const std::string& path);
 };
 
 }  // namespace keystead::settings::fake

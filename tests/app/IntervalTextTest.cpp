@@ -118,15 +118,30 @@ std::string GeneratedText(std::mt19937_64& random) {
     return text + (pick(2) == 0 ? "x9" : "");
 }
 
+// What strtod reads from the text once its blanks are gone, up to the first 'x' (which no
+// number here holds, and which strtod would take for hexadecimal after a 0).
+double StrtodReading(const std::string& text) {
+    std::string squeezed;
+    for (char c : text) {
+        if (c == 'x') {
+            break;
+        }
+        if (c != ' ' && c != '\t' && c != '\n') {
+            squeezed += c;
+        }
+    }
+    char* end = nullptr;
+    const double number = std::strtod(squeezed.c_str(), &end);
+    return end == squeezed.c_str() ? 0.0 : number;
+}
+
 TEST(TextToNumberProperty, MatchesStrtodOnTheNumberTextItScanned) {
     std::mt19937_64 random(20261207);
     for (int i = 0; i < 20000; ++i) {
         const std::string text = GeneratedText(random);
-        const std::string number = NumberText(text);
-        const double expected = number.empty() ? 0.0 : std::strtod(number.c_str(), nullptr);
         ASSERT_EQ(std::bit_cast<std::uint64_t>(TextToNumber(text)),
-                  std::bit_cast<std::uint64_t>(expected))
-            << '"' << text << "\" scanned as \"" << number << '"';
+                  std::bit_cast<std::uint64_t>(StrtodReading(text)))
+            << '"' << text << '"';
     }
 }
 

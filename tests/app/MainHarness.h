@@ -21,6 +21,7 @@
 #include "registry/RegistryCodes.h"
 #include "registry/RunKey.h"
 #include "registry/fake/MemoryRegistry.h"
+#include "tests/registry/RecordingRegistry.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "tray/fake/FakeNotifyArea.h"
 
@@ -52,41 +53,14 @@ public:
     mutable std::vector<std::string> lengthQueries;
 };
 
-// Passes every call to a MemoryRegistry and counts them.
-class CountingRegistry : public registry::RegistryApi {
-public:
-    std::int32_t OpenKey(std::uint32_t root, const std::string& subKey, std::uint32_t options,
-                         std::uint32_t access, registry::KeyHandle& key) override {
-        ++calls;
-        return store.OpenKey(root, subKey, options, access, key);
-    }
-    std::int32_t CreateKey(std::uint32_t root, const std::string& subKey, std::uint32_t options,
-                           std::uint32_t access, registry::KeyHandle& key) override {
-        ++calls;
-        return store.CreateKey(root, subKey, options, access, key);
-    }
-    std::int32_t QueryValue(registry::KeyHandle key, const std::string& name, std::uint32_t* type,
-                            std::uint8_t* data, std::uint32_t* size) override {
-        ++calls;
-        return store.QueryValue(key, name, type, data, size);
-    }
-    std::int32_t SetValue(registry::KeyHandle key, const std::string& name, std::uint32_t type,
-                          const std::uint8_t* data, std::uint32_t size) override {
-        ++calls;
-        return store.SetValue(key, name, type, data, size);
-    }
-    std::int32_t DeleteValue(registry::KeyHandle key, const std::string& name) override {
-        ++calls;
-        return store.DeleteValue(key, name);
-    }
-    std::int32_t CloseKey(registry::KeyHandle key) override {
-        ++calls;
-        return store.CloseKey(key);
-    }
-    bool Uses32BitView() const override { return store.Uses32BitView(); }
-
+// The registry in memory behind a RecordingRegistry, which notes every call.
+struct RegistryStore {
     registry::fake::MemoryRegistry store;
-    int calls = 0;
+};
+class CountingRegistry : public RegistryStore, public registry::testing::RecordingRegistry {
+public:
+    CountingRegistry() : RecordingRegistry(store) {}
+    std::size_t CallCount() const { return Calls().size(); }
 };
 
 inline registry::fake::MemoryRegistry::StoredValue TextValue(const std::string& text) {

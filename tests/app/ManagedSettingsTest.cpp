@@ -145,6 +145,57 @@ TEST_F(ManagedSettingsTest, TheUsersOwnChoicesAreSavedAndComeBackWhenTheRuleGoes
     EXPECT_EQ(Saved("Interval"), "800");
 }
 
+// Windows applies policy again every 90 minutes or so, whatever the user is doing in the
+// window: a new rule shows at once, and the edits of what it does not fix stay to be applied.
+TEST_F(ManagedSettingsTest, ARuleArrivingKeepsTheUsersUnappliedEditsOfTheOtherSettings) {
+    Start();
+    Form().Click(CapsLockSetting, 1);
+    Form().Click(NumLockSetting, 2);
+    Form().Type(IntervalSetting, "750");
+    Form().Click(AutoRunSetting);
+    Rule(kHkeyLocalMachine, "CapsLock", Dword(2));
+    Form().PolicyChange();
+
+    EXPECT_EQ(Selected(CapsLockSetting), 2) << "the rule shows";
+    EXPECT_EQ(Selected(NumLockSetting), 2) << "the user's edit stays";
+    EXPECT_EQ(Interval(), "750");
+    EXPECT_EQ(Form().CheckValue(AutoRunSetting), toolkit::kChecked);
+    EXPECT_TRUE(ApplyEnabled()) << "still to be applied";
+    EXPECT_EQ(main->Settings().NumLockMode, 1);
+
+    Form().Click(ApplyButton);
+    EXPECT_EQ(main->Settings().CapsLockMode, 2);
+    EXPECT_EQ(main->Settings().NumLockMode, 2);
+    EXPECT_EQ(Form().Timer().Interval(), 750);
+    EXPECT_EQ(main->Settings().AutoRun, lockkeys::kTrue);
+
+    // With nothing left to apply, the window shows the rules and the settings in force.
+    Form().Click(NumLockSetting, 0);
+    Form().Click(NumLockSetting, 2);
+    Lift(kHkeyLocalMachine, "CapsLock");
+    Form().PolicyChange();
+    EXPECT_FALSE(ApplyEnabled());
+    EXPECT_EQ(Selected(CapsLockSetting), 0) << "the file's choice again";
+}
+
+// A value of another type is no rule: the setting stays the user's, and the rest still hold.
+TEST_F(ManagedSettingsTest, APausedProgramsValueOfAnotherTypeIsNoRule) {
+    Rule(kHkeyLocalMachine, "PausePrograms", Dword(1));
+    Rule(kHkeyCurrentUser, "PausePrograms", TextValue("editor.exe"));
+    Rule(kHkeyLocalMachine, "ScrollLock", Dword(1));
+    Start();
+    EXPECT_EQ(main->Rules().pausePrograms, "editor.exe");
+    EXPECT_EQ(main->Settings().ScrollLockMode, 1) << "the Scroll Lock rule";
+    EXPECT_TRUE(GroupDisabled(ScrollLockSetting));
+    keyboard.states[lockkeys::kVkScroll] = 0;
+    Form().Tick();
+    int scrollStrokes = 0;
+    for (const auto& stroke : keyboard.strokes) {
+        scrollStrokes += stroke.virtualKey == lockkeys::kVkScroll ? 1 : 0;
+    }
+    EXPECT_EQ(scrollStrokes, 2) << "Scroll Lock turned on";
+}
+
 TEST_F(ManagedSettingsTest, StartWithWindowsFixesTheBoxAndTheUsersRunValue) {
     struct Case {
         std::uint32_t rule;

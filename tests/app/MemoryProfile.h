@@ -1,9 +1,7 @@
 #pragma once
 
-#include <cctype>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <map>
 #include <set>
 #include <string>
@@ -11,6 +9,7 @@
 #include <vector>
 
 #include "settings/Profile.h"
+#include "settings/fake/IniFile.h"
 
 namespace keystead::app::testing {
 
@@ -19,7 +18,9 @@ namespace keystead::app::testing {
 // the same object reads what the first one saved. `values` is the file beside the program
 // in C:\Tools. A file counts as there and writable once it has a map; `states` says
 // otherwise, and writes to a path in `refused` fail. Each write that succeeds makes its file
-// the newest; `writtenAt` may also be set by hand.
+// the newest; `writtenAt` may also be set by hand. A value reads as the profile functions of
+// Windows read it from a file (IniFile's rules); the profile contract suite holds this
+// class to them too.
 class MemoryProfile : public settings::Profile {
 public:
     using Values = std::map<std::pair<std::string, std::string>, std::string>;
@@ -39,7 +40,7 @@ public:
         if (found == file->second.end()) {
             return defaultValue;
         }
-        return LeadingInteger(found->second);
+        return settings::fake::IniFile::IntegerOf(found->second, defaultValue);
     }
 
     std::string GetString(const std::string& section, const std::string& key,
@@ -51,7 +52,13 @@ public:
             return defaultValue.substr(0, maxLength);
         }
         auto found = file->second.find({section, key});
-        return (found == file->second.end() ? defaultValue : found->second).substr(0, maxLength);
+        std::string value = found == file->second.end() ? defaultValue : found->second;
+        // Matching quotes around the text are dropped.
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+            value.back() == value.front()) {
+            value = value.substr(1, value.size() - 2);
+        }
+        return value.substr(0, maxLength);
     }
 
     bool WriteString(const std::string& section, const std::string& key, const std::string& value,
@@ -91,28 +98,6 @@ public:
     std::vector<std::string> folders;  // created, in order
     std::vector<std::string> reads;
     std::vector<Write> writes;
-
-private:
-    // Blanks, an optional sign and the digits that follow; no digits read as 0.
-    static std::int32_t LeadingInteger(const std::string& text) {
-        std::size_t at = 0;
-        while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])) != 0) {
-            ++at;
-        }
-        bool negative = false;
-        if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-            negative = text[at] == '-';
-            ++at;
-        }
-        long long number = 0;
-        for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-            number = number * 10 + (text[at] - '0');
-            if (number > std::numeric_limits<std::int32_t>::max()) {
-                number = std::numeric_limits<std::int32_t>::max();
-            }
-        }
-        return static_cast<std::int32_t>(negative ? -number : number);
-    }
 };
 
 }  // namespace keystead::app::testing

@@ -27,7 +27,7 @@ TEST_F(StartUpTest, ASecondInstanceEndsAtOnceAndTouchesNothing) {
     app.prevInstance = true;
     app.files.clear();  // would show the window on a normal start
     PutRunValue(TextValue(kRunData));
-    const int registryCalls = registryApi.calls;
+    const std::size_t registryCalls = registryApi.CallCount();
     Create();
 
     EXPECT_THROW(Form().Load(), ProcessEnded);
@@ -35,7 +35,7 @@ TEST_F(StartUpTest, ASecondInstanceEndsAtOnceAndTouchesNothing) {
     EXPECT_TRUE(app.lengthQueries.empty());
     EXPECT_TRUE(profile.reads.empty());
     EXPECT_TRUE(profile.writes.empty());
-    EXPECT_EQ(registryApi.calls, registryCalls);
+    EXPECT_EQ(registryApi.CallCount(), registryCalls);
     EXPECT_TRUE(notifyArea.calls.empty());
     EXPECT_EQ(main->TrayIcon(), nullptr);
     EXPECT_FALSE(Form().Visible());

@@ -4,9 +4,10 @@
 
 #include <fstream>
 #include <iterator>
-#include <thread>
 
+#include "CapsLockTest.h"
 #include "KeysteadProcess.h"
+#include "toolkit/win32/Handles.h"
 #include "toolkit/win32/Text.h"
 #include "toolkit/win32/Win32Application.h"
 
@@ -19,43 +20,25 @@ constexpr auto kExitTimeout = 20s;
 const wchar_t kAutoRunBox[] = L"Launch Tarvine Keystead on Windows s&tart-up";
 const char kFirstSave[] = "[main]\r\nCapsLock=0\r\nNumLock=1\r\nScrollLock=0\r\nInterval=1000\r\n";
 
-// Whether the program turns the key off soon: a few intervals of 100 ms, with room for a
-// busy machine.
+// Whether the program turns the key off soon, with room for a busy machine.
 bool TurnsOff(BYTE key) {
-    for (int wait = 0; wait < 20; ++wait) {
-        std::this_thread::sleep_for(100ms);
-        if (!KeyToggled(key)) {
-            return true;
-        }
-    }
-    return false;
+    return KeyBecomes(key, false);
 }
 
-class EndToEnd : public ::testing::Test {
+class EndToEnd : public CapsLockTest {
 protected:
     void SetUp() override {
+        CapsLockTest::SetUp();
         DeleteRunValue();
         DeleteRunValue(HKEY_CURRENT_USER);
     }
     void TearDown() override {
-        DeleteRunValue();
+        CapsLockTest::TearDown();
         DeleteRunValue(HKEY_CURRENT_USER);
     }
 
     // Starts the program from the folder and waits for its window.
-    std::unique_ptr<KeysteadProcess> Start() {
-        auto process = std::make_unique<KeysteadProcess>(folder_.Exe());
-        EXPECT_TRUE(process->WaitUntilReady()) << "no window appeared";
-        return process;
-    }
-
-    // Ends the program as a user does: a right double-click on the tray icon, which the
-    // shell reports as a release of the right button and then the double-click.
-    void End(KeysteadProcess& process) {
-        process.Tray(WM_RBUTTONUP);
-        process.Tray(WM_RBUTTONDBLCLK);
-        ASSERT_TRUE(process.WaitForExit(kExitTimeout)) << "the program did not end";
-    }
+    std::unique_ptr<KeysteadProcess> Start() { return StartIn(folder_); }
 
     ProgramFolder folder_{L"keystead-e2e"};
 };
@@ -129,8 +112,6 @@ TEST_F(EndToEnd, ASecondStartEndsAtOnceAndChangesNothing) {
 
 TEST_F(EndToEnd, CapsLockForcedOffIsTurnedBackUnlessSuspended) {
     folder_.WriteIni("[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\nInterval=100\r\n");
-    if (KeyToggled(VK_CAPITAL))
-        PressKey(VK_CAPITAL);
     auto process = Start();
 
     PressKey(VK_CAPITAL);
@@ -138,8 +119,7 @@ TEST_F(EndToEnd, CapsLockForcedOffIsTurnedBackUnlessSuspended) {
 
     process->Tray(WM_RBUTTONUP);  // suspend
     PressKey(VK_CAPITAL);
-    std::this_thread::sleep_for(400ms);
-    EXPECT_TRUE(KeyToggled(VK_CAPITAL)) << "left alone while suspended";
+    EXPECT_TRUE(KeyStays(VK_CAPITAL, true, 400ms)) << "left alone while suspended";
 
     process->Tray(WM_RBUTTONUP);  // resume
     EXPECT_TRUE(TurnsOff(VK_CAPITAL)) << "turned off again after resuming";
@@ -166,7 +146,7 @@ TEST_F(EndToEnd, TheStartUpBoxWritesOrRemovesTheRunValueAtExit) {
 
     auto again = Start();
     again->Tray(WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(again->WindowVisible()) << "a double-click on the icon shows the window";
+    EXPECT_TRUE(again->WaitForVisible()) << "a double-click on the icon shows the window";
     EXPECT_TRUE(again->Checked(kAutoRun)) << "the registration ticks the box at start-up";
     again->Click(kAutoRun);
     again->Click(L"&Apply");
@@ -275,6 +255,40 @@ TEST_F(EndToEnd, SettingsThatCannotBeWrittenBesideTheProgramGoToTheUsersCopy) {
     DeleteFileW(userIni.c_str());
     RemoveDirectoryW(userFolder.c_str());
     RemoveDirectoryW(folder_.Ini().c_str());
+}
+
+// A settings file marked read-only (copied from a read-only share, say) keeps its bytes; what
+// the user applies goes to the user's own copy.
+TEST_F(EndToEnd, AReadOnlySettingsFileKeepsItsBytesAndTheChangesGoToTheUsersCopy) {
+    const std::wstring userFolder =
+        toolkit::win32::Widen(toolkit::win32::Win32Application("").LocalAppDataPath()) +
+        L"\\Tarvine Keystead";
+    const std::wstring userIni = userFolder + L"\\Keystead.ini";
+    DeleteFileW(userIni.c_str());
+    const char kReadOnly[] =
+        "[main]\r\nCapsLock=2\r\nNumLock=2\r\nScrollLock=2\r\nInterval=1000\r\n";
+    folder_.WriteIni(kReadOnly);
+    ASSERT_TRUE(SetFileAttributesW(folder_.Ini().c_str(), FILE_ATTRIBUTE_READONLY));
+    // Wine running as root writes read-only files: held open here for reading only, the
+    // file refuses writers there too.
+    const toolkit::win32::UniqueKernelHandle held(
+        CreateFileW(folder_.Ini().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+
+    auto process = Start();
+    process->Tray(WM_LBUTTONDBLCLK);
+    process->Click(L"Force off", 0);  // Caps Lock
+    process->Click(L"&OK");
+    End(*process);
+    SetFileAttributesW(folder_.Ini().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(folder_.ReadIni(), kReadOnly);
+    std::ifstream saved(userIni.c_str(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}),
+              "[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\nInterval=1000\r\n");
+    saved.close();
+    DeleteFileW(userIni.c_str());
+    RemoveDirectoryW(userFolder.c_str());
 }
 
 // The folder's name and the registration reach Windows in wide characters, so a folder that

@@ -3,8 +3,6 @@
 // interval is a minute throughout, so that the timer cannot explain a correction.
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "CapsLockTest.h"
 #include "KeysteadProcess.h"
 #include "toolkit/win32/Text.h"
@@ -35,7 +33,7 @@ public:
     void Focus() {
         SetForegroundWindow(window_);
         SetFocus(window_);
-        PumpMessages(50ms);
+        WaitUntil("the edit box to take the focus", [this] { return GetFocus() == window_; });
     }
 
     // Types a, b and c, and gives what arrived.
@@ -46,7 +44,8 @@ public:
             keybd_event(key, 0, 0, 0);
             keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
         }
-        PumpMessages(150ms);
+        WaitUntil("three letters in the edit box",
+                  [this] { return GetWindowTextLengthW(window_) >= 3; });
         wchar_t text[16] = {};
         GetWindowTextW(window_, text, 16);
         return toolkit::win32::Narrow(text);
@@ -60,15 +59,17 @@ class InstantCorrection : public CapsLockTest {
 protected:
     void Start(const std::string& settings) {
         folder_.WriteIni("[main]\r\nNumLock=2\r\nScrollLock=2\r\n" + settings);
-        process_ = std::make_unique<KeysteadProcess>(folder_.Exe());
-        ASSERT_TRUE(process_->WaitUntilReady());
+        process_ = StartIn(folder_);
         box_.Focus();
     }
 
-    // The user presses Caps Lock; what the next letters look like.
+    // The user presses Caps Lock and, when nothing put it back, types: what the letters
+    // look like.
     std::string PressCapsThenType() {
         PressKey(VK_CAPITAL);
-        PumpMessages(300ms);
+        if (!KeyStays(VK_CAPITAL, true, 300ms)) {
+            return "<Caps Lock put back>";
+        }
         return box_.TypeLetters();
     }
 
@@ -103,9 +104,7 @@ TEST_F(InstantCorrection, AllowTogglingAndIntervalZeroLeaveTheLettersCapital) {
         Start(settings);
         EXPECT_EQ(PressCapsThenType(), "ABC") << settings;
         PressKey(VK_CAPITAL);
-        process_->Tray(WM_RBUTTONUP);
-        process_->Tray(WM_RBUTTONDBLCLK);
-        ASSERT_TRUE(process_->WaitForExit(kExitTimeout));
+        End(*process_);
         process_.reset();
     }
 }
@@ -141,8 +140,7 @@ TEST_F(InstantCorrection, CapsLockBrushedWithShiftHeldWaitsForShiftsRelease) {
     Start("CapsLock=0\r\nInterval=60000\r\n");
     keybd_event(VK_SHIFT, 0, 0, 0);
     PressKey(VK_CAPITAL);
-    PumpMessages(300ms);
-    const bool onWhileHeld = KeyToggled(VK_CAPITAL);
+    const bool onWhileHeld = KeyStays(VK_CAPITAL, true, 300ms);
     const std::string held = box_.TypeLetters();
     keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
     EXPECT_TRUE(onWhileHeld) << "left alone while Shift is held";

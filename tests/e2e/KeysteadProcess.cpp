@@ -2,9 +2,10 @@
 
 #include <sddl.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <thread>
 #include <vector>
 
 #include "toolkit/win32/Text.h"
@@ -22,19 +23,8 @@ constexpr wchar_t kWindowClass[] = L"KeysteadForm";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr wchar_t kRunValue[] = L"Tarvine Keystead";
 
-// The build names the program by its path on the build machine; under Wine a Linux path
-// is reached through drive Z:.
-std::wstring BuiltExe() {
-    std::wstring path = Widen(KEYSTEAD_EXE);
-    if (!path.empty() && path[0] == L'/') {
-        path = L"Z:" + path;
-    }
-    for (wchar_t& c : path) {
-        if (c == L'/')
-            c = L'\\';
-    }
-    return path;
-}
+// Answers to a message sent to the program: long enough for two busy cores under Wine.
+constexpr UINT kAnswerCeilingMs = 10000;
 
 struct FindChild {
     const wchar_t* caption;
@@ -55,6 +45,23 @@ BOOL CALLBACK MatchChild(HWND child, LPARAM context) {
 
 }  // namespace
 
+std::wstring BuiltProgram(const char* buildPath) {
+    std::wstring path = Widen(buildPath);
+    if (!path.empty() && path[0] == L'/') {
+        path = L"Z:" + path;
+    }
+    for (wchar_t& c : path) {
+        if (c == L'/')
+            c = L'\\';
+    }
+    return path;
+}
+
+std::wstring KeysteadUnderTest() {
+    const char* chosen = std::getenv("KEYSTEAD_EXE_UNDER_TEST");
+    return BuiltProgram(chosen != nullptr && *chosen != '\0' ? chosen : KEYSTEAD_EXE);
+}
+
 std::wstring ProgramFolder::TempFolder() {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -66,7 +73,12 @@ ProgramFolder::ProgramFolder(std::wstring path, bool create) : path_(std::move(p
         CreateDirectoryW(path_.c_str(), nullptr);
     }
     DeleteFileW(Ini().c_str());
-    CopyFileW(BuiltExe().c_str(), Exe().c_str(), FALSE);
+    const std::wstring built = KeysteadUnderTest();
+    if (!CopyFileW(built.c_str(), Exe().c_str(), FALSE)) {
+        const DWORD error = GetLastError();
+        std::fprintf(stderr, "could not copy %s to %s: error %lu\n", Narrow(built).c_str(),
+                     Narrow(Exe()).c_str(), error);
+    }
 }
 
 ProgramFolder::~ProgramFolder() {
@@ -94,11 +106,19 @@ KeysteadProcess::KeysteadProcess(const std::wstring& exe, const std::wstring& ar
     if (!arguments.empty()) {
         commandLine += L" " + arguments;
     }
-    CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                   &startup, &process_);
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process_)) {
+        const DWORD error = GetLastError();
+        process_ = {};
+        std::fprintf(stderr, "could not start %s: CreateProcessW failed with error %lu\n",
+                     Narrow(commandLine).c_str(), error);
+    }
 }
 
 KeysteadProcess::~KeysteadProcess() {
+    if (!Started()) {
+        return;
+    }
     if (Running()) {
         TerminateProcess(process_.hProcess, 1);
         WaitForSingleObject(process_.hProcess, 5000);
@@ -108,36 +128,76 @@ KeysteadProcess::~KeysteadProcess() {
 }
 
 bool KeysteadProcess::WaitUntilReady() {
-    for (int attempt = 0; attempt < 200 && window_ == nullptr; ++attempt) {
+    if (!Started()) {
+        return false;  // reported when the start failed
+    }
+    const auto found = [this] {
         HWND candidate = nullptr;
         while ((candidate = FindWindowExW(nullptr, candidate, kWindowClass, nullptr)) != nullptr) {
             DWORD owner = 0;
             GetWindowThreadProcessId(candidate, &owner);
             if (owner == process_.dwProcessId) {
                 window_ = candidate;
-                break;
+                return true;
             }
         }
-        if (window_ == nullptr) {
-            std::this_thread::sleep_for(50ms);
+        return !Running();
+    };
+    if (!WaitUntil("the program's window", found) || window_ == nullptr) {
+        if (!Running()) {
+            std::fprintf(stderr,
+                         "the program ended with exit code %lu before its window "
+                         "appeared\n",
+                         ExitCode());
         }
-    }
-    if (window_ == nullptr) {
         return false;
     }
-    WaitForInputIdle(process_.hProcess, 5000);
-    std::this_thread::sleep_for(200ms);  // start-up ends with the tray icon and the timer
-    return true;
+    // The window exists before start-up ends with the tray icon and the timer; the message
+    // loop serves messages only once it has.
+    if (WaitForInputIdle(process_.hProcess, kAnswerCeilingMs) == WAIT_TIMEOUT) {
+        std::fprintf(stderr, "waited %u ms for the program to wait for input\n", kAnswerCeilingMs);
+        return false;
+    }
+    return Sync();
 }
 
 bool KeysteadProcess::WaitForExit(std::chrono::milliseconds timeout) {
-    return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) ==
-           WAIT_OBJECT_0;
+    if (!Started()) {
+        return false;  // reported when the start failed
+    }
+    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) ==
+        WAIT_OBJECT_0) {
+        return true;
+    }
+    std::fprintf(stderr, "waited %lld ms for the program to end\n",
+                 static_cast<long long>(timeout.count()));
+    return false;
+}
+
+bool KeysteadProcess::Sync() const {
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerCeilingMs, &result) != 0) {
+        return true;
+    }
+    if (IsWindow(window_)) {
+        std::fprintf(stderr, "waited %u ms for the program's window to answer\n", kAnswerCeilingMs);
+    }
+    return false;
+}
+
+bool KeysteadProcess::WaitForControl(const wchar_t* caption, bool present) const {
+    const std::string what = std::string(present ? "a control " : "no control ") + "captioned \"" +
+                             Narrow(caption) + "\"";
+    return WaitUntil(what.c_str(), [&] { return (Control(caption) != nullptr) == present; });
+}
+
+bool KeysteadProcess::WaitForVisible(bool visible) const {
+    return WaitUntil(visible ? "the window to show" : "the window to hide",
+                     [&] { return WindowVisible() == visible; });
 }
 
 bool KeysteadProcess::Running() const {
-    return process_.hProcess != nullptr &&
-           WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+    return Started() && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
 DWORD KeysteadProcess::ExitCode() const {
@@ -147,9 +207,15 @@ DWORD KeysteadProcess::ExitCode() const {
 }
 
 void KeysteadProcess::Tray(UINT mouseMessage) const {
-    // The icon's id in wParam, the mouse message in the low word of lParam.
-    PostMessageW(window_, WM_MOUSEMOVE, 1, MAKELPARAM(mouseMessage, 0));
-    std::this_thread::sleep_for(150ms);
+    // The icon's id in wParam, the mouse message in the low word of lParam. Sent, not
+    // posted as the shell does, so that it has been handled when this returns.
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutW(window_, WM_MOUSEMOVE, 1, MAKELPARAM(mouseMessage, 0), SMTO_NORMAL,
+                            kAnswerCeilingMs, &result) == 0 &&
+        IsWindow(window_)) {
+        std::fprintf(stderr, "waited %u ms for the program to handle tray message %u\n",
+                     kAnswerCeilingMs, mouseMessage);
+    }
 }
 
 HWND KeysteadProcess::Control(const wchar_t* caption, int nth) const {
@@ -159,8 +225,18 @@ HWND KeysteadProcess::Control(const wchar_t* caption, int nth) const {
 }
 
 void KeysteadProcess::Click(const wchar_t* caption, int nth) const {
-    SendMessageW(Control(caption, nth), BM_CLICK, 0, 0);
-    std::this_thread::sleep_for(100ms);
+    const HWND control = Control(caption, nth);
+    if (control == nullptr) {
+        std::fprintf(stderr, "no control captioned \"%s\" (#%d) to click\n",
+                     Narrow(caption).c_str(), nth);
+        return;
+    }
+    // The button tells the window at once, on the program's thread: handled on return.
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutW(control, BM_CLICK, 0, 0, SMTO_NORMAL, kAnswerCeilingMs, &result) == 0) {
+        std::fprintf(stderr, "waited %u ms for the program to handle a click on \"%s\"\n",
+                     kAnswerCeilingMs, Narrow(caption).c_str());
+    }
 }
 
 bool KeysteadProcess::Checked(const wchar_t* caption, int nth) const {
@@ -269,14 +345,47 @@ void PressKey(BYTE key) {
     toolkit::win32::PumpMessages(30ms);
 }
 
-bool CapsGoesOff() {
-    for (int wait = 0; wait < 50; ++wait) {
-        if (!KeyToggled(VK_CAPITAL)) {
-            return true;
-        }
-        std::this_thread::sleep_for(100ms);
+void TurnOff(BYTE key) {
+    if (KeyToggled(key)) {
+        PressKey(key);
     }
+}
+
+bool KeyBecomes(BYTE key, bool toggled, std::chrono::milliseconds ceiling) {
+    const std::string what = "lock key " + std::to_string(key) + (toggled ? " on" : " off");
+    return WaitUntil(
+        what.c_str(), [&] { return KeyToggled(key) == toggled; }, ceiling);
+}
+
+bool KeyStays(BYTE key, bool toggled, std::chrono::milliseconds duration) {
+    const std::string what = "lock key " + std::to_string(key) + (toggled ? " on" : " off");
+    return HoldsFor(
+        what.c_str(), [&] { return KeyToggled(key) == toggled; }, duration);
+}
+
+bool CapsGoesOff() {
+    return KeyBecomes(VK_CAPITAL, false);
+}
+
+bool IniBecomes(const ProgramFolder& folder, const std::string& bytes) {
+    if (WaitUntil("the settings file's content", [&] { return folder.ReadIni() == bytes; })) {
+        return true;
+    }
+    std::fprintf(stderr, "it holds: %s\n", folder.ReadIni().c_str());
     return false;
+}
+
+std::unique_ptr<KeysteadProcess> StartKeystead(const std::wstring& exe,
+                                               const std::wstring& arguments) {
+    auto process = std::make_unique<KeysteadProcess>(exe, arguments);
+    process->WaitUntilReady();
+    return process;
+}
+
+bool EndFromTheTray(KeysteadProcess& process) {
+    process.Tray(WM_RBUTTONUP);
+    process.Tray(WM_RBUTTONDBLCLK);
+    return process.WaitForExit(std::chrono::seconds(20));
 }
 
 }  // namespace keystead::e2e

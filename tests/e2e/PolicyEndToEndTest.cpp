@@ -3,8 +3,7 @@
 // file keeps.
 #include <gtest/gtest.h>
 
-#include <thread>
-
+#include "CapsLockTest.h"
 #include "KeysteadProcess.h"
 
 namespace keystead::e2e {
@@ -38,45 +37,24 @@ void BroadcastPolicyChange() {
                         SMTO_ABORTIFHUNG, 5000, &result);
 }
 
-// Whether the key comes to the state soon: a few intervals of 100 ms, with room for a busy
-// machine.
+// Whether the key comes to the state soon, with room for a busy machine.
 bool Becomes(BYTE key, bool toggled) {
-    for (int wait = 0; wait < 20; ++wait) {
-        std::this_thread::sleep_for(100ms);
-        if (KeyToggled(key) == toggled) {
-            return true;
-        }
-    }
-    return false;
+    return KeyBecomes(key, toggled);
 }
 
-class PolicyEndToEnd : public ::testing::Test {
+class PolicyEndToEnd : public CapsLockTest {
 protected:
     void SetUp() override {
+        CapsLockTest::SetUp();
         DeleteMachinePolicies();
-        if (KeyToggled(VK_CAPITAL)) {
-            PressKey(VK_CAPITAL);
-        }
         folder_.WriteIni(kUsersFile);
     }
     void TearDown() override {
         DeleteMachinePolicies();
-        if (KeyToggled(VK_CAPITAL)) {
-            PressKey(VK_CAPITAL);
-        }
+        CapsLockTest::TearDown();
     }
 
-    std::unique_ptr<KeysteadProcess> Start() {
-        auto process = std::make_unique<KeysteadProcess>(folder_.Exe());
-        EXPECT_TRUE(process->WaitUntilReady()) << "no window appeared";
-        return process;
-    }
-
-    void End(KeysteadProcess& process) {
-        process.Tray(WM_RBUTTONUP);
-        process.Tray(WM_RBUTTONDBLCLK);
-        ASSERT_TRUE(process.WaitForExit(20s)) << "the program did not end";
-    }
+    std::unique_ptr<KeysteadProcess> Start() { return StartIn(folder_); }
 
     // Whether each option button of a row (0 Caps Lock, 1 Num Lock) takes clicks.
     static bool RowEnabled(const KeysteadProcess& process, int row, bool enabled) {
@@ -121,6 +99,38 @@ TEST_F(PolicyEndToEnd, ARuleLiftedWhileRunningGivesTheUsersChoiceBack) {
     EXPECT_TRUE(process->Running()) << "no restart";
 
     End(*process);
+    EXPECT_EQ(folder_.ReadIni(), kUsersFile);
+}
+
+// Windows applies policy again every 90 minutes or so, whatever the user is doing.
+TEST_F(PolicyEndToEnd, ARuleArrivingKeepsTheUsersUnappliedEdits) {
+    auto process = Start();
+    process->Tray(WM_LBUTTONDBLCLK);
+    process->Click(L"Force on", 1);  // Num Lock, not applied
+    ASSERT_TRUE(IsWindowEnabled(process->Control(L"&Apply")));
+
+    SetMachinePolicy(L"CapsLock", 1);
+    BroadcastPolicyChange();
+    EXPECT_TRUE(Becomes(VK_CAPITAL, true)) << "the rule is in force";
+    EXPECT_TRUE(process->Checked(L"Force on", 0)) << "and shows";
+    EXPECT_TRUE(process->Checked(L"Force on", 1)) << "the user's edit stays";
+    EXPECT_TRUE(IsWindowEnabled(process->Control(L"&Apply"))) << "still to be applied";
+
+    End(*process);
+    EXPECT_EQ(folder_.ReadIni(), kUsersFile);
+}
+
+TEST_F(PolicyEndToEnd, AMachineRuleHoldsScrollLockOnThoughTheFileSaysAllowToggling) {
+    TurnOff(VK_SCROLL);
+    SetMachinePolicy(L"ScrollLock", 1);
+    auto process = Start();
+    EXPECT_TRUE(Becomes(VK_SCROLL, true)) << "the rule, not the file's Allow toggling";
+    PressKey(VK_SCROLL);
+    EXPECT_TRUE(Becomes(VK_SCROLL, true)) << "turned back on";
+    EXPECT_TRUE(RowEnabled(*process, 2, false)) << "Scroll Lock's buttons are greyed";
+    EXPECT_TRUE(process->Checked(L"Force on", 2));
+    End(*process);
+    TurnOff(VK_SCROLL);
     EXPECT_EQ(folder_.ReadIni(), kUsersFile);
 }
 

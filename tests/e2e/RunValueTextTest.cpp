@@ -27,9 +27,7 @@ protected:
         ASSERT_TRUE(process.WaitUntilReady());
         process.Tray(WM_LBUTTONDBLCLK);
         step(process);
-        process.Tray(WM_RBUTTONUP);
-        process.Tray(WM_RBUTTONDBLCLK);
-        ASSERT_TRUE(process.WaitForExit(20s));
+        ASSERT_TRUE(EndFromTheTray(process));
     }
 
     ProgramFolder folder_{L"keystead-runvalue"};

@@ -3,7 +3,7 @@
 // consoles need them to pass the correction on.
 #include <gtest/gtest.h>
 
-#include <thread>
+#include <algorithm>
 
 #include "KeysteadProcess.h"
 #include "lockkeys/Keyboard.h"
@@ -20,9 +20,7 @@ constexpr BYTE kLockKeys[] = {VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
 
 void TurnAllOff() {
     for (BYTE key : kLockKeys) {
-        if (KeyToggled(key)) {
-            PressKey(key);
-        }
+        TurnOff(key);
     }
 }
 
@@ -44,15 +42,19 @@ TEST(EndToEndScanCodes, KeysteadsCorrectionsCarryTheKeysScanCodes) {
     {
         KeysteadProcess process(folder.Exe());
         ASSERT_TRUE(process.WaitUntilReady());
-        for (int wait = 0; wait < 50 && !AllOn(); ++wait) {
-            toolkit::win32::PumpMessages(100ms);
-        }
-        EXPECT_TRUE(AllOn()) << "Keystead should have turned the three keys on";
-        process.Tray(WM_RBUTTONUP);
-        process.Tray(WM_RBUTTONDBLCLK);
-        EXPECT_TRUE(process.WaitForExit(20s));
+        EXPECT_TRUE(WaitUntil("the three lock keys on", AllOn))
+            << "Keystead should have turned the three keys on";
+        EXPECT_TRUE(EndFromTheTray(process));
     }
-    toolkit::win32::PumpMessages(100ms);
+    // The hook hears of each stroke while this thread serves its queue.
+    WaitUntil("a press and a release of each lock key", [&recorder] {
+        const auto strokes = recorder.Tagged(lockkeys::kOwnKeystrokeTag);
+        return std::all_of(std::begin(kLockKeys), std::end(kLockKeys), [&](BYTE key) {
+            return std::count_if(strokes.begin(), strokes.end(), [key](const auto& stroke) {
+                       return stroke.virtualKey == key;
+                   }) >= 2;
+        });
+    });
     TurnAllOff();
 
     struct Expected {

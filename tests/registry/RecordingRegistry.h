@@ -14,7 +14,7 @@ namespace keystead::registry::testing {
 // when an open through this recorder produced it, and "0" when it is 0:
 //   "open 63 = 0", "create 63 = 0", "query key size 0>3 = 0" (no buffer), "query key buffer 3>3 =
 //   0", "set key type 1 size 3 = 0", "delete key = 2", "close key = 0".
-class RecordingRegistry final : public RegistryApi {
+class RecordingRegistry : public RegistryApi {
 public:
     explicit RecordingRegistry(RegistryApi& inner) : inner_(inner) {}
 

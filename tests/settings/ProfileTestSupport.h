@@ -6,6 +6,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <random>
 #include <string>
@@ -13,6 +14,7 @@
 
 #include "settings/Profile.h"
 #include "settings/fake/IniFile.h"
+#include "tests/app/MemoryProfile.h"
 #ifdef _WIN32
 #include "settings/win32/Win32Profile.h"
 #endif
@@ -29,10 +31,52 @@ inline void PrintTo(const ProfileKind& kind, std::ostream* out) {
     *out << kind.name;
 }
 
-// IniFile everywhere; on Windows also Win32Profile, that is the platform's own functions,
-// which the IniFile has to agree with.
+// MemoryProfile, the fake the app tests use, reading each value as the file holds it: what it
+// reads is held to the same cases as IniFile. Writes and the file's state are IniFile's.
+class MemoryProfileOverFile final : public Profile {
+public:
+    std::int32_t GetInt(const std::string& section, const std::string& key,
+                        std::int32_t defaultValue, const std::string& path) override {
+        return Seeded(section, key, path).GetInt(section, key, defaultValue, path);
+    }
+    std::string GetString(const std::string& section, const std::string& key,
+                          const std::string& defaultValue, const std::string& path,
+                          std::size_t maxLength) override {
+        return Seeded(section, key, path).GetString(section, key, defaultValue, path, maxLength);
+    }
+    bool WriteString(const std::string& section, const std::string& key, const std::string& value,
+                     const std::string& path) override {
+        return file_.WriteString(section, key, value, path);
+    }
+    FileState State(const std::string& path) override { return file_.State(path); }
+    std::int64_t LastWriteTime(const std::string& path) override {
+        return file_.LastWriteTime(path);
+    }
+    void CreateFolder(const std::string& path) override { file_.CreateFolder(path); }
+
+private:
+    app::testing::MemoryProfile& Seeded(const std::string& section, const std::string& key,
+                                        const std::string& path) {
+        memory_.emplace();
+        if (file_.State(path) != FileState::Missing) {
+            memory_->files[path];
+        }
+        if (const auto value = fake::IniFile::Value(section, key, path)) {
+            memory_->files[path][{section, key}] = *value;
+        }
+        return *memory_;
+    }
+
+    fake::IniFile file_;
+    std::optional<app::testing::MemoryProfile> memory_;
+};
+
+// IniFile and MemoryProfile everywhere; on Windows also Win32Profile, that is the platform's
+// own functions, which the fakes have to agree with.
 inline std::vector<ProfileKind> ProfileKinds() {
-    std::vector<ProfileKind> kinds{{"IniFile", [] { return std::make_unique<fake::IniFile>(); }}};
+    std::vector<ProfileKind> kinds{
+        {"IniFile", [] { return std::make_unique<fake::IniFile>(); }},
+        {"MemoryProfile", [] { return std::make_unique<MemoryProfileOverFile>(); }}};
 #ifdef _WIN32
     kinds.push_back({"Win32Profile", [] { return std::make_unique<win32::Win32Profile>(); }});
 #endif

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -36,12 +37,18 @@ TEST(Event, AHandlerMayDisconnectItselfWhileRaised) {
 }
 
 TEST(Event, AConnectionMayOutliveItsEvent) {
+    auto handlerState = std::make_shared<int>(0);
     Event<>::Connection connection;
     {
         Event<> event;
-        connection = event.Connect([] {});
+        connection = event.Connect([handlerState] { ++*handlerState; });
+        EXPECT_EQ(handlerState.use_count(), 2);
     }
+    EXPECT_EQ(handlerState.use_count(), 1) << "the handler went with its event";
     connection.Disconnect();  // must not touch the destroyed event
+    Event<> later;
+    later.Raise();
+    EXPECT_EQ(*handlerState, 0);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "registry/RunKey.h"
 #include "registry/fake/MemoryRegistry.h"
 #include "settings/fake/IniFile.h"
+#include "tests/support/Wait.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Win32Form.h"
 #include "tray/win32/Win32NotifyArea.h"
@@ -24,6 +25,7 @@ namespace keystead::app {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::WaitUntil;
 using toolkit::kNoIndex;
 using toolkit::win32::PumpMessages;
 using toolkit::win32::Win32Form;
@@ -37,6 +39,29 @@ std::string TempFolder() {
     return std::string(folder.begin(), folder.end());  // ASCII: the temp folder of the prefix
 }
 
+// Where each control stands at 96 DPI, in pixels relative to its container: the window, or
+// the option buttons' frame.
+struct Expected {
+    int id, index, x, y, width, height;
+};
+const Expected kLayoutAt96Dpi[] = {
+    {CapsLockLabel, kNoIndex, -8, 14, 81, 17},    {CapsLockSetting, 2, 0, 8, 97, 17},
+    {CapsLockSetting, 0, 96, 8, 73, 17},          {CapsLockSetting, 1, 168, 8, 73, 17},
+    {NumLockLabel, kNoIndex, -8, 46, 81, 17},     {NumLockSetting, 2, 0, 8, 97, 17},
+    {NumLockSetting, 0, 96, 8, 73, 17},           {NumLockSetting, 1, 168, 8, 73, 17},
+    {ScrollLockLabel, kNoIndex, -8, 78, 81, 17},  {ScrollLockSetting, 2, 0, 8, 97, 17},
+    {ScrollLockSetting, 0, 96, 8, 73, 17},        {ScrollLockSetting, 1, 168, 8, 73, 17},
+    {IntervalLabel, kNoIndex, 56, 116, 89, 17},   {IntervalSetting, kNoIndex, 152, 112, 41, 19},
+    {msLabel, kNoIndex, 200, 116, 73, 17},        {AutoRunSetting, kNoIndex, 36, 152, 273, 17},
+    {OKButton, kNoIndex, 8, 188, 73, 25},         {CancelButton, kNoIndex, 88, 188, 73, 25},
+    {ApplyButton, kNoIndex, 168, 188, 73, 25},    {SuspendButton, kNoIndex, 248, 188, 73, 25},
+    {DonateButton, kNoIndex, 248, 228, 73, 25},   {HelpButton, kNoIndex, 248, 264, 73, 25},
+    {TrayCmdLabel1, kNoIndex, 0, 228, 245, 17},   {TrayCmdLabel2, kNoIndex, 0, 244, 245, 17},
+    {TrayCmdLabel3, kNoIndex, 0, 260, 245, 17},   {TrayCmdLabel4, kNoIndex, 0, 276, 245, 17},
+    {CapsLockFrame, kNoIndex, 84, 4, 249, 25},    {NumLockFrame, kNoIndex, 84, 36, 249, 25},
+    {ScrollLockFrame, kNoIndex, 84, 68, 249, 25},
+};
+
 class MainWindow : public ::testing::Test {
 protected:
     MainWindow() {
@@ -48,10 +73,11 @@ protected:
         main_.Form().Load();
         form_ = dynamic_cast<Win32Form*>(&main_.Form());
         ASSERT_NE(form_, nullptr);
-        PumpMessages(100ms);
-        ASSERT_TRUE(form_->Visible()) << "a first run shows the window";
+        ASSERT_TRUE(WaitUntil("the window to show", [this] { return form_->Visible(); }))
+            << "a first run shows the window";
         SetForegroundWindow(Window());
-        PumpMessages(50ms);
+        ASSERT_TRUE(
+            WaitUntil("the window in front", [this] { return GetForegroundWindow() == Window(); }));
     }
 
     void TearDown() override {
@@ -70,7 +96,14 @@ protected:
         keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
         if (alt)
             keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
-        PumpMessages(60ms);
+        Drain();
+    }
+
+    // Serves the queue until nothing that came in waits in it: the strokes, and whatever
+    // their handling posted.
+    static void Drain() {
+        WaitUntil("the queue to empty",
+                  [] { return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) == 0; });
     }
 
     // The control that has the focus, as (id, index).
@@ -87,7 +120,7 @@ protected:
 
     void PostTrayNotification(int mouseMessage) {
         PostMessageW(Window(), WM_MOUSEMOVE, 1, MAKELPARAM(mouseMessage, 0));
-        PumpMessages(50ms);
+        Drain();
     }
 
     toolkit::fake::FakeApplication application_;
@@ -116,28 +149,7 @@ TEST_F(MainWindow, EveryControlStandsWhereTheLayoutPutsItAt96Dpi) {
     EXPECT_EQ(client.right, 329);
     EXPECT_EQ(client.bottom, 301);
 
-    struct Expected {
-        int id, index, x, y, width, height;
-    };
-    // Pixels relative to the container: the window, or the option buttons' frame.
-    const Expected expected[] = {
-        {CapsLockLabel, kNoIndex, -8, 14, 81, 17},    {CapsLockSetting, 2, 0, 8, 97, 17},
-        {CapsLockSetting, 0, 96, 8, 73, 17},          {CapsLockSetting, 1, 168, 8, 73, 17},
-        {NumLockLabel, kNoIndex, -8, 46, 81, 17},     {NumLockSetting, 2, 0, 8, 97, 17},
-        {NumLockSetting, 0, 96, 8, 73, 17},           {NumLockSetting, 1, 168, 8, 73, 17},
-        {ScrollLockLabel, kNoIndex, -8, 78, 81, 17},  {ScrollLockSetting, 2, 0, 8, 97, 17},
-        {ScrollLockSetting, 0, 96, 8, 73, 17},        {ScrollLockSetting, 1, 168, 8, 73, 17},
-        {IntervalLabel, kNoIndex, 56, 116, 89, 17},   {IntervalSetting, kNoIndex, 152, 112, 41, 19},
-        {msLabel, kNoIndex, 200, 116, 73, 17},        {AutoRunSetting, kNoIndex, 36, 152, 273, 17},
-        {OKButton, kNoIndex, 8, 188, 73, 25},         {CancelButton, kNoIndex, 88, 188, 73, 25},
-        {ApplyButton, kNoIndex, 168, 188, 73, 25},    {SuspendButton, kNoIndex, 248, 188, 73, 25},
-        {DonateButton, kNoIndex, 248, 228, 73, 25},   {HelpButton, kNoIndex, 248, 264, 73, 25},
-        {TrayCmdLabel1, kNoIndex, 0, 228, 245, 17},   {TrayCmdLabel2, kNoIndex, 0, 244, 245, 17},
-        {TrayCmdLabel3, kNoIndex, 0, 260, 245, 17},   {TrayCmdLabel4, kNoIndex, 0, 276, 245, 17},
-        {CapsLockFrame, kNoIndex, 84, 4, 249, 25},    {NumLockFrame, kNoIndex, 84, 36, 249, 25},
-        {ScrollLockFrame, kNoIndex, 84, 68, 249, 25},
-    };
-    for (const Expected& e : expected) {
+    for (const Expected& e : kLayoutAt96Dpi) {
         HWND control = form_->ControlWindow(e.id, e.index);
         RECT rect;
         GetWindowRect(control, &rect);
@@ -262,7 +274,7 @@ TEST_F(MainWindow, OnlyAnotherControlTakingTheFocusCountsAsLeavingTheIntervalBox
     SetFocus(form_->ControlWindow(IntervalSetting));
     form_->SetText(IntervalSetting, "5");
     form_->Hide();  // the focus leaves the window, not the box
-    PumpMessages(50ms);
+    Drain();
     EXPECT_EQ(form_->Text(IntervalSetting), "5");
 }
 
@@ -288,18 +300,19 @@ TEST_F(MainWindow, RealPointerMovementIsNoTrayCommand) {
     POINT origin{0, 0};
     ClientToScreen(Window(), &origin);
     SetCursorPos(origin.x + WM_RBUTTONDBLCLK, origin.y);
-    PumpMessages(30ms);
+    Drain();
     PostTrayNotification(WM_RBUTTONDBLCLK);
     EXPECT_TRUE(form_->Loaded()) << "pointer movement must not end the program";
 
     SetCursorPos(origin.x + 5, origin.y + 200);
-    PumpMessages(30ms);
+    Drain();
     PostTrayNotification(WM_RBUTTONDBLCLK);
     EXPECT_FALSE(form_->Loaded()) << "the same message from the shell ends it";
 }
 
 TEST_F(MainWindow, LabelsAndButtonsShowTheWindowColours) {
-    PumpMessages(100ms);
+    RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Drain();
     HDC dc = GetDC(Window());
     auto pixelsIn = [&](int id, COLORREF wanted) {
         RECT rect;
@@ -321,6 +334,88 @@ TEST_F(MainWindow, LabelsAndButtonsShowTheWindowColours) {
     EXPECT_GT(pixelsIn(AutoRunSetting, blue), 10);
     EXPECT_EQ(pixelsIn(OKButton, blue), 0) << "buttons keep the system's colours";
     ReleaseDC(Window(), dc);
+}
+
+// Windows moves the window to a monitor of 144 DPI (150 %): every control grows with it.
+TEST_F(MainWindow, AtHundredAndFortyFourDpiTheLayoutGrowsByHalf) {
+    RECT suggested;
+    GetWindowRect(Window(), &suggested);
+    SendMessageW(Window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    Drain();
+
+    RECT client;
+    GetClientRect(Window(), &client);
+    EXPECT_NEAR(client.right, 329 * 3 / 2, 1);
+    // Wine draws the caption at the system's DPI: the client area may come out taller.
+    EXPECT_GE(client.bottom, 301 * 3 / 2 - 1);
+    RECT frame;
+    GetWindowRect(Window(), &frame);
+    EXPECT_EQ(frame.left, suggested.left) << "where Windows suggests";
+    EXPECT_EQ(frame.top, suggested.top);
+    for (const Expected& e : kLayoutAt96Dpi) {
+        HWND control = form_->ControlWindow(e.id, e.index);
+        RECT rect;
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+        const std::string name =
+            "control " + std::to_string(e.id) + "(" + std::to_string(e.index) + ")";
+        EXPECT_NEAR(rect.left, e.x * 3 / 2, 1) << name;
+        EXPECT_NEAR(rect.top, e.y * 3 / 2, 1) << name;
+        EXPECT_NEAR(rect.right - rect.left, e.width * 3 / 2, 1) << name;
+        EXPECT_NEAR(rect.bottom - rect.top, e.height * 3 / 2, 1) << name;
+    }
+    LOGFONTW font{};
+    GetObjectW(
+        reinterpret_cast<HFONT>(SendMessageW(form_->ControlWindow(OKButton), WM_GETFONT, 0, 0)),
+        sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -MulDiv(825, 144, 7200)) << "8.25 points at 144 DPI";
+}
+
+TEST_F(MainWindow, AccessKeysPressOKDonateAndHelp) {
+    Key('D', true);
+    Key('H', true);
+    ASSERT_EQ(shell_.calls.size(), 2u);
+    EXPECT_EQ(shell_.calls[0].file, "http://tarvine.example/");
+    EXPECT_EQ(shell_.calls[1].file, application_.path + "\\Readme.txt");
+
+    // Windows, not the program, keeps a disabled button from taking its access key.
+    form_->SetOptionValue(CapsLockSetting, 1, true);
+    form_->SetEnabled(ApplyButton, false);
+    Key('A', true);
+    EXPECT_EQ(main_.Settings().CapsLockMode, 0) << "a disabled Apply takes no access key";
+    Key('O', true);
+    EXPECT_FALSE(form_->Visible()) << "OK hides the window";
+    EXPECT_EQ(main_.Settings().CapsLockMode, 1) << "and applies";
+}
+
+// The close box and Alt+F4 end the program as a right double-click on the icon does.
+TEST_F(MainWindow, TheCloseBoxEndsTheProgramAndSaves) {
+    SendMessageW(Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    Drain();
+    EXPECT_FALSE(form_->Loaded());
+    EXPECT_EQ(profile_.GetInt("main", "Interval", -1, application_.path + "\\Keystead.ini"), 1000);
+}
+
+TEST_F(MainWindow, AltF4EndsTheProgramAndSaves) {
+    Key(VK_F4, true);
+    EXPECT_TRUE(WaitUntil("the window to go", [this] { return !form_->Loaded(); }));
+    EXPECT_EQ(profile_.GetInt("main", "Interval", -1, application_.path + "\\Keystead.ini"), 1000);
+}
+
+// Another program refused to end: Windows goes on and so does Keystead, saving nothing yet.
+TEST_F(MainWindow, ALogOffThatIsCancelledChangesNothing) {
+    const std::string ini = application_.path + "\\Keystead.ini";
+    EXPECT_NE(SendMessageW(Window(), WM_QUERYENDSESSION, 0, 0), 0) << "lets Windows end";
+    SendMessageW(Window(), WM_ENDSESSION, FALSE, 0);
+    Drain();
+    EXPECT_TRUE(form_->Loaded());
+    EXPECT_TRUE(form_->Timer().Enabled());
+    EXPECT_EQ(profile_.State(ini), settings::FileState::Missing) << "nothing saved";
+
+    SendMessageW(Window(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_FALSE(form_->Loaded());
+    EXPECT_EQ(profile_.GetInt("main", "Interval", -1, ini), 1000);
 }
 
 }  // namespace

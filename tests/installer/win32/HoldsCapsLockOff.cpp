@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <thread>
 
 #include "tests/e2e/KeysteadProcess.h"
 
@@ -19,13 +18,7 @@ using keystead::e2e::PressKey;
 
 // A few intervals of the default 1000 ms, with room for a busy machine.
 bool TurnsOff(BYTE key) {
-    for (int wait = 0; wait < 40; ++wait) {
-        std::this_thread::sleep_for(100ms);
-        if (!KeyToggled(key)) {
-            return true;
-        }
-    }
-    return false;
+    return keystead::e2e::KeyBecomes(key, false);
 }
 
 int Fail(const char* what) {
@@ -51,9 +44,7 @@ int wmain(int argc, wchar_t** argv) {
         return Fail("Caps Lock stayed on");
     }
     // A right double-click on the tray icon, as the shell reports it.
-    process.Tray(WM_RBUTTONUP);
-    process.Tray(WM_RBUTTONDBLCLK);
-    if (!process.WaitForExit(20s)) {
+    if (!keystead::e2e::EndFromTheTray(process)) {
         return Fail("the program did not end");
     }
     return 0;

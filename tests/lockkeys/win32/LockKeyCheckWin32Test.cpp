@@ -5,6 +5,7 @@
 
 #include "lockkeys/LockKeyCheck.h"
 #include "lockkeys/win32/Win32Keyboard.h"
+#include "tests/support/Wait.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Win32Form.h"
 
@@ -12,6 +13,8 @@ namespace keystead::lockkeys {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::HoldsFor;
+using testing::WaitUntil;
 using toolkit::win32::PumpMessages;
 
 const toolkit::FormDesign kBareForm{"Lock key test", 1500,  1500, {0, 0, 0}, {0, 153, 255},
@@ -43,7 +46,7 @@ protected:
         if (CapsOn() != on) {
             PressCaps();
         }
-        ASSERT_EQ(CapsOn(), on);
+        ASSERT_TRUE(WaitUntil("Caps Lock as the test needs it", [&] { return CapsOn() == on; }));
     }
 
     toolkit::fake::NoFormEvents events_;
@@ -54,23 +57,25 @@ protected:
     int ticks_ = 0;
 };
 
+// The user's stroke lands while the timer is off, so that each test first sees it take
+// effect: a keyboard on which strokes did nothing would fail here, not pass.
 TEST_F(LockKeyCheckWin32, ForceOffTurnsCapsLockBackOffWithinTwoIntervals) {
     SetCaps(false);
-    form_.Timer().SetEnabled(true);
     PressCaps();
-    EXPECT_TRUE(CapsOn()) << "the user's stroke should land first";
-    PumpMessages(250ms);
-    EXPECT_FALSE(CapsOn());
+    ASSERT_TRUE(WaitUntil("the user's stroke", [&] { return CapsOn(); }));
+    form_.Timer().SetEnabled(true);
+    EXPECT_TRUE(WaitUntil("Caps Lock off", [&] { return !CapsOn(); }));
     EXPECT_GE(ticks_, 1);
 }
 
 TEST_F(LockKeyCheckWin32, ForceOnTurnsCapsLockBackOn) {
     SetCaps(true);
     settings_.CapsLockMode = kForceOn;
-    form_.Timer().SetEnabled(true);
     PressCaps();
-    PumpMessages(250ms);
-    EXPECT_TRUE(CapsOn());
+    ASSERT_TRUE(WaitUntil("the user's stroke", [&] { return !CapsOn(); }));
+    form_.Timer().SetEnabled(true);
+    EXPECT_TRUE(WaitUntil("Caps Lock on", [&] { return CapsOn(); }));
+    EXPECT_GE(ticks_, 1);
     SetCaps(false);
 }
 
@@ -78,17 +83,16 @@ TEST_F(LockKeyCheckWin32, AllowTogglingLeavesItOn) {
     settings_.CapsLockMode = kAllowToggling;
     SetCaps(true);
     form_.Timer().SetEnabled(true);
-    PumpMessages(350ms);
+    EXPECT_TRUE(WaitUntil("two ticks", [&] { return ticks_ >= 2; }));
     EXPECT_TRUE(CapsOn());
-    EXPECT_GE(ticks_, 2);
     SetCaps(false);
 }
 
 TEST_F(LockKeyCheckWin32, ADisabledTimerChecksNothing) {
     SetCaps(true);
-    PumpMessages(350ms);
+    EXPECT_TRUE(HoldsFor(
+        "no tick", [&] { return ticks_ == 0; }, 350ms));
     EXPECT_TRUE(CapsOn());
-    EXPECT_EQ(ticks_, 0);
     SetCaps(false);
 }
 
@@ -96,8 +100,8 @@ TEST_F(LockKeyCheckWin32, IntervalZeroNeverFires) {
     SetCaps(true);
     form_.Timer().SetInterval(0);
     form_.Timer().SetEnabled(true);
-    PumpMessages(350ms);
-    EXPECT_EQ(ticks_, 0);
+    EXPECT_TRUE(HoldsFor(
+        "no tick", [&] { return ticks_ == 0; }, 350ms));
     EXPECT_TRUE(CapsOn());
     SetCaps(false);
 }

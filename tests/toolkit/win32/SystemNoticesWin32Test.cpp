@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/Wait.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Win32Form.h"
 
@@ -62,11 +63,12 @@ TEST_F(SystemNotices, OnlyTheNoticesThatMayChangeALockKeyAreRaised) {
 
 TEST_F(SystemNotices, AKeyReleaseArrivesWithTheExtraInformationOfItsSender) {
     form_.Show();  // Wine makes raw input only while some window has the focus
-    PumpMessages(100ms);
+    ASSERT_TRUE(testing::WaitUntil("the form to take the focus",
+                                   [this] { return GetForegroundWindow() == Window(); }));
     events_.heard.clear();
     keybd_event(VK_SHIFT, 0, 0, 0x4B455953);
     keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0x4B455953);
-    PumpMessages(100ms);
+    testing::WaitUntil("a raw key release", [this] { return !events_.heard.empty(); });
     EXPECT_EQ(events_.heard, std::vector<std::string>{"key up 16 1262836051"});
 }
 
