@@ -54,6 +54,7 @@ TEST_F(StartUpTest, TheOnlyCopyAsksToBeStartedAgainAfterAnUpgrade) {
 // The keys are put right as soon as the message loop runs, not one interval later.
 TEST_F(StartUpTest, AKeyWrongAtStartUpIsCheckedOnceStartUpIsOver) {
     keyboard.states[lockkeys::kVkCapital] = 1;
+    keyboard.states[lockkeys::kVkNumLock] = 1;  // right: "Force on"
     profile.Put("Interval", "60000");
     Start();
     ASSERT_TRUE(Form().RecheckDriver().running);
