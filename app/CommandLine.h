@@ -20,7 +20,9 @@ enum class Command : std::uint32_t {
 // How a start that runs nothing ends.
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitNoRunningCopy = 1;
+inline constexpr int kExitRefused = 5;            // ERROR_ACCESS_DENIED: by the administrator
 inline constexpr int kExitInvalidParameter = 87;  // ERROR_INVALID_PARAMETER
+inline constexpr int kExitNotEnded = 1460;        // ERROR_TIMEOUT: /exit, the copy still runs
 
 // The command of a command line without the program's name: None when it is blank, empty
 // when it is anything but one known switch ("/settings", "-SUSPEND", "\"/exit\"").

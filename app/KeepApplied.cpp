@@ -49,11 +49,22 @@ void Main::KeepRegistration() {
         registry::UnregisterUser(platform_.registry, kProductName);
         return;
     }
+    const std::string own(registry::RunValueProgram(data));
+    const auto expand = [&app](const std::string& text) { return app.ExpandEnvironment(text); };
+    const auto exists = [&app](const std::string& path) { return FileExists(app, path); };
+    const auto anotherIn = [&](std::uint32_t root) {
+        return registry::NamesAnotherCopyIn(platform_.registry, root, kProductName, own, expand,
+                                            exists);
+    };
+    // Once this copy starts at logon, a user value left by another one would start a second
+    // copy beside it: that one goes, while a machine-wide value stays the administrator's.
+    const bool startsThis = settings_.AutoRun == lockkeys::kTrue &&
+                            (registry::StartsProgramIn(platform_.registry, registry::kRunRoot,
+                                                       kProductName, own, expand) ||
+                             registry::StartsProgramIn(platform_.registry, registry::kUserRunRoot,
+                                                       kProductName, own, expand));
     if (!autoRunChanged_ &&
-        registry::NamesAnotherCopy(
-            platform_.registry, kProductName, std::string(registry::RunValueProgram(data)),
-            [&app](const std::string& text) { return app.ExpandEnvironment(text); },
-            [&app](const std::string& path) { return FileExists(app, path); })) {
+        (anotherIn(registry::kRunRoot) || (!startsThis && anotherIn(registry::kUserRunRoot)))) {
         return;
     }
     if (settings_.AutoRun == lockkeys::kTrue) {

@@ -50,6 +50,8 @@ void Main::Form_Load() {
     if (app.PrevInstance()) {
         app.End();  // the instance already running carries on alone
     }
+    // The only copy: an upgrade of the package that closes it brings it back.
+    IgnoreFailure([&] { app.RegisterForRestart(); });
 
     // The file beside the program, unless that cannot be written and the user has a copy.
     std::string settingsPath;
@@ -85,9 +87,12 @@ void Main::Form_Load() {
     IgnoreFailure([&] { trayIcon_->SetTooltip(Tooltip(false)); });
     IgnoreFailure([&] { trayIcon_->Add(); });
 
-    // Last, so that the first check comes one interval after everything is in place.
+    // Last, so that no check runs before everything is in place.
     IgnoreFailure([&] { form_->Timer().SetEnabled(true); });
     loadFinished_ = true;
+    // A key left wrong before the start is put right as soon as the message loop runs, not
+    // one interval later (a minute, at the longest).
+    IgnoreFailure([&] { form_->RecheckTimer().SetEnabled(true); });
 }
 
 // Machine-wide or the user's own, and not disabled in Task Manager.
@@ -161,6 +166,9 @@ void Main::Form_KeyboardArrival() {
 bool Main::UpdatePolicies() {
     own_.Keep(policies_, settings_, form_->Timer());
     Policies rules = ReadPolicies(platform_.registry);
+    rules.machineStartUp =
+        registry::IsRegisteredIn(platform_.registry, registry::kRunRoot, kProductName) &&
+        !registry::MachineRunWritable(platform_.registry);
     if (rules == policies_) {
         return false;
     }

@@ -36,8 +36,9 @@ public:
 
     // Opens the read-me beside the executable.
     void HelpFile();
-    // Carries out a command-line switch, of this start or handed over by a later one.
-    void RunCommand(Command command);
+    // Carries out a command-line switch, of this start or handed over by a later one;
+    // refused, and nothing done, where the administrator's rules forbid it.
+    toolkit::RequestAnswer RunCommand(Command command);
 
 private:
     // Start-up and shut-down.
@@ -70,7 +71,7 @@ private:
     bool Enforcing() const;
 
     // A later start's command-line switch.
-    bool Form_Request(std::uint32_t request) override;
+    toolkit::RequestAnswer Form_Request(std::uint32_t request) override;
     // Stepping aside for listed or full-screen programs.
     void LoadStepAside(const std::string& settingsPath);
     void PutStepAsideRulesInForce();
@@ -81,6 +82,8 @@ private:
     void ApplyControls();
     void LoadControls();
     void ToggleSuspend();
+    // Whether the administrator lets the user suspend the checks.
+    bool SuspendAllowed() const { return policies_.allowSuspend != false; }
     bool RunValueIsSet();
     bool UpdatePolicies();
     // Writes the applied settings and the registration (KeepApplied.cpp).

@@ -4,9 +4,14 @@
 
 namespace keystead::app {
 
-void Main::RunCommand(Command command) {
+toolkit::RequestAnswer Main::RunCommand(Command command) {
     // Suspended is the timer being off (Suspend button, right click on the icon).
     const bool enforcing = form_->Timer().Enabled();
+    const bool toggles = command == Command::Toggle || (command == Command::Suspend && enforcing) ||
+                         (command == Command::Resume && !enforcing);
+    if (toggles && !SuspendAllowed()) {
+        return toolkit::kRequestRefused;  // the administrator keeps the keys checked
+    }
     switch (command) {
         case Command::Settings:
             form_->Show();
@@ -30,18 +35,18 @@ void Main::RunCommand(Command command) {
         case Command::None:
             break;
     }
+    return toolkit::kRequestDone;
 }
 
 // Taken only from a program that has finished starting, and only a known switch: anything
 // else another program sends is turned away.
-bool Main::Form_Request(std::uint32_t request) {
+toolkit::RequestAnswer Main::Form_Request(std::uint32_t request) {
     if (!loadFinished_ || !form_->Loaded() ||
         request < static_cast<std::uint32_t>(Command::Settings) ||
         request > static_cast<std::uint32_t>(Command::Exit)) {
-        return false;
+        return toolkit::kRequestNotTaken;
     }
-    RunCommand(static_cast<Command>(request));
-    return true;
+    return RunCommand(static_cast<Command>(request));
 }
 
 }  // namespace keystead::app

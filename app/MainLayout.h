@@ -45,6 +45,10 @@ inline constexpr char kSuspendCaption[] = "Susp&end";
 
 // Shown below the start-up box while an administrator fixes any setting; empty otherwise.
 inline constexpr char kPolicyCaption[] = "Greyed settings are set by your administrator.";
+// Shown instead when only the start-up box is fixed, by a machine-wide registration that this
+// user may not change.
+inline constexpr char kMachineStartUpCaption[] =
+    "Start-up for all users is set by your administrator.";
 
 // The settings window: every control with its caption, place and size in twips, in tab order.
 const toolkit::FormDesign& MainFormDesign();

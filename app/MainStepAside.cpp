@@ -1,15 +1,22 @@
 // The settings window's part in stepping aside for listed and full-screen programs.
 #include "app/Main.h"
 #include "settings/PauseSection.h"
+#include "settings/SettingsFile.h"
 #include "toolkit/IgnoreFailure.h"
 
 namespace keystead::app {
 
 // Section "pause" of the settings file, to which the administrator's list adds. With no rule,
 // nothing watches the foreground and no check ever asks about it.
+// The section comes from the file read, or from the one beside the program when that has
+// none: the user's copy, written by the program, never holds it unless the user added it.
 void Main::LoadStepAside(const std::string& settingsPath) {
-    pauseSection_ = settings::LoadPauseSection(platform_.profile, settingsPath,
-                                               pause::ProgramList::kMaxListLength + 1);
+    constexpr std::size_t kMaxLength = pause::ProgramList::kMaxListLength + 1;
+    pauseSection_ = settings::LoadPauseSection(platform_.profile, settingsPath, kMaxLength);
+    const std::string beside = settings::SettingsFilePath(platform_.app);
+    if (!pauseSection_.present && settingsPath != beside) {
+        pauseSection_ = settings::LoadPauseSection(platform_.profile, beside, kMaxLength);
+    }
     PutStepAsideRulesInForce();
     stepAside_.Update();
 }

@@ -14,7 +14,7 @@ void UserChoice::Keep(const Policies& rules, const lockkeys::Settings& inForce,
     if (!rules.interval) {
         interval_.SetInterval(timer.Interval());
     }
-    if (!rules.startWithWindows) {
+    if (!rules.StartUpFixed()) {
         settings_.AutoRun = inForce.AutoRun;
     }
 }
@@ -29,9 +29,9 @@ void PutInForce(const Policies& rules, const UserChoice& own, lockkeys::Settings
     if (timer.Interval() != interval) {
         timer.SetInterval(interval);  // a new interval restarts the period
     }
-    inForce.AutoRun = rules.startWithWindows
-                          ? (*rules.startWithWindows ? lockkeys::kTrue : lockkeys::kFalse)
-                          : own.Settings().AutoRun;
+    const std::optional<bool> startUp = rules.StartUpFixed();
+    inForce.AutoRun =
+        startUp ? (*startUp ? lockkeys::kTrue : lockkeys::kFalse) : own.Settings().AutoRun;
 }
 
 ShownSettings ReadShownSettings(const toolkit::Form& form) {
@@ -79,9 +79,11 @@ void ShowPolicies(const Policies& rules, toolkit::Form& form) {
         }
     }
     form.SetEnabled(IntervalSetting, !rules.interval);
-    form.SetEnabled(AutoRunSetting, !rules.startWithWindows);
+    form.SetEnabled(AutoRunSetting, !rules.StartUpFixed());
     form.SetEnabled(SuspendButton, rules.allowSuspend != false);
-    form.SetCaption(PolicyLabel, rules.AnyInWindow() ? kPolicyCaption : "");
+    form.SetCaption(PolicyLabel, rules.AnyInWindow()    ? kPolicyCaption
+                                 : rules.machineStartUp ? kMachineStartUpCaption
+                                                        : "");
 }
 
 }  // namespace keystead::app

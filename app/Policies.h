@@ -25,8 +25,17 @@ struct Policies {
     // followed by the user's; empty when neither has one.
     std::string pausePrograms;
 
-    // Whether anything the window shows is fixed.
+    // Not a rule of Group Policy: the machine-wide Run value starts the program and this user
+    // may not change it (an administrator or the package set it), which keeps the box ticked.
+    bool machineStartUp = false;
+
+    // Whether anything the window shows is fixed by Group Policy.
     bool AnyInWindow() const;
+    // Whether the program starts with Windows is fixed, and how.
+    std::optional<bool> StartUpFixed() const {
+        return startWithWindows ? startWithWindows
+                                : (machineStartUp ? std::optional<bool>(true) : std::nullopt);
+    }
 
     friend bool operator==(const Policies&, const Policies&) = default;
 };

@@ -44,6 +44,26 @@ msibuild "$stage/package.msi" -q "INSERT INTO \`RemoveFile\` (\`FileKey\`, \`Com
 # version shares (same GUIDs) stay, with the settings file, and only what is gone goes.
 msibuild "$stage/package.msi" -q "UPDATE \`InstallExecuteSequence\` SET \`Sequence\` = 6601 \
 WHERE \`Action\` = 'RemoveExistingProducts'"
+# The start-up value is written at the first install only. At an upgrade or a repair it is
+# written where it still is (RUNVALUEPRESENT, searched before the install) and left out where an
+# administrator removed it. Transitive (64), so that a repair asks the condition again, beside
+# what wixl set: a registry key path (4), and 64-bit (256) in the x64 package.
+run_value_attributes=68
+if [ "$arch" = x64 ]; then run_value_attributes=324; fi
+msibuild "$stage/package.msi" -q "UPDATE \`Component\` SET \`Condition\` = \
+'RUNVALUEPRESENT OR NOT (Installed OR WIX_UPGRADE_DETECTED)', \
+\`Attributes\` = $run_value_attributes WHERE \`Component\` = 'RunValue'"
+# The other architecture's package of the same version is the same product: it is replaced,
+# not installed beside. The row that removes older versions includes its own version
+# (msidbUpgradeAttributesMigrateFeatures 1 + VersionMaxInclusive 512); the row that refuses
+# newer ones stays as it is. Attributes is part of the row's key: the row is written anew.
+upgrade_code=$(msiinfo export "$stage/package.msi" Upgrade | tr -d '\r' |
+    awk -F '\t' '$7 == "WIX_UPGRADE_DETECTED" { print $1 }')
+msibuild "$stage/package.msi" -q "DELETE FROM \`Upgrade\` \
+WHERE \`ActionProperty\` = 'WIX_UPGRADE_DETECTED'"
+msibuild "$stage/package.msi" -q "INSERT INTO \`Upgrade\` \
+(\`UpgradeCode\`, \`VersionMax\`, \`Attributes\`, \`ActionProperty\`) \
+VALUES ('$upgrade_code', '$version', 513, 'WIX_UPGRADE_DETECTED')"
 
 # ---- The same bytes from the same sources (2 of 2) ---------------------------------------
 # wixl draws the PackageCode (the summary's revision number) at random. The package's own code

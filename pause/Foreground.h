@@ -43,6 +43,9 @@ public:
     // as administrator, seen by a standard user's program).
     virtual std::string ProgramName() = 0;
     virtual UserNotificationState NotificationState() = 0;
+    // Whether the foreground window covers the whole of its monitor and is not the desktop
+    // or the shell's taskbar.
+    virtual bool FrontCoversMonitor() = 0;
     // Tells the listener on this thread, from its message loop, whenever another window comes
     // to the foreground, as long as the watch lives. Null when the platform cannot watch.
     virtual std::unique_ptr<ForegroundWatch> Watch(ForegroundEvents& listener) = 0;

@@ -4,10 +4,28 @@
 
 namespace keystead::pause {
 
-bool FullScreenBusy(UserNotificationState state) {
-    return state == UserNotificationState::Busy ||
-           state == UserNotificationState::RunningD3dFullScreen;
+bool FullScreenBusy(UserNotificationState state, bool frontCoversMonitor) {
+    switch (state) {
+        case UserNotificationState::RunningD3dFullScreen:
+        case UserNotificationState::PresentationMode:
+            return true;
+        case UserNotificationState::Busy:
+            return frontCoversMonitor;
+        default:
+            return false;
+    }
 }
+
+namespace {
+
+bool FullScreenProgram(Foreground& foreground) {
+    const UserNotificationState state = foreground.NotificationState();
+    return state == UserNotificationState::Busy
+               ? FullScreenBusy(state, foreground.FrontCoversMonitor())
+               : FullScreenBusy(state, false);
+}
+
+}  // namespace
 
 void StepAside::SetRules(ProgramList programs, bool fullScreen) {
     programs_ = std::move(programs);
@@ -20,7 +38,7 @@ bool StepAside::Update() {
     if (HasRules()) {
         program = foreground_.ProgramName();
         active = (!program.empty() && programs_.Contains(program)) ||
-                 (fullScreen_ && FullScreenBusy(foreground_.NotificationState()));
+                 (fullScreen_ && FullScreenProgram(foreground_));
     }
     if (!active) {
         program.clear();

@@ -8,8 +8,10 @@
 namespace keystead::pause {
 
 // Whether the shell's answer means a full-screen program (a game, a video, a presentation)
-// has the screen.
-bool FullScreenBusy(UserNotificationState state);
+// has the screen: always for Direct3D full screen and presentation mode; "busy" only with a
+// window in front that covers its monitor, since the shell also answers it for overlays and
+// borderless windows on a bare desktop.
+bool FullScreenBusy(UserNotificationState state, bool frontCoversMonitor);
 
 // Decides when the program steps aside and leaves the keys alone: while a listed program
 // owns the foreground window, or, with the full-screen rule on, while a full-screen program

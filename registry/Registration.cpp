@@ -77,23 +77,45 @@ std::string Comparable(std::string_view path) {
     return result;
 }
 
+// The program the value in `root` names, its environment strings expanded; empty for none.
+std::string ProgramIn(RegistryApi& api, std::uint32_t root, const std::string& name,
+                      const std::function<std::string(const std::string&)>& expand) {
+    const Value value = ReadValue(api, root, RunSubKey(), name);
+    const auto* text = std::get_if<std::string>(&value);
+    if (text == nullptr || text->empty()) {
+        return {};
+    }
+    return expand(std::string(RunValueProgram(*text)));
+}
+
 }  // namespace
+
+bool StartsProgramIn(RegistryApi& api, std::uint32_t root, const std::string& name,
+                     const std::string& ownProgram,
+                     const std::function<std::string(const std::string&)>& expand) {
+    const std::string program = ProgramIn(api, root, name, expand);
+    return !program.empty() && Comparable(program) == Comparable(ownProgram) &&
+           !MarkedDisabled(api, root, name);
+}
+
+bool NamesAnotherCopyIn(RegistryApi& api, std::uint32_t root, const std::string& name,
+                        const std::string& ownProgram,
+                        const std::function<std::string(const std::string&)>& expand,
+                        const std::function<bool(const std::string&)>& exists) {
+    const std::string program = ProgramIn(api, root, name, expand);
+    return !program.empty() && Comparable(program) != Comparable(ownProgram) && exists(program);
+}
 
 bool NamesAnotherCopy(RegistryApi& api, const std::string& name, const std::string& ownProgram,
                       const std::function<std::string(const std::string&)>& expand,
                       const std::function<bool(const std::string&)>& exists) {
-    for (std::uint32_t root : {kRunRoot, kUserRunRoot}) {
-        const Value value = ReadValue(api, root, RunSubKey(), name);
-        const auto* text = std::get_if<std::string>(&value);
-        if (text == nullptr || text->empty()) {
-            continue;
-        }
-        const std::string program = expand(std::string(RunValueProgram(*text)));
-        if (Comparable(program) != Comparable(ownProgram) && exists(program)) {
-            return true;
-        }
-    }
-    return false;
+    return NamesAnotherCopyIn(api, kRunRoot, name, ownProgram, expand, exists) ||
+           NamesAnotherCopyIn(api, kUserRunRoot, name, ownProgram, expand, exists);
+}
+
+bool MachineRunWritable(RegistryApi& api) {
+    const ScopedKey key(api, kRunRoot, RunSubKey(), kKeySetValue);
+    return key.Status() == kErrorSuccess;
 }
 
 bool CountsAsSet(const Value& value) {

@@ -34,6 +34,21 @@ bool NamesAnotherCopy(RegistryApi& api, const std::string& name, const std::stri
                       const std::function<std::string(const std::string&)>& expand,
                       const std::function<bool(const std::string&)>& exists);
 
+// Whether the Run value in `root` names `ownProgram` (compared as NamesAnotherCopy does,
+// after `expand`) and starts it: it counts as set and is not marked disabled.
+bool StartsProgramIn(RegistryApi& api, std::uint32_t root, const std::string& name,
+                     const std::string& ownProgram,
+                     const std::function<std::string(const std::string&)>& expand);
+
+// Whether the Run value in `root` names a copy other than `ownProgram` that `exists` finds.
+bool NamesAnotherCopyIn(RegistryApi& api, std::uint32_t root, const std::string& name,
+                        const std::string& ownProgram,
+                        const std::function<std::string(const std::string&)>& expand,
+                        const std::function<bool(const std::string&)>& exists);
+
+// Whether this user may write the machine-wide Run key (a standard user may not).
+bool MachineRunWritable(RegistryApi& api);
+
 // Registers the program with `data` as its command line. The machine-wide value is written
 // as always; where that is refused, a machine-wide registration that already starts the
 // program stays as it is, and otherwise the user's value is written (its Run key created if

@@ -12,6 +12,7 @@ namespace keystead::settings {
 struct PauseSection {
     std::string programs;     // "Programs": file names separated by ';'; empty when missing
     bool fullScreen = false;  // "FullScreen" is exactly 1
+    bool present = false;     // the file holds either key
 };
 
 // At most maxProgramsLength characters of "Programs" are read.

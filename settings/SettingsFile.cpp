@@ -48,7 +48,9 @@ SettingsFiles FindSettingsFiles(const toolkit::Application& app, const std::stri
 std::string FileToLoad(Profile& profile, const SettingsFiles& files) {
     const FileState beside = profile.State(files.beside);
     const bool userThere = !files.user.empty() && profile.State(files.user) != FileState::Missing;
-    if (beside != FileState::Missing && userThere) {
+    // Only a file this user may write can hold this user's latest choices: one that another
+    // account wrote (an administrator's run, on a shared PC) is not theirs to take.
+    if (beside == FileState::Writable && userThere) {
         const std::int64_t besideWritten = profile.LastWriteTime(files.beside);
         const std::int64_t userWritten = profile.LastWriteTime(files.user);
         if (besideWritten != userWritten) {

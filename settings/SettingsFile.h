@@ -24,9 +24,9 @@ struct SettingsFiles {
 };
 SettingsFiles FindSettingsFiles(const toolkit::Application& app, const std::string& folderName);
 
-// The file start-up reads. When both are there, the one written last: a save that found the
-// file beside the program held by someone else for a moment (a virus scanner, a sync client),
-// or a run as administrator that could write there, left the user's latest choices in it.
+// The file start-up reads. When both are there and this user can write the one beside the
+// program, the one written last: a save that found that file held by someone else for a
+// moment (a virus scanner, a sync client) left the user's latest choices in their copy.
 // Otherwise, or when both were written at the same moment: the one beside the program when
 // it is there and can be written; otherwise the user's copy when it is there; otherwise the
 // one beside the program.

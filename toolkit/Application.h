@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "toolkit/RequestAnswer.h"
+
 namespace keystead::toolkit {
 
 // What the program knows about itself and its files. Text is UTF-8.
@@ -17,6 +19,10 @@ public:
     virtual std::string ExeName() const = 0;
     // Whether another instance of this program already runs for this user session.
     virtual bool PrevInstance() = 0;
+    // Asks the system to start the program again, without a switch, when an installer's
+    // Restart Manager closes it to replace its files (an upgrade or a repair of the package);
+    // not after a crash or a hang, nor after a restart of the computer.
+    virtual void RegisterForRestart() {}
     // Ends the process at once; no unload handler runs.
     [[noreturn]] virtual void End() = 0;
     // The length in bytes of a file; throws ToolkitError when it cannot be measured.
@@ -25,8 +31,11 @@ public:
     // without a trailing separator; empty when the platform names none.
     virtual std::string LocalAppDataPath() const = 0;
     // Hands a request to the window of the copy of this program that runs already, in this
-    // user session, which hears it as FormEvents::Form_Request. False when no copy took it.
-    virtual bool SendToRunningCopy(std::uint32_t /*request*/) { return false; }
+    // user session, which hears it as FormEvents::Form_Request, and gives its answer. With
+    // waitForEnd, a request that the copy carried out is done only once the copy has ended.
+    virtual RequestAnswer SendToRunningCopy(std::uint32_t /*request*/, bool /*waitForEnd*/) {
+        return kRequestNotTaken;
+    }
     // The text with each %NAME% of a variable of the environment replaced by its value, as
     // Windows expands a Run value; names that are not set stay as they are.
     virtual std::string ExpandEnvironment(const std::string& text) const { return text; }

@@ -7,6 +7,7 @@
 
 #include "toolkit/Event.h"
 #include "toolkit/Picture.h"
+#include "toolkit/RequestAnswer.h"
 #include "toolkit/Timer.h"
 
 namespace keystead::toolkit {
@@ -105,8 +106,8 @@ public:
     // starts to listen.
     virtual void Form_KeyboardArrival() {}
     // Another start of the program handed over a request (Application::SendToRunningCopy).
-    // Returns whether the request was taken; the sender learns the answer.
-    virtual bool Form_Request(std::uint32_t /*request*/) { return false; }
+    // The answer goes back to the sender.
+    virtual RequestAnswer Form_Request(std::uint32_t /*request*/) { return kRequestNotTaken; }
     // The administrator's policies may have changed (Group Policy has been applied).
     virtual void Form_PolicyChange() {}
 

@@ -27,6 +27,7 @@ public:
         ++stateQuestions;
         return state;
     }
+    bool FrontCoversMonitor() override { return frontCoversMonitor; }
     std::unique_ptr<ForegroundWatch> Watch(ForegroundEvents& events) override {
         listener = &events;
         return std::make_unique<FakeWatch>(*this);
@@ -42,6 +43,7 @@ public:
 
     std::string program;
     UserNotificationState state = UserNotificationState::AcceptsNotifications;
+    bool frontCoversMonitor = true;
     ForegroundEvents* listener = nullptr;
     int nameQuestions = 0;
     int stateQuestions = 0;

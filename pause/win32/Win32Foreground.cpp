@@ -135,6 +135,29 @@ UserNotificationState Win32Foreground::NotificationState() {
     return static_cast<UserNotificationState>(state);
 }
 
+bool Win32Foreground::FrontCoversMonitor() {
+    const HWND window = GetForegroundWindow();
+    wchar_t className[32] = {};
+    if (window == nullptr || GetClassNameW(window, className, 32) == 0) {
+        return false;
+    }
+    // The desktop and the taskbar cover the screen without being a program in full screen.
+    for (const wchar_t* shell : {L"Progman", L"WorkerW", L"Shell_TrayWnd"}) {
+        if (lstrcmpW(className, shell) == 0) {
+            return false;
+        }
+    }
+    RECT bounds{};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetWindowRect(window, &bounds) ||
+        !GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONULL), &monitor)) {
+        return false;
+    }
+    return bounds.left <= monitor.rcMonitor.left && bounds.top <= monitor.rcMonitor.top &&
+           bounds.right >= monitor.rcMonitor.right && bounds.bottom >= monitor.rcMonitor.bottom;
+}
+
 std::unique_ptr<ForegroundWatch> Win32Foreground::Watch(ForegroundEvents& listener) {
     auto watch = std::make_unique<Win32ForegroundWatch>(listener);
     if (!watch->Watching()) {

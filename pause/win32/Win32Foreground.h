@@ -11,6 +11,7 @@ class Win32Foreground final : public Foreground {
 public:
     std::string ProgramName() override;
     UserNotificationState NotificationState() override;
+    bool FrontCoversMonitor() override;
     // Out of context: the hook's calls come through this thread's message loop, as do those
     // of a thread timer that looks for a new foreground window where the hook stays silent.
     std::unique_ptr<ForegroundWatch> Watch(ForegroundEvents& listener) override;

@@ -135,5 +135,29 @@ TEST(LaunchTest, RunsHandsOverOrEndsWithItsCode) {
     }
 }
 
+// The running copy's answer becomes the exit code; only /exit waits for the copy to end.
+TEST(LaunchTest, TheRunningCopysAnswerIsTheExitCode) {
+    struct Case {
+        const char* arguments;
+        toolkit::RequestAnswer answer;
+        int exitCode;
+        bool waits;
+    };
+    const Case cases[] = {
+        {"/suspend", toolkit::kRequestRefused, 5, false},
+        {"/toggle", toolkit::kRequestRefused, 5, false},
+        {"/exit", toolkit::kRequestDone, 0, true},
+        {"/exit", toolkit::kRequestNotEnded, 1460, true},
+        {"/settings", toolkit::kRequestDone, 0, false},
+    };
+    for (const Case& c : cases) {
+        toolkit::fake::FakeApplication app;
+        app.prevInstance = true;
+        app.runningCopyAnswer = c.answer;
+        EXPECT_EQ(PlanLaunch(c.arguments, app).exitCode, c.exitCode) << c.arguments;
+        EXPECT_EQ(app.waitedForEnd, std::vector<bool>{c.waits}) << c.arguments;
+    }
+}
+
 }  // namespace
 }  // namespace keystead::app

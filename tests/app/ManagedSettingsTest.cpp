@@ -236,6 +236,13 @@ TEST_F(ManagedSettingsTest, WithoutSuspendTheButtonIsGreyAndARightClickDoesNothi
     EXPECT_EQ(Form().Caption(PolicyLabel), kPolicyCaption);
     Notify(kRightUp);
     EXPECT_TRUE(TimerOn()) << "a right-click does nothing";
+    // A later start's switch is refused alike, and says so (its exit code, 5).
+    for (Command command : {Command::Suspend, Command::Toggle}) {
+        EXPECT_EQ(Form().Request(static_cast<std::uint32_t>(command)), toolkit::kRequestRefused);
+        EXPECT_TRUE(TimerOn());
+    }
+    EXPECT_EQ(Form().Request(static_cast<std::uint32_t>(Command::Resume)), toolkit::kRequestDone)
+        << "already enforcing: nothing to refuse";
 
     Rule(kHkeyLocalMachine, "AllowSuspend", Dword(1));  // the machine's allows it
     Form().PolicyChange();

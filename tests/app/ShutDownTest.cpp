@@ -254,5 +254,50 @@ TEST_F(ShutDownTest, AnotherCopysRegistrationStaysUnlessTheUserChangedTheBox) {
     }
 }
 
+// Set up by the package or an administrator, the machine-wide registration is not this
+// standard user's to undo: the box shows it ticked and greyed and says why, and OK keeps it.
+TEST_F(ShutDownTest, AMachineWideRegistrationThisUserCannotChangeIsGreyed) {
+    PutRunValue(TextValue(kRunData));
+    registryApi.store.SetAllowedAccess(registry::kRunRoot, std::string(registry::kRunSubKey),
+                                       registry::kKeyRead);
+    Start();
+    EXPECT_EQ(Form().CheckValue(AutoRunSetting), toolkit::kChecked);
+    EXPECT_FALSE(Form().Enabled(AutoRunSetting));
+    EXPECT_EQ(Form().Caption(PolicyLabel), kMachineStartUpCaption);
+    Form().Click(OKButton);
+    Form().Unload();
+    EXPECT_EQ(RunValueText(), kRunData);
+
+    // Where this user may write it, the box is theirs.
+    registryApi.store.SetAllowedAccess(registry::kRunRoot, std::string(registry::kRunSubKey),
+                                       registry::kKeySpecificRights);
+    Start();
+    EXPECT_TRUE(Form().Enabled(AutoRunSetting));
+    EXPECT_EQ(Form().Caption(PolicyLabel), "");
+}
+
+// A copy once registered for this user from Downloads would start beside the installed one,
+// whose machine-wide value starts this program: it goes. A machine-wide value naming another
+// copy stays (above).
+TEST_F(ShutDownTest, AnotherCopysUserValueGoesWhenTheMachineValueStartsThisOne) {
+    app.files["D:\\Downloads\\Keystead.exe"] = 200000;
+    for (bool machineWritable : {true, false}) {
+        SCOPED_TRACE(machineWritable);
+        PutRunValue(TextValue(kRunData));
+        registryApi.store.PutValue(registry::kUserRunRoot, std::string(registry::kRunSubKey),
+                                   kRunValueName, TextValue("\"D:\\Downloads\\Keystead.exe\""));
+        registryApi.store.SetAllowedAccess(
+            registry::kRunRoot, std::string(registry::kRunSubKey),
+            machineWritable ? registry::kKeySpecificRights : registry::kKeyRead);
+        Start();
+        Form().Unload();
+        EXPECT_EQ(RunValueText(), kRunData);
+        EXPECT_FALSE(
+            registryApi.store
+                .FindValue(registry::kUserRunRoot, std::string(registry::kRunSubKey), kRunValueName)
+                .has_value());
+    }
+}
+
 }  // namespace
 }  // namespace keystead::app::testing

@@ -54,10 +54,47 @@ TEST_F(StandardUserTest, StartUpReadsTheUsersCopyOnlyWhenTheFolderFileCannotBeWr
         app.lengthQueries.clear();
         Start();
         EXPECT_EQ(app.lengthQueries, std::vector<std::string>{c.read});
-        ASSERT_EQ(profile.reads.size(), 6u);  // section "main", then section "pause"
+        // Section "main", then section "pause", and that again beside the program when the
+        // user's copy has none.
+        const bool besideToo = c.read != kSettingsPath;
+        ASSERT_EQ(profile.reads.size(), besideToo ? 8u : 6u);
         EXPECT_EQ(profile.reads[0], "CapsLock@" + c.read);
         EXPECT_EQ(profile.reads[4], "Programs@" + c.read);
+        if (besideToo) {
+            EXPECT_EQ(profile.reads[6], std::string("Programs@") + kSettingsPath);
+        }
     }
+}
+
+// On a shared PC an administrator's run wrote the file beside the program after this user's
+// last save: a file this user cannot write is not theirs, whichever is newer.
+TEST_F(StandardUserTest, AFileThisUserCannotWriteIsNotTakenForTheirLatest) {
+    ReadOnlyFolder();
+    profile.Put("Interval", "500");
+    profile.files[kUserSettings][{"main", "Interval"}] = "250";
+    app.files[kUserSettings] = 64;
+    for (std::int64_t besideWritten : {3000, 500}) {
+        SCOPED_TRACE(besideWritten);
+        profile.writtenAt = {{kSettingsPath, besideWritten}, {kUserSettings, 2000}};
+        Start();
+        EXPECT_EQ(Form().Timer().Interval(), 250);
+    }
+}
+
+// A save that went to the user's copy while the folder's file was held for a moment makes
+// that copy the newest, and it is read; the pause list, which only the file beside the
+// program holds, stays in force.
+TEST_F(StandardUserTest, TheNewerUsersCopyKeepsThePauseListOfTheFolder) {
+    profile.Put("Interval", "500");
+    profile.values[{"pause", "Programs"}] = "game.exe";
+    profile.files[kUserSettings][{"main", "Interval"}] = "250";
+    app.files[kUserSettings] = 64;
+    profile.writtenAt = {{kSettingsPath, 1000}, {kUserSettings, 2000}};
+    foreground.program = "game.exe";
+    Start();
+    EXPECT_EQ(Form().Timer().Interval(), 250);
+    EXPECT_NE(main->TrayIcon()->Tooltip().find("game.exe"), std::string::npos)
+        << "stepped aside for the folder's list";
 }
 
 TEST_F(StandardUserTest, TheUsersCopyDecidesTheFirstRunAndGivesTheSettings) {

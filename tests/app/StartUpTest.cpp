@@ -41,6 +41,26 @@ TEST_F(StartUpTest, ASecondInstanceEndsAtOnceAndTouchesNothing) {
     EXPECT_FALSE(Form().Visible());
     EXPECT_FALSE(Form().Timer().Enabled());
     EXPECT_TRUE(RunValue().has_value());
+    EXPECT_EQ(app.restartRegistrations, 0) << "the running copy is the one to bring back";
+}
+
+// An upgrade of the package closes the running copy through Restart Manager, which starts
+// again only the programs that asked for it.
+TEST_F(StartUpTest, TheOnlyCopyAsksToBeStartedAgainAfterAnUpgrade) {
+    Start();
+    EXPECT_EQ(app.restartRegistrations, 1);
+}
+
+// The keys are put right as soon as the message loop runs, not one interval later.
+TEST_F(StartUpTest, AKeyWrongAtStartUpIsCheckedOnceStartUpIsOver) {
+    keyboard.states[lockkeys::kVkCapital] = 1;
+    keyboard.states[lockkeys::kVkNumLock] = 1;  // right: "Force on"
+    profile.Put("Interval", "60000");
+    Start();
+    ASSERT_TRUE(Form().RecheckDriver().running);
+    Form().RecheckTick();
+    EXPECT_EQ(keyboard.strokes.size(), 2u) << "one press and release of Caps Lock";
+    EXPECT_FALSE(Form().RecheckDriver().running);
 }
 
 TEST_F(StartUpTest, WithoutASettingsFileTheWindowComesUpWithTheDefaults) {

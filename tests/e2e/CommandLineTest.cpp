@@ -113,6 +113,18 @@ TEST_F(Switches, SettingsShowsTheRunningCopysWindowAndExitEndsIt) {
     EXPECT_EQ(folder_.ReadIni(), kSaved) << "saved as a right double-click does";
 }
 
+// A script that ends Keystead and starts it again (after editing its [pause] section) gets a
+// running copy: /exit answers only once the old copy has gone.
+TEST_F(Switches, AStartRightAfterExitRuns) {
+    StartFirst();
+    EXPECT_EQ(Run(L"/exit"), 0u);
+    EXPECT_FALSE(first_->Running()) << "ended before /exit answered";
+    first_ = std::make_unique<KeysteadProcess>(folder_.Exe());
+    EXPECT_FALSE(first_->WaitForExit(2s)) << "the new start found the old copy";
+    ASSERT_TRUE(first_->WaitUntilReady());
+    EXPECT_EQ(CountKeysteadWindows(), 1);
+}
+
 TEST_F(Switches, WithoutARunningCopyOnlySettingsStartsTheProgram) {
     struct Case {
         const wchar_t* arguments;

@@ -51,6 +51,33 @@ TEST_F(EndToEnd, AFirstRunShowsTheWindowAndSavesTheDefaultsAtExit) {
     EXPECT_EQ(ReadRunValue(), "<missing>");
 }
 
+// winget's portable command is a link in a folder every portable package shares: the
+// program keeps its settings and its Run value beside its real file.
+TEST_F(EndToEnd, StartedThroughALinkItLivesInTheFolderOfItsRealFile) {
+    const std::wstring links = ProgramFolder::TempFolder() + L"keystead-e2e-links";
+    const std::wstring link = links + L"\\keystead.exe";
+    CreateDirectoryW(links.c_str(), nullptr);
+    DeleteFileW(link.c_str());
+    // Wine 8 answers success without making the link.
+    if (!CreateSymbolicLinkW(link.c_str(), folder_.Exe().c_str(), 0) ||
+        GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        RemoveDirectoryW(links.c_str());
+        GTEST_SKIP() << "no symbolic links here";
+    }
+    auto process = std::make_unique<KeysteadProcess>(link);
+    ASSERT_TRUE(process->WaitUntilReady());
+    process->Click(kAutoRunBox);
+    process->Click(L"&OK");
+    End(*process);
+    EXPECT_EQ(folder_.ReadIni(), kFirstSave);
+    const std::wstring linkIni = links + L"\\Keystead.ini";
+    EXPECT_EQ(GetFileAttributesW(linkIni.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(ReadRunValue(), "\"" + toolkit::win32::Narrow(folder_.Exe()) + "\"");
+    DeleteFileW(linkIni.c_str());
+    DeleteFileW(link.c_str());
+    RemoveDirectoryW(links.c_str());
+}
+
 TEST_F(EndToEnd, AnEmptySettingsFileIsAFirstRunToo) {
     folder_.WriteIni("");
     auto process = Start();
@@ -87,15 +114,22 @@ TEST_F(EndToEnd, StoredValuesComeBackAsTheyFitAndHandAddedLinesSurvive) {
     }
 }
 
+// Restart Manager closes the program for an upgrade of the package the same way, with
+// ENDSESSION_CLOSEAPP.
 TEST_F(EndToEnd, LoggingOffSavesTheSettingsAsAnExitDoes) {
-    auto process = Start();
-    process->Click(L"Launch Tarvine Keystead on Windows s&tart-up");
-    process->Click(L"&Apply");
-    // Windows ends the session: the program gets no WM_CLOSE, only this.
-    SendMessageW(process->Window(), WM_QUERYENDSESSION, 0, 0);
-    SendMessageW(process->Window(), WM_ENDSESSION, TRUE, 0);
-    EXPECT_EQ(folder_.ReadIni(), kFirstSave);
-    EXPECT_EQ(ReadRunValue(), "\"" + toolkit::win32::Narrow(folder_.Exe()) + "\"");
+    for (LPARAM reason : {LPARAM{0}, LPARAM{ENDSESSION_CLOSEAPP}}) {
+        folder_.WriteIni("");
+        DeleteRunValue();
+        auto process = Start();
+        process->Click(L"Launch Tarvine Keystead on Windows s&tart-up");
+        process->Click(L"&Apply");
+        // Windows ends the session: the program gets no WM_CLOSE, only this.
+        SendMessageW(process->Window(), WM_QUERYENDSESSION, 0, reason);
+        SendMessageW(process->Window(), WM_ENDSESSION, TRUE, reason);
+        EXPECT_EQ(folder_.ReadIni(), kFirstSave) << reason;
+        EXPECT_EQ(ReadRunValue(), "\"" + toolkit::win32::Narrow(folder_.Exe()) + "\"") << reason;
+        EXPECT_TRUE(process->WaitForExit(kExitTimeout)) << reason;
+    }
 }
 
 TEST_F(EndToEnd, ASecondStartEndsAtOnceAndChangesNothing) {
@@ -204,6 +238,9 @@ TEST_F(EndToEnd, AStandardUserSeesAMachineWideRegistrationAndLeavesItAlone) {
     auto process = Start();
     process->Tray(WM_LBUTTONDBLCLK);
     EXPECT_TRUE(process->Checked(kAutoRunBox)) << "read with the rights reading needs";
+    EXPECT_FALSE(IsWindowEnabled(process->Control(kAutoRunBox))) << "not this user's to change";
+    EXPECT_NE(process->Control(L"Start-up for all users is set by your administrator."), nullptr);
+    process->Click(L"&OK");
     End(*process);
     EXPECT_EQ(ReadRunValue(), before);
     EXPECT_EQ(ReadRunValue(nullptr, HKEY_CURRENT_USER), "<missing>") << "never two registrations";

@@ -98,6 +98,46 @@ TEST_F(InstantCorrection, ForceOffPutsCapsLockBackBeforeTheNextLetters) {
     EXPECT_TRUE(CapsGoesOff()) << "checked when the machine resumes";
 }
 
+// A later start of the program with a switch; whether it ended with 0.
+bool Switch(const ProgramFolder& folder, const wchar_t* arguments) {
+    KeysteadProcess later(folder.Exe(), arguments);
+    return later.WaitForExit(kExitTimeout) && later.ExitCode() == 0;
+}
+
+// Suspending and resuming by the switches, Caps Lock on from before the start: the first
+// press that leaves Caps Lock on after /resume is put back, as after a right click.
+// Disabled: on a heavily loaded machine Wine sometimes gives the program a key state that
+// lags the keyboard for seconds (GetKeyState reads Caps Lock off while it is on), and then
+// neither check corrects it; it passed in 7 of 9 runs here.
+TEST_F(InstantCorrection, DISABLED_APressAfterResumeByTheSwitchIsPutBack) {
+    PressKey(VK_CAPITAL);
+    Start("CapsLock=0\r\nInterval=60000\r\n");
+    ASSERT_TRUE(Switch(folder_, L"/suspend"));
+    box_.Focus();
+    PressKey(VK_CAPITAL);
+    ASSERT_TRUE(Switch(folder_, L"/resume"));
+    box_.Focus();
+    if (KeyToggled(VK_CAPITAL)) {
+        PressKey(VK_CAPITAL);  // a press that puts it right: nothing to do
+    }
+    PressKey(VK_CAPITAL);  // the first press that leaves it wrong
+    EXPECT_TRUE(CapsGoesOff());
+}
+
+// A key left wrong before the start is put right at once, not at the first tick a minute on.
+// Disabled for the same lag of Wine's key state (above); the check itself is shown against the
+// fakes (StartUpTest).
+TEST_F(InstantCorrection, DISABLED_AKeyWrongAtStartUpIsPutRightWithinASecond) {
+    PressKey(VK_CAPITAL);
+    Start("CapsLock=0\r\nInterval=60000\r\n");
+    bool off = false;
+    for (int wait = 0; wait < 10 && !off; ++wait) {
+        off = !KeyToggled(VK_CAPITAL);
+        PumpMessages(100ms);
+    }
+    EXPECT_TRUE(off);
+}
+
 TEST_F(InstantCorrection, AllowTogglingAndIntervalZeroLeaveTheLettersCapital) {
     for (const char* settings :
          {"CapsLock=2\r\nInterval=60000\r\n", "CapsLock=0\r\nInterval=0\r\n"}) {

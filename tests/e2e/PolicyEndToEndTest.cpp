@@ -143,6 +143,14 @@ TEST_F(PolicyEndToEnd, WithoutSuspendARightClickLeavesTheProgramChecking) {
     PressKey(VK_CAPITAL);
     EXPECT_TRUE(Becomes(VK_CAPITAL, false)) << "still checking after a right-click";
     EXPECT_NE(process->Control(L"Susp&end"), nullptr) << "never became Resume";
+
+    // The switches are refused alike, and say so.
+    for (const wchar_t* arguments : {L"/suspend", L"/toggle"}) {
+        KeysteadProcess later(folder_.Exe(), arguments);
+        ASSERT_TRUE(later.WaitForExit(20s));
+        EXPECT_EQ(later.ExitCode(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    }
+    EXPECT_NE(process->Control(L"Susp&end"), nullptr) << "still checking";
     End(*process);
 }
 

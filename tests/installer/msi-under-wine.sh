@@ -2,11 +2,14 @@
 # The x64 package under 64-bit Wine, in a fresh prefix of its own: what an install, the
 # program it installs, an upgrade, a refused downgrade and an uninstall leave behind.
 # Usage: msi-under-wine.sh MSI PRODUCT_CODE VERSION NEXT_VERSION NEXT_PRODUCT_CODE PROBE WORKDIR
-# The package of the next version is built here from the same source; the environment names
+#        X86_PRODUCT_CODE
+# The package of the next version, and the 32-bit package of this version (with the 64-bit
+# program inside: only what Windows Installer does with it is looked at), are built here from
+# the same source; the environment names
 # the builder and its inputs (KEYSTEAD_BUILD_MSI, KEYSTEAD_WXS, KEYSTEAD_EXE, KEYSTEAD_README,
 # KEYSTEAD_PRODUCT_NAME). Needs a display (scripts/with-display.sh) for the program's window.
 set -eu
-msi=$1 code=$2 version=$3 next_version=$4 next_code=$5 probe=$6 work=$7
+msi=$1 code=$2 version=$3 next_version=$4 next_code=$5 probe=$6 work=$7 x86_code=$8
 
 export WINEPREFIX="$work/wineprefix" WINEARCH=win64 WINEDEBUG=-all
 # No Mono or Gecko downloads, and no Linux menu entries for the Start-menu shortcut.
@@ -19,6 +22,9 @@ mkdir -p "$work"
 next_msi="$work/Keystead-$next_version-x64.msi"
 "$KEYSTEAD_BUILD_MSI" "$KEYSTEAD_WXS" "$next_msi" x64 "$next_version" "$next_code" \
     "$KEYSTEAD_PRODUCT_NAME" "$KEYSTEAD_EXE" "$KEYSTEAD_README"
+x86_msi="$work/Keystead-$version-x86.msi"
+"$KEYSTEAD_BUILD_MSI" "$KEYSTEAD_WXS" "$x86_msi" x86 "$version" "$x86_code" \
+    "$KEYSTEAD_PRODUCT_NAME" "$KEYSTEAD_EXE" "$KEYSTEAD_README"
 
 drive_c="$WINEPREFIX/drive_c"
 default_dir="Program Files/Tarvine Keystead"
@@ -28,7 +34,9 @@ shortcuts="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs
 $drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
 product_key='HKLM\SOFTWARE\Tarvine\Keystead'
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+run_key32='HKLM\Software\WOW6432Node\Microsoft\Windows\CurrentVersion\Run'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+uninstall_key32='HKLM\Software\WOW6432Node\Microsoft\Windows\CurrentVersion\Uninstall'
 
 failures=0
 check() {
@@ -119,6 +127,32 @@ check "start-up stays chosen" same "$(value "$run_key" "Tarvine Keystead")" \
 
 echo "== uninstalling"
 check "succeeds" same "$(msiexec /x "{$next_code}" /qn)" 0
+nothing_left "$default_dir"
+
+echo "== start-up removed by the administrator, then a repair and an upgrade"
+check "installs" same "$(msiexec /i "$(windows_path "$msi")" /qn)" 0
+"$wine" reg delete "$run_key" /v "Tarvine Keystead" /f >/dev/null 2>&1
+check "the repair succeeds" same "$(msiexec /i "$(windows_path "$msi")" REINSTALL=ALL \
+    REINSTALLMODE=omus /qn)" 0
+check "the repair writes no Run value" same "$(value "$run_key" "Tarvine Keystead")" "<missing>"
+check "the upgrade succeeds" same "$(msiexec /i "$(windows_path "$next_msi")" /qn)" 0
+check "the upgrade writes no Run value" same "$(value "$run_key" "Tarvine Keystead")" "<missing>"
+check "uninstalling succeeds" same "$(msiexec /x "{$next_code}" /qn)" 0
+nothing_left "$default_dir"
+
+# Last: Wine forgets the UpgradeCode once the replaced product has gone after the new one.
+echo "== the 32-bit package, then the 64-bit one of the same version"
+check "the 32-bit one installs" same "$(msiexec /i "$(windows_path "$x86_msi")" /qn)" 0
+check "it is registered" has_key "$uninstall_key32\\{$x86_code}"
+check "its Run value is written" same "$(value "$run_key32" "Tarvine Keystead")" \
+    "\"C:\\Program Files (x86)\\Tarvine Keystead\\Keystead.exe\""
+check "the 64-bit one installs over it" same "$(msiexec /i "$(windows_path "$msi")" /qn)" 0
+check "the 32-bit product is gone" no_key "$uninstall_key32\\{$x86_code}"
+check "the 64-bit product is registered" has_key "$uninstall_key\\{$code}"
+check "one Run value: the 64-bit one" same "$(value "$run_key" "Tarvine Keystead")" \
+    "\"C:\\Program Files\\Tarvine Keystead\\Keystead.exe\""
+check "no 32-bit Run value left" same "$(value "$run_key32" "Tarvine Keystead")" "<missing>"
+check "uninstalling succeeds" same "$(msiexec /x "{$code}" /qn)" 0
 nothing_left "$default_dir"
 
 wineserver -k 2>/dev/null || true  # this prefix only

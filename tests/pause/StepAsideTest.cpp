@@ -23,14 +23,35 @@ TEST(FullScreenRule, OnlyAFullScreenProgramOrPresentationCounts) {
         {State::NotPresent, false},
         {State::Busy, true},
         {State::RunningD3dFullScreen, true},
-        {State::PresentationMode, false},
+        {State::PresentationMode, true},
         {State::AcceptsNotifications, false},
         {State::QuietTime, false},
         {State::App, false},
         {static_cast<State>(99), false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(FullScreenBusy(c.state), c.busy) << static_cast<int>(c.state);
+        EXPECT_EQ(FullScreenBusy(c.state, true), c.busy) << static_cast<int>(c.state);
+    }
+}
+
+// "Busy" also comes for an overlay or a borderless window over a bare desktop: it counts only
+// with a window in front that covers its monitor.
+TEST(FullScreenRule, BusyWithTheDesktopInFrontDoesNotStepAside) {
+    FakeForeground foreground;
+    foreground.program = "explorer.exe";
+    StepAside stepAside(foreground);
+    stepAside.SetRules(BuildProgramList(""), true);
+    struct Case {
+        State state;
+        bool covers;
+        bool active;
+    };
+    for (const Case& c : {Case{State::Busy, false, false}, Case{State::Busy, true, true},
+                          Case{State::PresentationMode, false, true}}) {
+        foreground.state = c.state;
+        foreground.frontCoversMonitor = c.covers;
+        stepAside.Update();
+        EXPECT_EQ(stepAside.Active(), c.active) << static_cast<int>(c.state) << c.covers;
     }
 }
 

@@ -87,7 +87,9 @@ public:
     void PowerResume() { events_.Form_PowerResume(); }
     void KeyboardArrival() { events_.Form_KeyboardArrival(); }
     // What a later start of the program hands over; whether the form took it.
-    bool Request(std::uint32_t request) { return loaded_ && events_.Form_Request(request); }
+    RequestAnswer Request(std::uint32_t request) {
+        return loaded_ ? events_.Form_Request(request) : kRequestNotTaken;
+    }
     void PolicyChange() { events_.Form_PolicyChange(); }
     // One period of the timer, if it runs.
     void Tick();
@@ -163,23 +165,28 @@ public:
     std::string Path() const override { return path; }
     std::string ExeName() const override { return exeName; }
     bool PrevInstance() override { return prevInstance; }
+    void RegisterForRestart() override { ++restartRegistrations; }
     [[noreturn]] void End() override { throw ProcessEnded{}; }
     std::uint64_t FileLength(const std::string& file) const override;
     std::string LocalAppDataPath() const override { return localAppData; }
     std::int64_t TickCount() const override { return tickCount; }
-    bool SendToRunningCopy(std::uint32_t request) override {
+    RequestAnswer SendToRunningCopy(std::uint32_t request, bool waitForEnd) override {
         sentRequests.push_back(request);
-        return runningCopyTakes;
+        waitedForEnd.push_back(waitForEnd);
+        return runningCopyTakes ? runningCopyAnswer : kRequestNotTaken;
     }
 
     std::string path = "C:\\Tools";
     std::string localAppData = "C:\\Users\\Ann\\AppData\\Local";
     std::string exeName = "Keystead";
     bool prevInstance = false;
+    int restartRegistrations = 0;
     std::int64_t tickCount = 0;
     std::map<std::string, std::uint64_t> files;  // the files that exist, with their lengths
     std::vector<std::uint32_t> sentRequests;     // to the running copy
+    std::vector<bool> waitedForEnd;              // with each request
     bool runningCopyTakes = true;
+    RequestAnswer runningCopyAnswer = kRequestDone;  // when it takes it
 };
 
 class FakeScreen : public Screen {

@@ -1,7 +1,9 @@
 #include "toolkit/win32/Requests.h"
 
 #include <cstring>
+#include <string_view>
 
+#include "toolkit/win32/Handles.h"
 #include "toolkit/win32/Library.h"
 #include "toolkit/win32/Win32Form.h"
 
@@ -15,9 +17,50 @@ constexpr UINT kAnswerTimeoutMs = 10000;
 constexpr int kAttempts = 30;
 constexpr DWORD kAttemptPauseMs = 100;
 
+bool RunsElevated() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        return false;
+    }
+    const UniqueKernelHandle owner(token);
+    TOKEN_ELEVATION elevation{};
+    DWORD size = 0;
+    return GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) &&
+           elevation.TokenIsElevated != 0;
+}
+
+// The file name of a full path, without its folder.
+std::wstring_view FileNameOf(std::wstring_view path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring_view::npos ? path : path.substr(slash + 1);
+}
+
+bool SameFileName(std::wstring_view a, std::wstring_view b) {
+    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+// Any program may make a window of our class: only a process that runs a file of this
+// program's name gets our right to come to the front.
+void AllowForeground(DWORD processId) {
+    constexpr DWORD kMaxPath = 1024;
+    wchar_t own[kMaxPath];
+    const DWORD ownLength = GetModuleFileNameW(nullptr, own, kMaxPath);
+    UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    wchar_t image[kMaxPath];
+    DWORD imageLength = kMaxPath;
+    if (ownLength == 0 || ownLength >= kMaxPath || !process ||
+        QueryFullProcessImageNameW(process.get(), 0, image, &imageLength) == FALSE) {
+        return;
+    }
+    if (SameFileName(FileNameOf({own, ownLength}), FileNameOf({image, imageLength}))) {
+        AllowSetForegroundWindow(processId);
+    }
+}
+
 }  // namespace
 
-bool SendRequest(std::uint32_t request) {
+RequestAnswer SendRequest(std::uint32_t request, bool waitForEnd) {
     COPYDATASTRUCT data{kRequestTag, sizeof request, &request};
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         HWND window = nullptr;
@@ -28,29 +71,44 @@ bool SendRequest(std::uint32_t request) {
             if (process == GetCurrentProcessId()) {
                 continue;
             }
+            // Opened before the request goes, so that its end cannot be missed, nor a new
+            // process under a reused id be waited for.
+            UniqueKernelHandle running(waitForEnd ? OpenProcess(SYNCHRONIZE, FALSE, process)
+                                                  : nullptr);
             // The copy brings its window to the front for /settings; Windows lets it only
             // when the program the user started passes its right on.
-            AllowSetForegroundWindow(process);
-            DWORD_PTR taken = FALSE;
+            AllowForeground(process);
+            DWORD_PTR answer = kRequestNotTaken;
             if (SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                                    SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &taken) == 0) {
+                                    SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer) == 0) {
                 // A copy too busy to answer may still carry the request out later: asking
                 // again could toggle twice.
                 if (GetLastError() == ERROR_TIMEOUT) {
-                    return false;
+                    return kRequestNotTaken;
                 }
-            } else if (taken == TRUE) {
-                return true;
+            } else if (answer == kRequestRefused) {
+                return kRequestRefused;
+            } else if (answer == kRequestDone) {
+                if (waitForEnd && running &&
+                    WaitForSingleObject(running.get(), kEndTimeoutMs) != WAIT_OBJECT_0) {
+                    return kRequestNotEnded;
+                }
+                return kRequestDone;
             }
         }
         Sleep(kAttemptPauseMs);
     }
-    return false;
+    return kRequestNotTaken;
 }
 
 // The filter between privilege levels drops WM_COPYDATA from a plain program to an
-// elevated one (Windows 7 and later). What gets through is checked as strictly as any.
+// elevated one (Windows 7 and later). It opens only for an elevated copy, to the plain
+// starts of its user; a copy that is not elevated keeps out what runs below it (a sandboxed
+// program at low integrity). What gets through is checked as strictly as any.
 void AllowRequests(HWND window) {
+    if (!RunsElevated()) {
+        return;
+    }
     using ChangeFilterFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
     const auto changeFilter = User32Function<ChangeFilterFn>("ChangeWindowMessageFilterEx");
     constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
@@ -67,7 +125,7 @@ LRESULT ReceiveRequest(LPARAM copyData, FormEvents& events) {
         return FALSE;
     }
     std::memcpy(&request, data->lpData, sizeof request);
-    return events.Form_Request(request) ? TRUE : FALSE;
+    return static_cast<LRESULT>(events.Form_Request(request));
 }
 
 }  // namespace keystead::toolkit::win32

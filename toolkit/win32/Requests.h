@@ -14,12 +14,17 @@ namespace keystead::toolkit::win32 {
 // Tells our requests from whatever else any program sends as WM_COPYDATA.
 inline constexpr ULONG_PTR kRequestTag = 0x4B535251;
 
-// Gives the request to the first form window of another process that takes it; waits a
-// little for a copy that is still starting. False when none took it.
-bool SendRequest(std::uint32_t request);
+// How long a start waits for the copy it asked to end.
+inline constexpr DWORD kEndTimeoutMs = 5000;
+
+// Gives the request to the first form window of another process that takes it, and gives
+// its answer; waits a little for a copy that is still starting. With waitForEnd, the copy's
+// process is opened before the request goes, and a request carried out is done only once
+// that process has ended (kRequestNotEnded after kEndTimeoutMs).
+RequestAnswer SendRequest(std::uint32_t request, bool waitForEnd = false);
 // Lets requests through to the window of an elevated copy from a plain start.
 void AllowRequests(HWND window);
-// The answer to a WM_COPYDATA: TRUE when it was a well-formed request and the form took it.
+// The answer to a WM_COPYDATA: the form's answer to a well-formed request, else not taken.
 LRESULT ReceiveRequest(LPARAM copyData, FormEvents& events);
 
 }  // namespace keystead::toolkit::win32

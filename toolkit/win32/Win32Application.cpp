@@ -4,7 +4,10 @@
 
 #include <shlobj.h>
 
+#include <string_view>
+
 #include "toolkit/ToolkitError.h"
+#include "toolkit/win32/Library.h"
 #include "toolkit/win32/Requests.h"
 #include "toolkit/win32/Text.h"
 
@@ -12,20 +15,72 @@ namespace keystead::toolkit::win32 {
 
 namespace {
 
-std::string ModulePath() {
+std::wstring ModuleFileName() {
     std::wstring buffer(MAX_PATH, L'\0');
     for (;;) {
         DWORD length =
             GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length < buffer.size()) {
             buffer.resize(length);
-            return Narrow(buffer);
+            return buffer;
         }
         buffer.resize(buffer.size() * 2);  // the path was cut: try a larger buffer
     }
 }
 
+// The path of the file itself, through every link to it, without the "\\?\" that Windows
+// puts in front; empty when it cannot be told.
+std::wstring FinalPathOf(const std::wstring& path) {
+    const HANDLE opened = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    const UniqueKernelHandle file(opened);
+    std::wstring buffer(MAX_PATH, L'\0');
+    DWORD length = GetFinalPathNameByHandleW(
+        file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), FILE_NAME_NORMALIZED);
+    if (length >= buffer.size()) {
+        buffer.resize(length);  // the size it needs, its NUL counted
+        length = GetFinalPathNameByHandleW(file.get(), buffer.data(),
+                                           static_cast<DWORD>(buffer.size()), FILE_NAME_NORMALIZED);
+    }
+    if (length == 0 || length >= buffer.size()) {
+        return {};
+    }
+    buffer.resize(length);
+    return WithoutLongPathPrefix(buffer);
+}
+
 }  // namespace
+
+std::wstring WithoutLongPathPrefix(const std::wstring& path) {
+    constexpr std::wstring_view kUnc = L"\\\\?\\UNC\\";
+    constexpr std::wstring_view kLocal = L"\\\\?\\";
+    if (path.starts_with(kUnc)) {
+        return L"\\\\" + path.substr(kUnc.size());
+    }
+    if (path.starts_with(kLocal)) {
+        return path.substr(kLocal.size());
+    }
+    return path;
+}
+
+// Started through a link (winget's portable command, a symbolic link), the program still
+// lives in the folder of its real file: its settings, its read-me and its Run value are
+// there. Looked up once.
+std::string Win32Application::ModulePath() const {
+    if (modulePath_.empty()) {
+        const std::wstring named = ModuleFileName();
+        const std::wstring real = FinalPathOf(named);
+        const bool differs = !real.empty() && CompareStringOrdinal(real.c_str(), -1, named.c_str(),
+                                                                   -1, TRUE) != CSTR_EQUAL;
+        modulePath_ = Narrow(
+            differs && GetFileAttributesW(real.c_str()) != INVALID_FILE_ATTRIBUTES ? real : named);
+    }
+    return modulePath_;
+}
 
 std::string FolderOf(const std::string& fullPath) {
     std::size_t slash = fullPath.find_last_of("\\/");
@@ -73,6 +128,15 @@ bool Win32Application::PrevInstance() {
     return prevInstance_;
 }
 
+void Win32Application::RegisterForRestart() {
+    using RegisterRestartFn = HRESULT(WINAPI*)(PCWSTR, DWORD);
+    constexpr DWORD kOnlyAfterAnUpdate = RESTART_NO_CRASH | RESTART_NO_HANG | RESTART_NO_REBOOT;
+    const auto registerRestart = Kernel32Function<RegisterRestartFn>("RegisterApplicationRestart");
+    if (registerRestart != nullptr) {
+        registerRestart(nullptr, kOnlyAfterAnUpdate);
+    }
+}
+
 void Win32Application::End() {
     ExitProcess(0);
 }
@@ -110,8 +174,8 @@ std::string Win32Application::LocalAppDataPath() const {
     return Narrow(folder);
 }
 
-bool Win32Application::SendToRunningCopy(std::uint32_t request) {
-    return SendRequest(request);
+RequestAnswer Win32Application::SendToRunningCopy(std::uint32_t request, bool waitForEnd) {
+    return SendRequest(request, waitForEnd);
 }
 
 }  // namespace keystead::toolkit::win32

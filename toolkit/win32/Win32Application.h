@@ -15,21 +15,29 @@ public:
     std::string Path() const override;
     std::string ExeName() const override;
     bool PrevInstance() override;
+    // RegisterApplicationRestart, looked up at run time.
+    void RegisterForRestart() override;
     [[noreturn]] void End() override;
     std::uint64_t FileLength(const std::string& path) const override;
     // From SHGetFolderPathW(CSIDL_LOCAL_APPDATA), which needs no COM.
     std::string LocalAppDataPath() const override;
     // A WM_COPYDATA to the running copy's form window.
-    bool SendToRunningCopy(std::uint32_t request) override;
+    RequestAnswer SendToRunningCopy(std::uint32_t request, bool waitForEnd) override;
     std::string ExpandEnvironment(const std::string& text) const override;
 
 private:
+    // The executable's full path, through any link to it.
+    std::string ModulePath() const;
+
     std::string instanceName_;
+    mutable std::string modulePath_;
     UniqueKernelHandle instanceMutex_;
     bool prevInstance_ = false;
     bool asked_ = false;
 };
 
+// A path without the "\\?\" or "\\?\UNC\" in front that final paths carry.
+std::wstring WithoutLongPathPrefix(const std::wstring& path);
 // The folder and the name without extension of an executable's full path.
 std::string FolderOf(const std::string& fullPath);
 std::string NameWithoutExtension(const std::string& fullPath);

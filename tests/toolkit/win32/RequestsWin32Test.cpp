@@ -20,12 +20,12 @@ const FormDesign kBareForm{"Requests test", 1500,  1500, {0, 0, 0}, {0, 153, 255
 
 class Taker : public fake::NoFormEvents {
 public:
-    bool Form_Request(std::uint32_t request) override {
+    RequestAnswer Form_Request(std::uint32_t request) override {
         heard.push_back(request);
         return answer;
     }
     std::vector<std::uint32_t> heard;
-    bool answer = true;
+    RequestAnswer answer = kRequestDone;
 };
 
 class Requests : public ::testing::Test {
@@ -74,11 +74,13 @@ TEST_F(Requests, OnlyOurTagWithExactlyOneNumberReachesTheForm) {
 TEST_F(Requests, TheFormsAnswerGoesBackAndAnUnloadedFormTakesNothing) {
     std::uint32_t request = 2;
     const COPYDATASTRUCT data{kRequestTag, sizeof request, &request};
-    events_.answer = false;
+    events_.answer = kRequestNotTaken;
     EXPECT_EQ(Send(&data), FALSE) << "turned away by the owner";
     EXPECT_EQ(events_.heard, std::vector<std::uint32_t>{2});
+    events_.answer = kRequestRefused;
+    EXPECT_EQ(Send(&data), kRequestRefused) << "refused by the administrator's rules";
 
-    events_.answer = true;
+    events_.answer = kRequestDone;
     form_.Unload();
     events_.heard.clear();
     EXPECT_EQ(Send(&data), FALSE);
@@ -86,7 +88,7 @@ TEST_F(Requests, TheFormsAnswerGoesBackAndAnUnloadedFormTakesNothing) {
 }
 
 TEST_F(Requests, ASendSkipsTheWindowsOfItsOwnProcess) {
-    EXPECT_FALSE(SendRequest(3));
+    EXPECT_EQ(SendRequest(3), kRequestNotTaken);
     EXPECT_TRUE(events_.heard.empty());
 }
 
