@@ -54,9 +54,11 @@ TEST_F(StandardUserTest, StartUpReadsTheUsersCopyOnlyWhenTheFolderFileCannotBeWr
         app.lengthQueries.clear();
         Start();
         EXPECT_EQ(app.lengthQueries, std::vector<std::string>{c.read});
-        ASSERT_EQ(profile.reads.size(), 6u);  // section "main", then section "pause"
+        // Section "main", then "pause", then "display".
+        ASSERT_EQ(profile.reads.size(), 12u);
         EXPECT_EQ(profile.reads[0], "CapsLock@" + c.read);
         EXPECT_EQ(profile.reads[4], "Programs@" + c.read);
+        EXPECT_EQ(profile.reads[6], "ShowKeys@" + c.read);
     }
 }
 

@@ -89,6 +89,7 @@ public:
     // What a later start of the program hands over; whether the form took it.
     bool Request(std::uint32_t request) { return loaded_ && events_.Form_Request(request); }
     void PolicyChange() { events_.Form_PolicyChange(); }
+    void ThemeChange() { events_.Form_ThemeChange(); }
     // One period of the timer, if it runs.
     void Tick();
     // One period of the retry timer, if it runs.
