@@ -38,7 +38,12 @@ Main::Main(const Platform& platform)
           platform.keyboard, [&app = platform.app] { return app.TickCount(); },
           [&registry = platform.registry] { return ShiftTurnsOffCapsLock(registry); },
           [this] { form_->RecheckTimer().SetEnabled(true); }),
-      stepAside_(platform.foreground) {
+      stepAside_(platform.foreground),
+      display_(platform.keyboard, platform.notes, platform.icons, platform.foreground,
+               platform.registry,
+               [this] { return !form_->Timer().Enabled() || stepAside_.Active(); }) {
+    enforcer_.SetCorrectionListener(
+        [this](const lockkeys::Flips& flips) { display_.PutBack(flips, settings_); });
     form_->Timer().SetHandler([this] { Timer_Timer(); });
     form_->RecheckTimer().SetInterval(lockkeys::Enforcer::kRecheckMs);
     form_->RecheckTimer().SetHandler([this] { RecheckTimer_Timer(); });
@@ -79,11 +84,12 @@ void Main::Form_Load() {
     IgnoreFailure([&] { UpdatePolicies(); });
     IgnoreFailure([&] { LoadControls(); });
     IgnoreFailure([&] { LoadStepAside(settingsPath); });
+    IgnoreFailure([&] { LoadDisplay(settingsPath); });
 
     trayIcon_ = std::make_unique<tray::TrayIcon>(platform_.notifyArea, platform_.screen);
     trayIcon_->SetListener(this);
     IgnoreFailure([&] { trayIcon_->SetOwnerForm(form_.get()); });
-    IgnoreFailure([&] { trayIcon_->SetIcon(&form_->Icon()); });
+    IgnoreFailure([&] { trayIcon_->SetIcon(TrayPicture(false)); });
     IgnoreFailure([&] { trayIcon_->SetTooltip(Tooltip(false)); });
     IgnoreFailure([&] { trayIcon_->Add(); });
 
@@ -118,6 +124,7 @@ void Main::Timer_Timer() {
     if (!stepAside_.Active()) {
         enforcer_.TimerCheck(settings_);
     }
+    ShowKeys(true);
 }
 
 // Once, for a key that a check left alone.
@@ -126,6 +133,7 @@ void Main::RecheckTimer_Timer() {
     if (Enforcing()) {
         enforcer_.CheckNow(settings_);
     }
+    ShowKeys();
 }
 
 // The checks made at once act only while a timer check could run: suspended, interval 0
@@ -139,6 +147,7 @@ void Main::Form_RawKeyUp(int keyCode, std::uint32_t extraInformation) {
     if (Enforcing()) {
         enforcer_.KeyReleased(keyCode, extraInformation, settings_);
     }
+    ShowKeys();
 }
 
 // Windows and keyboard firmware reset Num Lock at these moments.
@@ -195,6 +204,7 @@ void Main::Form_PolicyChange() {
     }
     PutStepAsideRulesInForce();
     Foreground_Change();
+    PutDisplayRulesInForce();
     if (policies_.allowSuspend == false && !form_->Timer().Enabled()) {
         ToggleSuspend();  // suspended before the rule came
     }
@@ -258,13 +268,15 @@ void Main::ToggleSuspend() {
     }
     if (timer.Enabled()) {
         timer.SetEnabled(false);
-        trayIcon_->SetIcon(&form_->PictureOf(SuspendedIcon));
+        display_.KeysMayHaveChanged(settings_);  // lasting notes go while suspended
+        trayIcon_->SetIcon(TrayPicture(true));
         trayIcon_->SetTooltip(Tooltip(true));
         trayIcon_->Modify();
         form_->SetCaption(SuspendButton, kResumeCaption);
     } else {
         timer.SetEnabled(true);
-        trayIcon_->SetIcon(&form_->Icon());
+        display_.KeysMayHaveChanged(settings_);
+        trayIcon_->SetIcon(TrayPicture(false));
         trayIcon_->SetTooltip(Tooltip(false));
         trayIcon_->Modify();
         form_->SetCaption(SuspendButton, kSuspendCaption);
@@ -273,11 +285,11 @@ void Main::ToggleSuspend() {
 
 // The first line shows suspension alone; stepping aside adds a line of its own.
 std::string Main::Tooltip(bool suspended) const {
-    const std::string tooltip = suspended ? kSuspendedTooltip : kProductName;
-    if (!stepAside_.Active()) {
-        return tooltip;
+    std::string tooltip = suspended ? kSuspendedTooltip : kProductName;
+    if (stepAside_.Active()) {
+        tooltip = PausedTooltip(tooltip, stepAside_.Program(), tray::kMaxTooltipLength);
     }
-    return PausedTooltip(tooltip, stepAside_.Program(), tray::kMaxTooltipLength);
+    return display_.Tooltip(tooltip, settings_, tray::kMaxTooltipLength);
 }
 
 void Main::HelpFile() {

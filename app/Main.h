@@ -7,9 +7,11 @@
 #include "app/ManagedSettings.h"
 #include "app/Platform.h"
 #include "app/Policies.h"
+#include "display/KeyDisplay.h"
 #include "lockkeys/Enforcer.h"
 #include "lockkeys/Settings.h"
 #include "pause/StepAside.h"
+#include "settings/DisplaySection.h"
 #include "settings/PauseSection.h"
 #include "toolkit/Form.h"
 #include "tray/TrayIcon.h"
@@ -78,6 +80,12 @@ private:
     void Foreground_Change() override;
     void UpdateStepAside();
     std::string Tooltip(bool suspended) const;
+    // Showing the lock keys (MainDisplay.cpp).
+    void LoadDisplay(const std::string& settingsPath);
+    void PutDisplayRulesInForce();
+    void ShowKeys(bool tick = false);
+    void Form_ThemeChange() override;
+    const toolkit::Picture* TrayPicture(bool suspended);
 
     void ApplyControls();
     void LoadControls();
@@ -104,6 +112,8 @@ private:
     settings::PauseSection pauseSection_;
     pause::StepAside stepAside_;
     std::unique_ptr<pause::ForegroundWatch> foregroundWatch_;
+    settings::DisplaySection ownDisplay_;  // as the file has it
+    display::KeyDisplay display_;
 };
 
 }  // namespace keystead::app

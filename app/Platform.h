@@ -1,5 +1,7 @@
 #pragma once
 
+#include "display/IconPainter.h"
+#include "display/NoteScreen.h"
 #include "lockkeys/Keyboard.h"
 #include "pause/Foreground.h"
 #include "registry/RegistryApi.h"
@@ -24,6 +26,8 @@ struct Platform {
     registry::RegistryApi& registry;
     tray::NotifyArea& notifyArea;
     pause::Foreground& foreground;
+    display::NoteScreen& notes;
+    display::IconPainter& icons;
 };
 
 }  // namespace keystead::app

@@ -57,7 +57,27 @@ Policies ReadPolicies(registry::RegistryApi& api) {
     rules.startWithWindows = Switch(keys, "StartWithWindows");
     rules.allowSuspend = Switch(keys, "AllowSuspend");
     rules.pausePrograms = keys.Text("PausePrograms");
+    rules.display.showKeys = Switch(keys, "ShowKeys");
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        if (const auto note = Rule(keys, settings::NoteKey(key), 0, 3)) {
+            rules.display.notes[key] = static_cast<settings::NoteMode>(*note);
+        }
+    }
+    rules.display.position = Rule(keys, "NotePosition", 1, 9);
+    rules.display.noteTime = Rule(keys, "NoteTime", settings::DisplaySection::kMinNoteTime,
+                                  settings::DisplaySection::kMaxNoteTime);
     return rules;
+}
+
+settings::DisplaySection DisplayInForce(const Policies::Display& rules,
+                                        settings::DisplaySection own) {
+    own.showKeys = rules.showKeys.value_or(own.showKeys);
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        own.notes[key] = rules.notes[key].value_or(own.notes[key]);
+    }
+    own.position = rules.position.value_or(own.position);
+    own.noteTime = rules.noteTime.value_or(own.noteTime);
+    return own;
 }
 
 }  // namespace keystead::app

@@ -7,6 +7,7 @@
 
 #include "lockkeys/LockKeys.h"
 #include "registry/RegistryApi.h"
+#include "settings/DisplaySection.h"
 
 namespace keystead::app {
 
@@ -24,6 +25,15 @@ struct Policies {
     // "PausePrograms" (REG_SZ): executable names separated by ';', the machine's list
     // followed by the user's; empty when neither has one.
     std::string pausePrograms;
+    // "ShowKeys", "CapsLockNote", "NumLockNote", "ScrollLockNote", "NotePosition" and
+    // "NoteTime": the lock-key display, with the names and ranges of its section of the file.
+    struct Display {
+        std::optional<bool> showKeys;
+        std::array<std::optional<settings::NoteMode>, lockkeys::kLockKeyCount> notes;
+        std::optional<std::int32_t> position;
+        std::optional<std::int32_t> noteTime;
+        friend bool operator==(const Display&, const Display&) = default;
+    } display;
 
     // Not a rule of Group Policy: the machine-wide Run value starts the program and this user
     // may not change it (an administrator or the package set it), which keeps the box ticked.
@@ -43,5 +53,9 @@ struct Policies {
 // Reads every rule: the machine's before the user's, each within its range. A rule that
 // cannot be read is reported to the debugger's output and left to the user.
 Policies ReadPolicies(registry::RegistryApi& api);
+
+// The display as the rules leave it: each rule in force, the user's own choice elsewhere.
+settings::DisplaySection DisplayInForce(const Policies::Display& rules,
+                                        settings::DisplaySection own);
 
 }  // namespace keystead::app

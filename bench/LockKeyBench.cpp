@@ -3,7 +3,9 @@
 // It starts the real Keystead.exe with Caps Lock on "Force off", presses Caps Lock, types
 // "abc" 20 ms later and counts the presses that left a capital, and times how long the key
 // reads wrong. Each interval is measured twice: with a press as a user makes it (the instant
-// correction) and with a press tagged as Keystead's own, which only its timer corrects.
+// correction) and with a press tagged as Keystead's own, which only its timer corrects. A last
+// run has the note of a key put back switched on: the instant correction measured again, and
+// how soon the note "Caps Lock is held off" is up after the press.
 // Prints a Markdown table; exits non-zero, printing nothing, when a measurement cannot be
 // trusted.
 #include <windows.h>
@@ -18,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "display/win32/Win32NoteScreen.h"
 #include "lockkeys/Keyboard.h"
 #include "tests/e2e/KeysteadProcess.h"
 
@@ -184,11 +187,21 @@ void CheckInstrument(BenchWindow& window) {
 struct Trial {
     bool capital = false;
     std::optional<double> backMs;  // none when not back within kGiveUp
+    std::optional<double> noteMs;  // the note's appearance, when notes are on
 };
 
+bool NoteUp() {
+    return FindWindowW(keystead::display::win32::Win32NoteScreen::ClassName(),
+                       L"Caps Lock is held off") != nullptr;
+}
+
 // One accidental press, then "abc" 20 ms later.
-Trial Press(BenchWindow& window, ULONG_PTR tag) {
+Trial Press(BenchWindow& window, ULONG_PTR tag, bool notes) {
     TurnCapsOff(window);
+    // The last note must be gone, or its window would be taken for this press's.
+    if (notes && !window.Serve(kSpacing, [] { return !NoteUp(); })) {
+        throw Failure("a note did not go");
+    }
     window.Clear();
     window.Serve(50ms);
     const int downsBefore = window.CapsDowns();
@@ -199,10 +212,14 @@ Trial Press(BenchWindow& window, ULONG_PTR tag) {
     // press from its queue it still reads the old state, so only a reading after that counts.
     bool seen = false;
     std::optional<Clock::time_point> back;
+    std::optional<Clock::time_point> note;
     auto watch = [&] {
         seen = seen || window.CapsDowns() > downsBefore;
         if (seen && !back && !CapsOn()) {
             back = Clock::now();
+        }
+        if (notes && !note && NoteUp()) {
+            note = Clock::now();
         }
     };
     window.Serve(start + kTypingDelay - Clock::now(), [&] {
@@ -212,7 +229,7 @@ Trial Press(BenchWindow& window, ULONG_PTR tag) {
     Type("abc");
     window.Serve(start + kGiveUp - Clock::now(), [&] {
         watch();
-        return back.has_value() && window.Text().size() == 3;
+        return back.has_value() && window.Text().size() == 3 && (!notes || note.has_value());
     });
     if (!seen) {
         throw Failure("the accidental press never reached the bench's window");
@@ -227,6 +244,9 @@ Trial Press(BenchWindow& window, ULONG_PTR tag) {
     if (back) {
         trial.backMs = Milliseconds(*back - start);
     }
+    if (note) {
+        trial.noteMs = Milliseconds(*note - start);
+    }
     window.Serve(start + kSpacing - Clock::now());
     return trial;
 }
@@ -236,6 +256,23 @@ struct Row {
     const char* correction;
     std::vector<Trial> trials;
 };
+
+// The median and the worst of some times, a time never seen counting as the longest.
+std::pair<std::optional<double>, std::optional<double>> MedianAndWorst(
+    const std::vector<std::optional<double>>& measured) {
+    constexpr double kNever = std::numeric_limits<double>::infinity();
+    std::vector<double> times;
+    for (const auto& ms : measured) {
+        times.push_back(ms.value_or(kNever));
+    }
+    std::sort(times.begin(), times.end());
+    auto known = [](double ms) { return ms < kNever ? std::optional(ms) : std::nullopt; };
+    const std::size_t middle = times.size() / 2;
+    const std::optional<double> median = times.size() % 2 != 0
+                                             ? known(times[middle])
+                                             : known((times[middle - 1] + times[middle]) / 2);
+    return {median, known(times.back())};
+}
 
 std::string Figure(std::optional<double> ms) {
     char text[32];
@@ -254,21 +291,27 @@ void PrintTable(const std::vector<Row>& rows) {
         const auto capitals = std::count_if(row.trials.begin(), row.trials.end(),
                                             [](const Trial& t) { return t.capital; });
         // Presses never put back sort last, as if they took for ever.
-        constexpr double kNever = std::numeric_limits<double>::infinity();
-        std::vector<double> times;
+        std::vector<std::optional<double>> times;
         for (const Trial& t : row.trials) {
-            times.push_back(t.backMs.value_or(kNever));
+            times.push_back(t.backMs);
         }
-        std::sort(times.begin(), times.end());
-        auto known = [](double ms) { return ms < kNever ? std::optional(ms) : std::nullopt; };
-        const std::size_t middle = times.size() / 2;
-        const std::optional<double> median = times.size() % 2 != 0
-                                                 ? known(times[middle])
-                                                 : known((times[middle - 1] + times[middle]) / 2);
+        const auto [median, worst] = MedianAndWorst(times);
         std::printf("| %13d | %-11s | %7d of %2d | %11s | %10s |\n", row.interval, row.correction,
                     static_cast<int>(capitals), static_cast<int>(row.trials.size()),
-                    Figure(median).c_str(), Figure(known(times.back())).c_str());
+                    Figure(median).c_str(), Figure(worst).c_str());
     }
+}
+
+void PrintNoteRow(const Row& row) {
+    std::vector<std::optional<double>> times;
+    for (const Trial& t : row.trials) {
+        times.push_back(t.noteMs);
+    }
+    const auto [median, worst] = MedianAndWorst(times);
+    std::printf("\n| measured                 | median (ms) | worst (ms) |\n");
+    std::printf("|--------------------------|------------:|-----------:|\n");
+    std::printf("| key change to note shown | %11s | %10s |\n", Figure(median).c_str(),
+                Figure(worst).c_str());
 }
 
 std::vector<Row> Measure() {
@@ -293,7 +336,7 @@ std::vector<Row> Measure() {
              {std::pair{"instant", ULONG_PTR{0}}, std::pair{"timer alone", kOwnKeystrokeTag}}) {
             Row row{interval, correction, {}};
             for (int press = 0; press < kPresses; ++press) {
-                row.trials.push_back(Press(window, tag));
+                row.trials.push_back(Press(window, tag, false));
             }
             std::fprintf(stderr, "measured: interval %d, %s\n", interval, correction);
             rows.push_back(std::move(row));
@@ -302,6 +345,21 @@ std::vector<Row> Measure() {
             throw Failure("Keystead ended during the measurement");
         }
     }
+    // The instant correction again, with the note of a key put back on.
+    folder.WriteIni(
+        "[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\nInterval=1000\r\n"
+        "[display]\r\nCapsLockNote=1\r\nNoteTime=500\r\n");
+    KeysteadProcess keystead(folder.Exe());
+    if (!keystead.WaitUntilReady()) {
+        throw Failure("Keystead's window did not appear");
+    }
+    window.Focus();
+    Row row{1000, "notes on", {}};
+    for (int press = 0; press < kPresses; ++press) {
+        row.trials.push_back(Press(window, 0, true));
+    }
+    std::fprintf(stderr, "measured: interval 1000, instant with notes on\n");
+    rows.push_back(std::move(row));
     return rows;
 }
 
@@ -315,6 +373,7 @@ int main() {
             "after each:\n\n",
             kPresses, static_cast<int>(kTypingDelay.count()));
         PrintTable(rows);
+        PrintNoteRow(rows.back());
         return 0;
     } catch (const Failure& failure) {
         std::fprintf(stderr, "LockKeyBench: %s; no figures printed.\n", failure.what());

@@ -89,6 +89,9 @@ Flips Enforcer::Check(const Settings& settings, KeySet keys, std::int64_t now) {
     if (leftAlone && recheckSoon_) {
         recheckSoon_();
     }
+    if (corrected_ && result.flips != Flips{}) {
+        corrected_(result.flips);
+    }
     return result.flips;
 }
 

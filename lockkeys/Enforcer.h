@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "lockkeys/Keyboard.h"
 #include "lockkeys/LockKeyCheck.h"
@@ -52,6 +53,11 @@ public:
     // Windows may have reset the keys.
     void CheckNow(const Settings& settings);
 
+    // Told of every check that typed a flip, with what it typed.
+    void SetCorrectionListener(std::function<void(const Flips&)> listener) {
+        corrected_ = std::move(listener);
+    }
+
 private:
     struct OwnStroke {
         std::uint8_t virtualKey;  // the key typed: the lock key, or Shift for Caps Lock
@@ -66,6 +72,7 @@ private:
     Clock clock_;
     ShiftTurnsOffCapsLock shiftTurnsOffCapsLock_;
     std::function<void()> recheckSoon_;
+    std::function<void(const Flips&)> corrected_;
     // Per key, the times of its latest corrections made at once, oldest first.
     std::array<std::deque<std::int64_t>, kLockKeyCount> instantCorrections_;
     // Per key, the program's stroke that raw input has not reported back yet.

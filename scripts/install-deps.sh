@@ -6,7 +6,7 @@ set -eu
 packages="cmake make g++ libgtest-dev libgmock-dev googletest
 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
 g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32
-wine wine64 wine32:i386 xvfb xauth imagemagick
+wine wine64 wine32:i386 xvfb xauth imagemagick xdotool
 wixl msitools libxml2-utils python3 python3-jsonschema python3-yaml
 faketime osslsigncode openssl unzip ccache"
 

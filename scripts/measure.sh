@@ -2,7 +2,8 @@
 # Prints the figures people compare tray utilities by: the size and the imports of both
 # programs users download (dist/), and, under Wine, the private dirty memory of the idle,
 # hidden program beside a bare tray program (one hidden window, a 1000 ms timer reading the
-# three lock keys, one tray icon) that this script builds itself, and the DLLs the idle
+# three lock keys, one tray icon) that this script builds itself, the same program with the
+# lock keys shown ([display] ShowKeys=1 and every note on), and the DLLs the idle
 # program has mapped. A benchmark: it prints, it does not judge; figures vary by machine.
 # Usage: scripts/measure.sh   (builds the release programs first when dist/ lacks them)
 set -eu
@@ -78,6 +79,11 @@ memory() {  # ARCH TRIPLE WINEARCH LOADER
 
     keystead=$(idle_figures "$folder/Keystead.exe")
     bare=$(idle_figures "$folder/BareTray.exe")
+    # The same with the lock keys shown: the icon drawn at run time and every note on.
+    printf '[display]\r\nShowKeys=1\r\nCapsLockNote=3\r\nNumLockNote=3\r\nScrollLockNote=3\r\n' \
+        >>"$folder/Keystead.ini"
+    shown=$(idle_figures "$folder/Keystead.exe")
+    shown_kb=$(echo "$shown" | sed -n 1p)
     keystead_kb=$(echo "$keystead" | sed -n 1p)
     bare_kb=$(echo "$bare" | sed -n 1p)
     keystead_dlls=$(echo "$keystead" | sed -n 2p)
@@ -88,6 +94,7 @@ memory() {  # ARCH TRIPLE WINEARCH LOADER
     echo "Keystead.exe (hidden)  $keystead_kb kB"
     echo "bare tray program      $bare_kb kB"
     awk -v k="$keystead_kb" -v b="$bare_kb" 'BEGIN { printf "ratio                  %.2f\n", k / b }'
+    echo "Keystead.exe, [display] ShowKeys=1 and every note on  $shown_kb kB"
     echo "DLLs Keystead has mapped while idle: $keystead_dlls"
     echo "COM libraries (ole32, combase, rpcrt4) mapped while idle:${com:- none}"
     rm -rf "$folder"

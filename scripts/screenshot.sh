@@ -2,7 +2,10 @@
 # Takes a picture of the settings window as a user sees it: the program runs in Wine's own
 # desktop (with window frames, a taskbar and the notification area) on a virtual display,
 # from an empty folder, so that it opens its settings window as on a first run.
-# Usage: scripts/screenshot.sh [OUTPUT.png]   (builds the 64-bit program first if needed)
+# With "note" after the file name, Keystead starts with notes and the keys in the tray icon
+# switched on, Notepad has the focus, and Caps Lock is pressed there: the picture shows the
+# note that Keystead put the key back, over the letters typed after it.
+# Usage: scripts/screenshot.sh [OUTPUT.png [note]]   (builds the 64-bit program if needed)
 set -eu
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screenshot.png}")
@@ -15,12 +18,26 @@ fi
 work=$(mktemp -d)
 trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$exe" "$work/Keystead.exe"
+mode=${2:-settings}
+if [ "$mode" = note ]; then
+    printf '[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\n[display]\r\nShowKeys=1\r\nCapsLockNote=1\r\nNumLockNote=2\r\nNoteTime=10000\r\n' \
+        >"$work/Keystead.ini"
+fi
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 xvfb-run -a -s "-screen 0 800x600x24" sh -c '
     /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
     /usr/lib/wine/wine64 explorer /desktop=shot,800x600 "$1" >/dev/null 2>&1 &
     sleep 8
+    if [ "$3" = note ]; then
+        /usr/lib/wine/wine64 explorer /desktop=shot,800x600 notepad >/dev/null 2>&1 &
+        sleep 4
+        xdotool type --delay 50 "Typed with Caps Lock held off: "
+        xdotool key Caps_Lock
+        sleep 0.3
+        xdotool type --delay 50 "abc"
+        sleep 0.5
+    fi
     import -window root "$2"
-' sh "$work/Keystead.exe" "$out"
+' sh "$work/Keystead.exe" "$out" "$mode"
 echo "$out"

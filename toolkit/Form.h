@@ -110,6 +110,8 @@ public:
     virtual RequestAnswer Form_Request(std::uint32_t /*request*/) { return kRequestNotTaken; }
     // The administrator's policies may have changed (Group Policy has been applied).
     virtual void Form_PolicyChange() {}
+    // The taskbar's light or dark theme, or high contrast, may have changed.
+    virtual void Form_ThemeChange() {}
 
 protected:
     ~FormEvents() = default;

@@ -8,7 +8,10 @@
 
 #include "app/Launch.h"
 #include "app/Main.h"
+#include "app/MainLayout.h"
 #include "app/Product.h"
+#include "display/win32/Win32IconPainter.h"
+#include "display/win32/Win32NoteScreen.h"
 #include "lockkeys/win32/Win32Keyboard.h"
 #include "pause/win32/Win32Foreground.h"
 #include "registry/win32/Win32Registry.h"
@@ -57,8 +60,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     registry::win32::Win32Registry registry;
     tray::win32::Win32NotifyArea notifyArea;
     pause::win32::Win32Foreground foreground;
-    const app::Platform platform{application, screen,   forms,      shell,     keyboard,
-                                 profile,     registry, notifyArea, foreground};
+    // Notes wear the settings window's colours and font.
+    const toolkit::FormDesign& design = app::MainFormDesign();
+    display::win32::Win32NoteScreen notes({design.background, design.foreground, design.fontFace});
+    display::win32::Win32IconPainter icons;
+    const app::Platform platform{application, screen,     forms,      shell, keyboard, profile,
+                                 registry,    notifyArea, foreground, notes, icons};
 
     app::Main main(platform);
     main.Form().Load();

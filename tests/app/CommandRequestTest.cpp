@@ -115,8 +115,8 @@ public:
 TEST_F(CommandRequestTest, RequestsWaitUntilStartUpHasFinished) {
     RequestingApplication starting;
     starting.files = app.files;
-    const Platform during{starting, screen,      factory,    shell,     keyboard,
-                          profile,  registryApi, notifyArea, foreground};
+    const Platform during{starting,    screen,     factory,    shell, keyboard, profile,
+                          registryApi, notifyArea, foreground, notes, icons};
     main = std::make_unique<Main>(during);
     form = factory.last;
     starting.form = form;

@@ -15,6 +15,7 @@
 #include "app/Main.h"
 #include "app/MainLayout.h"
 #include "app/Platform.h"
+#include "display/fake/FakeNoteScreen.h"
 #include "lockkeys/fake/FakeKeyboard.h"
 #include "pause/fake/FakeForeground.h"
 #include "registry/Registry.h"
@@ -139,8 +140,10 @@ protected:
     CountingRegistry registryApi;
     tray::FakeNotifyArea notifyArea;
     pause::FakeForeground foreground;
-    Platform platform{app,     screen,      factory,    shell,     keyboard,
-                      profile, registryApi, notifyArea, foreground};
+    display::FakeNoteScreen notes;
+    display::FakeIconPainter icons;
+    Platform platform{app,         screen,     factory,    shell, keyboard, profile,
+                      registryApi, notifyArea, foreground, notes, icons};
     std::unique_ptr<Main> main;
     toolkit::fake::FakeForm* form = nullptr;
 };

@@ -55,14 +55,16 @@ TEST_F(StandardUserTest, StartUpReadsTheUsersCopyOnlyWhenTheFolderFileCannotBeWr
         Start();
         EXPECT_EQ(app.lengthQueries, std::vector<std::string>{c.read});
         // Section "main", then section "pause", and that again beside the program when the
-        // user's copy has none.
+        // user's copy has none, then section "display".
         const bool besideToo = c.read != kSettingsPath;
-        ASSERT_EQ(profile.reads.size(), besideToo ? 8u : 6u);
+        const std::size_t display = besideToo ? 8 : 6;
+        ASSERT_EQ(profile.reads.size(), display + 6);
         EXPECT_EQ(profile.reads[0], "CapsLock@" + c.read);
         EXPECT_EQ(profile.reads[4], "Programs@" + c.read);
         if (besideToo) {
             EXPECT_EQ(profile.reads[6], std::string("Programs@") + kSettingsPath);
         }
+        EXPECT_EQ(profile.reads[display], "ShowKeys@" + c.read);
     }
 }
 

@@ -15,6 +15,10 @@ import xml.etree.ElementTree as ET
 NS = {"p": "http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions"}
 KEY = r"Software\Policies\Tarvine\Keystead"
 MODES = [("0", "Force off"), ("1", "Force on"), ("2", "Allow toggling")]
+NOTES = [("0", "No note"), ("1", "When held"), ("2", "On every change"), ("3", "While on")]
+POSITIONS = [(str(n), label) for n, label in enumerate(
+    ["Bottom left", "Bottom centre", "Bottom right", "Middle left", "Centre", "Middle right",
+     "Top left", "Top centre", "Top right"], start=1)]
 
 # What the program reads: value name -> how the policy must write it.
 EXPECTED = {
@@ -25,6 +29,12 @@ EXPECTED = {
     "StartWithWindows": {"kind": "onoff"},
     "AllowSuspend": {"kind": "onoff"},
     "PausePrograms": {"kind": "text"},
+    "ShowKeys": {"kind": "onoff"},
+    "CapsLockNote": {"kind": "enum", "items": NOTES},
+    "NumLockNote": {"kind": "enum", "items": NOTES},
+    "ScrollLockNote": {"kind": "enum", "items": NOTES},
+    "NotePosition": {"kind": "enum", "items": POSITIONS},
+    "NoteTime": {"kind": "decimal", "min": "500", "max": "10000"},
 }
 
 errors = []

@@ -91,6 +91,7 @@ public:
         return loaded_ ? events_.Form_Request(request) : kRequestNotTaken;
     }
     void PolicyChange() { events_.Form_PolicyChange(); }
+    void ThemeChange() { events_.Form_ThemeChange(); }
     // One period of the timer, if it runs.
     void Tick();
     // One period of the retry timer, if it runs.

@@ -275,8 +275,13 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COPYDATA:
             return state_.loaded ? ReceiveRequest(lParam, state_.events) : FALSE;
         case WM_SETTINGCHANGE:
-            OnSettingChange(lParam);
+            OnSettingChange(wParam, lParam);
             break;  // and on to the default handling, as before
+        case WM_SYSCOLORCHANGE:
+            if (state_.loaded) {
+                state_.events.Form_ThemeChange();
+            }
+            break;
         default:
             break;
     }
@@ -353,11 +358,18 @@ const wchar_t* Win32Form::ClassName() {
     return kFormClass;
 }
 
-// Group Policy broadcasts "Policy" once it has written the machine's or the user's rules.
-void Win32Form::OnSettingChange(LPARAM area) {
-    if (state_.loaded && area != 0 &&
-        lstrcmpiW(reinterpret_cast<const wchar_t*>(area), L"Policy") == 0) {
+// Group Policy broadcasts "Policy" once it has written the machine's or the user's rules;
+// Windows says "ImmersiveColorSet" when the taskbar turns light or dark.
+void Win32Form::OnSettingChange(WPARAM action, LPARAM area) {
+    if (!state_.loaded) {
+        return;
+    }
+    const auto* name = reinterpret_cast<const wchar_t*>(area);
+    if (name != nullptr && lstrcmpiW(name, L"Policy") == 0) {
         state_.events.Form_PolicyChange();
+    } else if ((name != nullptr && lstrcmpiW(name, L"ImmersiveColorSet") == 0) ||
+               action == SPI_SETHIGHCONTRAST) {
+        state_.events.Form_ThemeChange();
     }
 }
 

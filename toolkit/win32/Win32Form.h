@@ -74,7 +74,7 @@ private:
     void OnClose();
     void OnDestroy();
     void OnDpiChanged(UINT dpi, const RECT& suggested);
-    void OnSettingChange(LPARAM area);
+    void OnSettingChange(WPARAM action, LPARAM area);
 
     void ApplyLayout();
 

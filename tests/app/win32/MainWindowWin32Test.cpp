@@ -11,6 +11,7 @@
 
 #include "app/Main.h"
 #include "app/MainLayout.h"
+#include "display/fake/FakeNoteScreen.h"
 #include "lockkeys/fake/FakeKeyboard.h"
 #include "pause/fake/FakeForeground.h"
 #include "registry/RunKey.h"
@@ -132,8 +133,10 @@ protected:
     registry::fake::MemoryRegistry registry_;
     tray::win32::Win32NotifyArea notifyArea_;
     pause::FakeForeground foreground_;
-    const Platform platform_{application_, screen_,   forms_,      shell_,     keyboard_,
-                             profile_,     registry_, notifyArea_, foreground_};
+    display::FakeNoteScreen notes_;
+    display::FakeIconPainter icons_;
+    const Platform platform_{application_, screen_,     forms_,      shell_, keyboard_, profile_,
+                             registry_,    notifyArea_, foreground_, notes_, icons_};
     Main main_{platform_};
     Win32Form* form_ = nullptr;
 };

@@ -1,0 +1,78 @@
+#include "display/win32/Win32IconPainter.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "toolkit/win32/Layout.h"
+#include "toolkit/win32/Library.h"
+#include "toolkit/win32/Pictures.h"
+
+namespace keystead::display::win32 {
+
+namespace {
+
+using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+using UniqueBitmap = toolkit::win32::UniqueHandle<HBITMAP, ::DeleteObject>;
+
+std::uint32_t ToRgb(COLORREF colour) {
+    return (static_cast<std::uint32_t>(GetRValue(colour)) << 16) |
+           (static_cast<std::uint32_t>(GetGValue(colour)) << 8) | GetBValue(colour);
+}
+
+}  // namespace
+
+// The taskbar sits on the primary monitor, at the system DPI.
+int Win32IconPainter::IconSize() {
+    static const auto forDpi =
+        toolkit::win32::User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+    const int size = forDpi != nullptr ? forDpi(SM_CXSMICON, toolkit::win32::SystemDpi())
+                                       : GetSystemMetrics(SM_CXSMICON);
+    return size > 0 ? size : 16;
+}
+
+std::optional<ContrastColours> Win32IconPainter::HighContrast() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    if (!SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) ||
+        (contrast.dwFlags & HCF_HIGHCONTRASTON) == 0) {
+        return std::nullopt;
+    }
+    return ContrastColours{ToRgb(GetSysColor(COLOR_WINDOWTEXT)),
+                           ToRgb(GetSysColor(COLOR_HIGHLIGHT))};
+}
+
+std::unique_ptr<toolkit::Picture> Win32IconPainter::MakePicture(const IconPixels& pixels) {
+    BITMAPV5HEADER header{};
+    header.bV5Size = sizeof header;
+    header.bV5Width = pixels.size;
+    header.bV5Height = -pixels.size;  // rows from the top, as drawn
+    header.bV5Planes = 1;
+    header.bV5BitCount = 32;
+    header.bV5Compression = BI_BITFIELDS;
+    header.bV5RedMask = 0x00FF0000;
+    header.bV5GreenMask = 0x0000FF00;
+    header.bV5BlueMask = 0x000000FF;
+    header.bV5AlphaMask = 0xFF000000;
+    void* bits = nullptr;
+    toolkit::win32::ScopedDc screen(nullptr);
+    UniqueBitmap colour(CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO*>(&header),
+                                         DIB_RGB_COLORS, &bits, nullptr, 0));
+    // The alpha channel decides; the mask only has to be there.
+    UniqueBitmap mask(CreateBitmap(pixels.size, pixels.size, 1, 1, nullptr));
+    if (!colour || !mask || bits == nullptr) {
+        return nullptr;
+    }
+    std::memcpy(bits, pixels.argb.data(), pixels.argb.size() * sizeof(std::uint32_t));
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmColor = colour.get();
+    info.hbmMask = mask.get();
+    HICON icon = CreateIconIndirect(&info);  // copies both bitmaps
+    if (icon == nullptr) {
+        return nullptr;
+    }
+    return std::make_unique<toolkit::win32::Win32Picture>(icon, true);
+}
+
+}  // namespace keystead::display::win32

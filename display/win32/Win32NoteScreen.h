@@ -1,0 +1,55 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "display/NoteScreen.h"
+#include "toolkit/Form.h"
+#include "toolkit/win32/Handles.h"
+
+namespace keystead::display::win32 {
+
+// The program's look, as the settings window has it.
+struct NoteLook {
+    toolkit::Rgb background;
+    toolkit::Rgb foreground;
+    const char* fontFace;
+};
+
+// Notes as top-most windows that let every click through and never take the focus, so that
+// typing goes on into the window in front. Each is created when needed and destroyed when it
+// hides: with no note up, nothing of this stays in memory.
+class Win32NoteScreen : public NoteScreen {
+public:
+    explicit Win32NoteScreen(NoteLook look) : look_(look) {}
+    Win32NoteScreen(const Win32NoteScreen&) = delete;
+    Win32NoteScreen& operator=(const Win32NoteScreen&) = delete;
+    ~Win32NoteScreen() override;
+
+    void ShowNote(const std::string& text, int position, int timeMs, bool announce) override;
+    void ShowLasting(const std::vector<std::string>& texts, int position) override;
+
+    // The short note's window, null while none is up (for tests).
+    HWND NoteWindow() const { return note_.get(); }
+
+    // The window class of every note.
+    static const wchar_t* ClassName();
+
+private:
+    using UniqueWindow = toolkit::win32::UniqueHandle<HWND, ::DestroyWindow>;
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND Create(const std::string& text);
+    void OnTimer(HWND window, UINT_PTR timer);
+    void Paint(HWND window);
+
+    NoteLook look_;
+    UniqueWindow note_;
+    std::vector<UniqueWindow> lasting_;
+    BYTE alpha_ = 0;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;  // of the monitor the notes stand on
+};
+
+}  // namespace keystead::display::win32

@@ -1,0 +1,74 @@
+#include "settings/DisplaySection.h"
+
+#include <charconv>
+#include <optional>
+
+namespace keystead::settings {
+
+namespace {
+
+constexpr const char* kSection = "display";
+constexpr const char* kNoteKeys[lockkeys::kLockKeyCount] = {"CapsLockNote", "NumLockNote",
+                                                            "ScrollLockNote"};
+// Longer than any value the section holds, so that a long one is seen to be wrong.
+constexpr std::size_t kLongestValue = 12;
+
+// The value when it is a plain decimal number within min..max. Windows' own
+// GetPrivateProfileInt would read "5x" as 5 and "x" as 0, both of which may look valid.
+std::optional<std::int32_t> ReadNumber(Profile& profile, const std::string& path, const char* key,
+                                       std::int32_t min, std::int32_t max) {
+    const std::string text = profile.GetString(kSection, key, "", path, kLongestValue + 1);
+    std::int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value < min || value > max) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
+
+bool DisplaySection::AnyOn() const {
+    for (NoteMode note : notes) {
+        if (note != NoteMode::None) {
+            return true;
+        }
+    }
+    return showKeys;
+}
+
+const char* NoteKey(std::size_t key) {
+    return kNoteKeys[key];
+}
+
+DisplaySection LoadDisplaySection(Profile& profile, const std::string& path) {
+    DisplaySection section;
+    section.showKeys = ReadNumber(profile, path, "ShowKeys", 0, 1).value_or(0) == 1;
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        section.notes[key] =
+            static_cast<NoteMode>(ReadNumber(profile, path, kNoteKeys[key], 0, 3).value_or(0));
+    }
+    section.position =
+        ReadNumber(profile, path, "NotePosition", 1, 9).value_or(DisplaySection::kDefaultPosition);
+    section.noteTime = ReadNumber(profile, path, "NoteTime", DisplaySection::kMinNoteTime,
+                                  DisplaySection::kMaxNoteTime)
+                           .value_or(DisplaySection::kDefaultNoteTime);
+    return section;
+}
+
+bool SaveDisplaySection(Profile& profile, const std::string& path, const DisplaySection& section) {
+    bool written = profile.WriteString(kSection, "ShowKeys", section.showKeys ? "1" : "0", path);
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        written = profile.WriteString(kSection, kNoteKeys[key],
+                                      std::to_string(static_cast<int>(section.notes[key])), path) &&
+                  written;
+    }
+    written =
+        profile.WriteString(kSection, "NotePosition", std::to_string(section.position), path) &&
+        written;
+    return profile.WriteString(kSection, "NoteTime", std::to_string(section.noteTime), path) &&
+           written;
+}
+
+}  // namespace keystead::settings

@@ -1,0 +1,152 @@
+// Which note comes for which event and setting, when none may come, and what the tooltip
+// lists: the display's rules on a fake keyboard, screen and foreground.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "display/KeyDisplay.h"
+#include "display/fake/FakeNoteScreen.h"
+#include "lockkeys/fake/FakeKeyboard.h"
+#include "pause/fake/FakeForeground.h"
+#include "registry/fake/MemoryRegistry.h"
+
+namespace keystead::display {
+namespace {
+
+using lockkeys::kVkCapital;
+using lockkeys::kVkNumLock;
+using settings::NoteMode;
+using Texts = std::vector<std::string>;
+
+constexpr lockkeys::Flips kCapsFlipped = {kVkCapital, 0, 0};
+
+class KeyDisplayTest : public ::testing::Test {
+protected:
+    KeyDisplayTest() { settings_.NumLockMode = lockkeys::kAllowToggling; }
+
+    void Notes(NoteMode caps, NoteMode num) {
+        settings::DisplaySection section;
+        section.notes = {caps, num, NoteMode::None};
+        section.position = 7;
+        section.noteTime = 900;
+        display_.SetSection(section);
+        display_.KeysMayHaveChanged(settings_);  // what the keys are at the start
+    }
+    void Key(int virtualKey, std::int16_t state) {
+        keyboard_.states[virtualKey] = state;
+        display_.KeysMayHaveChanged(settings_);
+    }
+
+    lockkeys::FakeKeyboard keyboard_;
+    FakeNoteScreen screen_;
+    FakeIconPainter painter_;
+    pause::FakeForeground foreground_;
+    registry::fake::MemoryRegistry registry_;
+    bool quiet_ = false;
+    lockkeys::Settings settings_;  // Caps Lock "Force off", Num Lock "Allow toggling"
+    KeyDisplay display_{keyboard_,   screen_,   painter_,
+                        foreground_, registry_, [this] { return quiet_; }};
+};
+
+TEST_F(KeyDisplayTest, NotesByEventAndSetting) {
+    struct Case {
+        NoteMode caps, num;
+        Texts expected;
+    };
+    const Case cases[] = {
+        {NoteMode::None, NoteMode::None, {}},
+        {NoteMode::WhenHeld, NoteMode::WhenHeld, {"Caps Lock is held off"}},
+        {NoteMode::OnEveryChange,
+         NoteMode::OnEveryChange,
+         {"Caps Lock is held off", "Num Lock on", "Num Lock off"}},
+        {NoteMode::WhileOn,
+         NoteMode::WhileOn,
+         {"Caps Lock is held off", "Num Lock on", "Num Lock off"}},
+    };
+    for (const Case& c : cases) {
+        screen_.notes.clear();
+        keyboard_.states.clear();
+        Notes(c.caps, c.num);
+        Key(kVkCapital, 1);  // the user's press: no change note for a held key
+        display_.PutBack(kCapsFlipped, settings_);
+        Key(kVkCapital, 0);  // the flip comes back
+        Key(kVkNumLock, 1);
+        Key(kVkNumLock, 0);
+        EXPECT_EQ(screen_.Texts(), c.expected) << static_cast<int>(c.caps);
+    }
+}
+
+TEST_F(KeyDisplayTest, APutBackNoteIsAnnouncedAtTheChosenPlaceAndTime) {
+    Notes(NoteMode::WhenHeld, NoteMode::None);
+    settings_.CapsLockMode = lockkeys::kForceOn;
+    display_.PutBack(kCapsFlipped, settings_);
+    ASSERT_EQ(screen_.notes.size(), 1u);
+    EXPECT_EQ(screen_.notes[0], (FakeNoteScreen::Note{"Caps Lock is held on", 7, 900, true}));
+}
+
+TEST_F(KeyDisplayTest, NoNoteWhileQuietOrOverAFullScreenProgram) {
+    Notes(NoteMode::OnEveryChange, NoteMode::OnEveryChange);
+    quiet_ = true;
+    display_.PutBack(kCapsFlipped, settings_);
+    Key(kVkNumLock, 1);
+    quiet_ = false;
+    foreground_.state = pause::UserNotificationState::RunningD3dFullScreen;
+    display_.PutBack(kCapsFlipped, settings_);
+    Key(kVkNumLock, 0);
+    EXPECT_EQ(screen_.Texts(), Texts{});
+}
+
+TEST_F(KeyDisplayTest, ALastingNoteStaysWhileTheKeyIsOnAndNeverWhileQuiet) {
+    Notes(NoteMode::None, NoteMode::WhileOn);
+    Key(kVkNumLock, 1);
+    EXPECT_EQ(screen_.lasting, Texts{"Num Lock on"});
+    quiet_ = true;
+    display_.KeysMayHaveChanged(settings_);
+    EXPECT_EQ(screen_.lasting, Texts{});
+    quiet_ = false;
+    Key(kVkNumLock, 0);
+    EXPECT_EQ(screen_.lasting, Texts{});
+}
+
+TEST_F(KeyDisplayTest, WithNothingOnTheKeysAreNeverRead) {
+    Notes(NoteMode::None, NoteMode::None);
+    display_.PutBack(kCapsFlipped, settings_);
+    EXPECT_FALSE(display_.KeysMayHaveChanged(settings_));
+    EXPECT_TRUE(keyboard_.reads.empty());
+    EXPECT_EQ(display_.TrayPicture(false, settings_), nullptr);
+    EXPECT_EQ(display_.Tooltip("Tarvine Keystead", settings_, 127), "Tarvine Keystead");
+}
+
+TEST_F(KeyDisplayTest, TheIconFollowsTheKeysButNotAFlipOnItsWay) {
+    settings::DisplaySection section;
+    section.showKeys = true;
+    display_.SetSection(section);
+    EXPECT_TRUE(display_.KeysMayHaveChanged(settings_)) << "the first look";
+    const auto* first = display_.TrayPicture(false, settings_);
+    Key(kVkCapital, 1);
+    display_.PutBack(kCapsFlipped, settings_);
+    EXPECT_FALSE(display_.KeysMayHaveChanged(settings_)) << "Caps Lock shows as it will be";
+    keyboard_.states[kVkNumLock] = 1;
+    EXPECT_TRUE(display_.KeysMayHaveChanged(settings_));
+    EXPECT_NE(display_.TrayPicture(false, settings_)->Handle(), first->Handle());
+    EXPECT_EQ(painter_.made.size(), 2u);
+    display_.TrayPicture(false, settings_);
+    EXPECT_EQ(painter_.made.size(), 2u) << "drawn again only when the look changes";
+}
+
+TEST(KeysTooltip, ListsTheKeysWithinTheRoomGiven) {
+    const std::array<bool, 3> on = {false, true, false};
+    const std::array<bool, 3> held = {true, true, false};
+    EXPECT_EQ(
+        KeysTooltip("Tarvine Keystead", on, held, 127),
+        "Tarvine Keystead\r\nCaps Lock: off (held)\r\nNum Lock: on (held)\r\nScroll Lock: off");
+    EXPECT_EQ(KeysTooltip("Tarvine Keystead", on, held, 63),
+              "Tarvine Keystead\r\nCaps: off (held)\r\nNum: on (held)\r\nScroll: off");
+    EXPECT_EQ(KeysTooltip("Tarvine Keystead\r\n(Suspended)", on, held, 63),
+              "Tarvine Keystead\r\n(Suspended)\r\nCaps: off\r\nNum: on\r\nScroll: off");
+    EXPECT_EQ(KeysTooltip(std::string(60, 'x'), on, held, 63), std::string(60, 'x'));
+}
+
+}  // namespace
+}  // namespace keystead::display
