@@ -13,8 +13,13 @@ void Main::LoadDisplay(const std::string& settingsPath) {
     display_.KeysMayHaveChanged(settings_);
 }
 
+// A rule that changed nothing of the display leaves the tray as it is.
 void Main::PutDisplayRulesInForce() {
-    display_.SetSection(DisplayInForce(policies_.display, ownDisplay_));
+    const settings::DisplaySection inForce = DisplayInForce(policies_.display, ownDisplay_);
+    if (inForce == display_.Section()) {
+        return;
+    }
+    display_.SetSection(inForce);
     display_.KeysMayHaveChanged(settings_);
     if (trayIcon_) {
         trayIcon_->SetIcon(TrayPicture(!form_->Timer().Enabled()));
