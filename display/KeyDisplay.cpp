@@ -85,7 +85,7 @@ void KeyDisplay::SetSection(const settings::DisplaySection& section) {
 
 // Never over a full-screen program, nor while the keys are left alone.
 bool KeyDisplay::MayShowNote() {
-    return !quiet_() && !pause::FullScreenBusy(foreground_.NotificationState());
+    return !quiet_() && !pause::FullScreenProgram(foreground_);
 }
 
 void KeyDisplay::ShowNote(const std::string& text, bool announce) {

@@ -16,16 +16,12 @@ bool FullScreenBusy(UserNotificationState state, bool frontCoversMonitor) {
     }
 }
 
-namespace {
-
 bool FullScreenProgram(Foreground& foreground) {
     const UserNotificationState state = foreground.NotificationState();
     return state == UserNotificationState::Busy
                ? FullScreenBusy(state, foreground.FrontCoversMonitor())
                : FullScreenBusy(state, false);
 }
-
-}  // namespace
 
 void StepAside::SetRules(ProgramList programs, bool fullScreen) {
     programs_ = std::move(programs);

@@ -12,6 +12,9 @@ namespace keystead::pause {
 // window in front that covers its monitor, since the shell also answers it for overlays and
 // borderless windows on a bare desktop.
 bool FullScreenBusy(UserNotificationState state, bool frontCoversMonitor);
+// The same rule, asking the platform whether the front window covers its monitor only when
+// the shell answers "busy".
+bool FullScreenProgram(Foreground& foreground);
 
 // Decides when the program steps aside and leaves the keys alone: while a listed program
 // owns the foreground window, or, with the full-screen rule on, while a full-screen program
