@@ -88,6 +88,7 @@ void Main::Form_Load() {
 
     trayIcon_ = std::make_unique<tray::TrayIcon>(platform_.notifyArea, platform_.screen);
     trayIcon_->SetListener(this);
+    trayIcon_->SetClock([&app = platform_.app] { return app.TickCount(); });
     IgnoreFailure([&] { trayIcon_->SetOwnerForm(form_.get()); });
     IgnoreFailure([&] { trayIcon_->SetIcon(TrayPicture(false)); });
     IgnoreFailure([&] { trayIcon_->SetTooltip(Tooltip(false)); });

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/CommandLine.h"
 #include "app/ManagedSettings.h"
@@ -61,6 +62,10 @@ private:
     // The notification-area icon.
     void TrayIcon_MouseUp(std::int16_t Button) override;
     void TrayIcon_MouseDblClick(std::int16_t Button) override;
+    // The keyboard on the icon (MainTrayMenu.cpp).
+    void TrayIcon_KeySelect() override;
+    std::vector<tray::TrayMenuItem> TrayIcon_MenuItems() override;
+    void TrayIcon_MenuClick(std::uint32_t command) override;
 
     // The lock keys: at each tick, and at once when a key may have changed.
     void Timer_Timer();

@@ -38,6 +38,12 @@ struct Rgb {
     std::uint8_t blue;
 };
 
+// A point of the screen in pixels.
+struct ScreenPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
 inline constexpr int kNoIndex = -1;
 inline constexpr int kOnForm = 0;  // the container of controls that stand on the form itself
 
@@ -56,6 +62,9 @@ struct ControlDesign {
     bool visible = true;
     bool value = false;  // a selected option button, a ticked check box
     int picture = 0;     // a picture box's image resource
+    // What a screen reader says for the control, where its caption alone does not tell
+    // (null: the caption).
+    const char* accessibleName = nullptr;
 };
 
 struct FormDesign {
@@ -145,6 +154,10 @@ public:
     // A second timer of the window, apart from Timer(), for a look again soon after an event.
     virtual toolkit::Timer& RecheckTimer() = 0;
     virtual MouseMoveEvent& MouseMove() = 0;
+    // Where the latest mouse-move event from the shell placed the notification-area icon:
+    // under the shell's newer notification version its word pair holds the icon's anchor
+    // point, at which a menu opened from the keyboard belongs.
+    virtual ScreenPoint NotifyAnchor() const = 0;
     // The shell's notification area was created anew (Explorer restarted) and has forgotten
     // every icon.
     virtual Event<>& TaskbarCreated() = 0;

@@ -17,14 +17,20 @@ constexpr std::uint32_t kIconId = 1;
 constexpr std::uint32_t kNifMessage = 0x1;
 constexpr std::uint32_t kNifIcon = 0x2;
 constexpr std::uint32_t kNifTip = 0x4;
+// Under version 4 the shell shows the tooltip only when asked to.
+constexpr std::uint32_t kNifShowTip = 0x80;
 constexpr std::uint32_t kWmMouseMove = 0x200;
+
+// Windows may send NIN_KEYSELECT twice for one press of Enter; a user cannot press it again
+// this soon (the system's default double-click time).
+constexpr std::int64_t kKeySelectRepeatMs = 500;
 
 // A refused add is tried again this often, this many times: at logon the shell can take a
 // minute or two to be ready.
 constexpr std::int32_t kRetryMilliseconds = 2000;
 constexpr int kRetries = 90;
 
-enum class MouseEvent { Down, Up, DblClick };
+enum class MouseEvent { Down, Up, DblClick, KeySelect, ContextMenu };
 
 struct Notification {
     std::int32_t message;
@@ -39,6 +45,8 @@ constexpr Notification kNotifications[] = {
     {0x204, MouseEvent::Down, kRightButton},      // WM_RBUTTONDOWN
     {0x205, MouseEvent::Up, kRightButton},        // WM_RBUTTONUP
     {0x206, MouseEvent::DblClick, kRightButton},  // WM_RBUTTONDBLCLK
+    {0x401, MouseEvent::KeySelect, 0},            // NIN_KEYSELECT: Enter or Space
+    {0x07B, MouseEvent::ContextMenu, 0},          // WM_CONTEXTMENU
 };
 
 // Nearest integer, ties to even, whatever rounding mode the floating-point environment is
@@ -152,6 +160,10 @@ bool TrayIcon::SendAdd() {
         notifyArea_.NotifyIcon(kNimAdd, record_) || notifyArea_.NotifyIcon(kNimModify, record_);
     if (shown_) {
         StopRetrying();
+        // A new icon starts at the oldest version, which turns keys into clicks. A shell
+        // that knows no version 4 refuses, and the icon keeps the mouse alone.
+        record_.uVersion = kNotifyIconVersion4;
+        notifyArea_.NotifyIcon(kNimSetVersion, record_);
     }
     return shown_;
 }
@@ -217,18 +229,19 @@ void TrayIcon::FillRecord() {
     record_.szTip[text.size()] = '\0';
 
     record_.uCallbackMessage = kWmMouseMove;
-    record_.uFlags = kNifMessage | kNifIcon | kNifTip;
+    record_.uFlags = kNifMessage | kNifIcon | kNifTip | kNifShowTip;
     record_.uID = kIconId;
 }
 
 // The shell reports a mouse message on the icon as WM_MOUSEMOVE with the message number in
-// the low word of lParam and 0 in the high word; the toolkit hands them over as X and Y in
-// twips, so X divided by the twips per pixel gives the number back.
+// the low word of lParam and, in the high word, 0 or (under version 4) the icon's id; the
+// toolkit hands them over as X and Y in twips, so X divided by the twips per pixel gives
+// the number back.
 void TrayIcon::OwnerForm_MouseMove(std::int16_t /*button*/, std::int16_t /*shift*/, float x,
                                    float y) {
     double quotient = static_cast<double>(x) / static_cast<double>(screen_.TwipsPerPixelX());
     lastMessage_ = RoundToMessage(quotient);
-    if (y != 0.0f) {
+    if (y != 0.0f && y != static_cast<float>(kIconId) * screen_.TwipsPerPixelY()) {
         return;  // a real pointer movement over the window, not the shell
     }
     // A listener that pumps messages lets further notifications in; they are dropped, not
@@ -243,6 +256,9 @@ void TrayIcon::OwnerForm_MouseMove(std::int16_t /*button*/, std::int16_t /*shift
     if (found == std::end(kNotifications) || listener_ == nullptr) {
         return;
     }
+    // Under version 4 a right click ends with WM_CONTEXTMENU, which the click has answered.
+    const bool fromRightClick = rightClickPending_;
+    rightClickPending_ = found->event == MouseEvent::Up && found->button == kRightButton;
     switch (found->event) {
         case MouseEvent::Down:
             listener_->TrayIcon_MouseDown(found->button);
@@ -253,7 +269,45 @@ void TrayIcon::OwnerForm_MouseMove(std::int16_t /*button*/, std::int16_t /*shift
         case MouseEvent::DblClick:
             listener_->TrayIcon_MouseDblClick(found->button);
             break;
+        case MouseEvent::KeySelect:
+            RaiseKeySelect();
+            break;
+        case MouseEvent::ContextMenu:
+            if (!fromRightClick) {
+                OpenMenu();
+            }
+            break;
     }
+}
+
+void TrayIcon::RaiseKeySelect() {
+    if (clock_) {
+        const std::int64_t now = clock_();
+        const bool repeat = lastKeySelect_ && now - *lastKeySelect_ < kKeySelectRepeatMs;
+        lastKeySelect_ = now;
+        if (repeat) {
+            return;
+        }
+    }
+    listener_->TrayIcon_KeySelect();
+}
+
+// The menu waits for the user while messages go on: the busy flag drops notifications.
+// Closed without a choice, it gives the keyboard focus back to the icon, where the user was.
+void TrayIcon::OpenMenu() {
+    const std::vector<TrayMenuItem> items = listener_->TrayIcon_MenuItems();
+    if (items.empty() || ownerForm_ == nullptr) {
+        return;
+    }
+    const toolkit::ScreenPoint at = ownerForm_->NotifyAnchor();
+    const std::uint32_t chosen = notifyArea_.TrackMenu(ownerForm_->hWnd(), at.x, at.y, items);
+    if (chosen == 0) {
+        if (state_ != kRemoved) {
+            notifyArea_.NotifyIcon(kNimSetFocus, record_);
+        }
+        return;
+    }
+    listener_->TrayIcon_MenuClick(chosen);
 }
 
 // Explorer (re)started and its new notification area knows no icons: show ours again, as it

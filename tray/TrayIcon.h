@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "toolkit/Event.h"
 #include "toolkit/Form.h"
@@ -23,6 +27,12 @@ public:
     virtual void TrayIcon_MouseDown(std::int16_t /*Button*/) {}
     virtual void TrayIcon_MouseUp(std::int16_t /*Button*/) {}
     virtual void TrayIcon_MouseDblClick(std::int16_t /*Button*/) {}
+    // Enter or Space on the icon, once per press.
+    virtual void TrayIcon_KeySelect() {}
+    // The menu key or Shift+F10 on the icon: the menu to open then (none when empty), and
+    // the command of the item the user chose from it.
+    virtual std::vector<TrayMenuItem> TrayIcon_MenuItems() { return {}; }
+    virtual void TrayIcon_MenuClick(std::uint32_t /*command*/) {}
 
 protected:
     ~TrayIconEvents() = default;
@@ -32,6 +42,11 @@ protected:
 // The icon is registered with WM_MOUSEMOVE as its callback message, so the shell's
 // notifications reach the owner as mouse-move events with the mouse message in X; this
 // class listens to them and raises MouseDown, MouseUp and MouseDblClick.
+//
+// Every add asks for the shell's notification version 4, under which the keyboard reaches
+// the icon: Enter and Space raise KeySelect, the menu key opens the listener's menu at the
+// icon. The events come in both shapes: the message alone (Y = 0), or the message with the
+// icon's id beside it (Y = the id), which is how version 4 reports them.
 //
 // Nothing is checked against the current state: Add, Modify and Remove go to the shell as
 // they come. The shell's answer is heeded: at logon the notification area may not be ready
@@ -83,6 +98,10 @@ public:
     // The message number decoded from the owner's latest mouse-move event.
     std::int32_t LastMessage() const { return lastMessage_; }
 
+    // Milliseconds of a steady clock: Windows may report one press of Enter twice, and a
+    // second KeySelect this soon after the first is dropped. Without a clock none is.
+    void SetClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
+
 private:
     static constexpr std::int16_t kRemoved = 0;
     static constexpr std::int16_t kAdded = 1;
@@ -95,6 +114,8 @@ private:
     void RetryTimer_Timer();
     void OwnerForm_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void OwnerForm_TaskbarCreated();
+    void RaiseKeySelect();
+    void OpenMenu();
 
     NotifyArea& notifyArea_;
     const toolkit::Screen& screen_;
@@ -113,6 +134,10 @@ private:
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     bool busy_ = false;
     std::int32_t lastMessage_ = 0;
+    // A right click has been reported: the WM_CONTEXTMENU that follows it is the click's.
+    bool rightClickPending_ = false;
+    std::function<std::int64_t()> clock_;
+    std::optional<std::int64_t> lastKeySelect_;
 };
 
 }  // namespace keystead::tray

@@ -91,7 +91,7 @@ TEST_F(StartUpTest, PutsTheIconInTheTrayAndStartsTheTimer) {
     EXPECT_EQ(call.record.uID, 1u);
     EXPECT_EQ(call.record.hWnd, kFormHandle);
     EXPECT_EQ(call.record.hIcon, Form().Icon().Handle());
-    EXPECT_EQ(call.record.uFlags, 7u);
+    EXPECT_EQ(call.record.uFlags, 0x87u);
     EXPECT_EQ(call.record.uCallbackMessage, 512u);
     EXPECT_EQ(call.Tip(), TipField("Tarvine Keystead"));
     ASSERT_NE(main->TrayIcon(), nullptr);

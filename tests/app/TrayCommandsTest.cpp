@@ -109,8 +109,8 @@ TEST_F(TrayCommandsTest, OtherMessagesAndPointerMovesDoNothing) {
     Notify(kPointerMove);
     Notify(519);  // middle button
     Notify(521);
-    // A pointer moving over the window itself: Y is not 0.
-    Form().MouseMove().Raise(0, 0, static_cast<float>(kLeftDoubleClick) * 15.0f, 15.0f);
+    // A pointer moving over the window itself: Y is neither 0 nor the icon's id.
+    Form().MouseMove().Raise(0, 0, static_cast<float>(kLeftDoubleClick) * 15.0f, 45.0f);
     Form().MouseMove().Raise(2, 0, static_cast<float>(kRightDoubleClick) * 15.0f, 30.0f);
     EXPECT_FALSE(Form().Visible());
     EXPECT_TRUE(Form().Loaded());

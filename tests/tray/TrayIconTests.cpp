@@ -140,7 +140,7 @@ TEST_F(TrayIconTest, AddAndModifyFillTheRecordAndSetTheStateWhateverTheShellAnsw
             EXPECT_EQ(call.record.cbSize, kNotifyIconRecordSize);
             EXPECT_EQ(call.record.hWnd, kWindow);
             EXPECT_EQ(call.record.uID, 1u);
-            EXPECT_EQ(call.record.uFlags, 7u);              // message, icon and tip
+            EXPECT_EQ(call.record.uFlags, 0x87u);           // message, icon, tip, standard tooltip
             EXPECT_EQ(call.record.uCallbackMessage, 512u);  // WM_MOUSEMOVE
             EXPECT_EQ(call.record.hIcon, kGreenIcon);
             EXPECT_EQ(Tip(call.record), TipField("Tarvine Keystead"));
@@ -414,8 +414,9 @@ TEST_F(TrayIconTest, ADoubleClickArrivesAsDownUpDoubleClickUp) {
               (std::vector<std::string>{"Down(1)", "Up(1)", "DblClick(1)", "Up(1)"}));
 }
 
+// Y is 0, or the icon's id (1 pixel) under the shell's version 4.
 TEST_F(TrayIconTest, PointerMovementsWithAVerticalPositionRaiseNothing) {
-    for (float y : {15.0f, -15.0f, 0.5f, 1e-30f}) {
+    for (float y : {30.0f, -15.0f, 0.5f, 1e-30f}) {
         for (std::int32_t message = 513; message <= 518; ++message) {
             SCOPED_TRACE(std::to_string(message) + " at Y " + std::to_string(y));
             form.MouseMove().Raise(1, 0, Twips(message), y);

@@ -57,6 +57,7 @@ public:
     toolkit::Timer& RetryTimer() override { return retryTimer_; }
     toolkit::Timer& RecheckTimer() override { return recheckTimer_; }
     MouseMoveEvent& MouseMove() override { return mouseMove_; }
+    ScreenPoint NotifyAnchor() const override { return anchor; }
     Event<>& TaskbarCreated() override { return taskbarCreated_; }
     const Picture& PictureOf(int id) const override;
     bool OptionValue(int id, int index) const override;
@@ -110,6 +111,8 @@ public:
         }
     }
     FakeTimerDriver& RecheckDriver() { return recheckDriver_; }
+    // What NotifyAnchor reports.
+    ScreenPoint anchor;
     const ControlDesign& Design(int id, int index = kNoIndex) const;
     bool ControlVisible(int id) const;
 

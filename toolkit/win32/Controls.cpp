@@ -3,6 +3,7 @@
 #include <string>
 
 #include "toolkit/ToolkitError.h"
+#include "toolkit/win32/Accessibility.h"
 #include "toolkit/win32/Text.h"
 
 namespace keystead::toolkit::win32 {
@@ -28,6 +29,9 @@ void Control::Create(const wchar_t* className, DWORD style, DWORD exStyle, HWND 
                               GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) {
         throw ToolkitError("cannot create control " + std::to_string(design_.id));
+    }
+    if (design_.accessibleName != nullptr) {
+        NameForScreenReaders(window_, design_.accessibleName);
     }
 }
 

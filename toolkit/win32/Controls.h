@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "toolkit/Form.h"
+#include "toolkit/win32/Colours.h"
 #include "toolkit/win32/Pictures.h"
 
 namespace keystead::toolkit::win32 {
@@ -43,6 +44,8 @@ public:
     // Whether it draws in the form's colours; command buttons and text boxes keep the
     // system's.
     virtual bool InFormColours() const { return true; }
+    // High contrast or the system's colours changed; the form repaints everything after.
+    virtual void OnColoursChange() {}
 
 protected:
     // Creates the child window, visible and enabled as designed.
@@ -91,6 +94,7 @@ public:
     // Selecting one clears the others of its container; a newly selected one raises Click.
     void SetValue(bool value);
     void OnCommand(int code) override;
+    void OnColoursChange() override { DrawInFormColours(Window()); }
 
 private:
     OptionGroup& group_;
@@ -116,6 +120,7 @@ public:
     int Value() const;
     void SetValue(int value);
     void OnCommand(int code) override;
+    void OnColoursChange() override { DrawInFormColours(Window()); }
 };
 
 class TextBox final : public Control {

@@ -48,7 +48,7 @@ LRESULT CALLBACK Frame::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             case WM_CTLCOLORBTN:
                 return SendMessageW(frame->form_.window, message, wParam, lParam);
             case WM_ERASEBKGND:
-                FillBackground(hwnd, reinterpret_cast<HDC>(wParam), frame->form_.design.background);
+                FillBackground(hwnd, reinterpret_cast<HDC>(wParam), frame->form_.design);
                 return 1;
             case WM_NCDESTROY:
                 SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

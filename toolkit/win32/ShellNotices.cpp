@@ -51,6 +51,7 @@ std::optional<MouseMoveNotice> DecodeShellMouseMove(HWND window, WPARAM wParam, 
         .shift = static_cast<std::int16_t>(ShiftState()),
         .x = static_cast<float>(LOWORD(lParam)) * screen.TwipsPerPixelX(),
         .y = static_cast<float>(HIWORD(lParam)) * screen.TwipsPerPixelY(),
+        .anchor = {GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)},
     };
 }
 

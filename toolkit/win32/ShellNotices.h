@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "toolkit/Form.h"
 #include "toolkit/Screen.h"
 
 namespace keystead::toolkit::win32 {
@@ -24,6 +25,8 @@ struct MouseMoveNotice {
     std::int16_t shift;
     float x;
     float y;
+    // wParam as a point: the icon's anchor under NOTIFYICON_VERSION_4.
+    ScreenPoint anchor;
 };
 // Decodes a WM_MOUSEMOVE that the shell sent for our notification-area icon. Real pointer
 // movement over the window gives nothing.

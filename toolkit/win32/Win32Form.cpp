@@ -248,7 +248,7 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnControlColor(message, reinterpret_cast<HDC>(wParam),
                                   reinterpret_cast<HWND>(lParam));
         case WM_ERASEBKGND:
-            FillBackground(Window(), reinterpret_cast<HDC>(wParam), state_.design.background);
+            FillBackground(Window(), reinterpret_cast<HDC>(wParam), state_.design);
             return 1;
         case WM_TIMER:
             if (timerDriver_.Owns(wParam)) {
@@ -275,9 +275,13 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COPYDATA:
             return state_.loaded ? ReceiveRequest(lParam, state_.events) : FALSE;
         case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETHIGHCONTRAST) {
+                OnColoursChange();
+            }
             OnSettingChange(wParam, lParam);
             break;  // and on to the default handling, as before
         case WM_SYSCOLORCHANGE:
+            OnColoursChange();
             if (state_.loaded) {
                 state_.events.Form_ThemeChange();
             }
@@ -315,11 +319,12 @@ LRESULT Win32Form::OnControlColor(UINT message, HDC dc, HWND control) {
         return DefWindowProcW(Window(), message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
     }
-    return FormColours(dc, state_.design);
+    return FormColours(dc, state_.design, IsWindowEnabled(control) != FALSE);
 }
 
 void Win32Form::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     if (auto notice = DecodeShellMouseMove(Window(), wParam, lParam, screen_)) {
+        notifyAnchor_ = notice->anchor;
         mouseMove_.Raise(notice->button, notice->shift, notice->x, notice->y);
     }
 }
@@ -352,6 +357,21 @@ void Win32Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
     ApplyLayout();
     // Where Windows suggests, at the size our own layout needs.
     SizeForClientAt(Window(), state_.design, dpi_, suggested);
+}
+
+// High contrast switched on or off, or the system's colours changed: every control takes
+// the new look at once, as it stands, so that edits not yet applied stay.
+void Win32Form::OnColoursChange() {
+    if (!controls_) {
+        return;
+    }
+    for (const auto& control : controls_->All()) {
+        if (control->Window() != nullptr) {
+            control->OnColoursChange();
+        }
+    }
+    RedrawWindow(Window(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 const wchar_t* Win32Form::ClassName() {

@@ -38,6 +38,7 @@ public:
     toolkit::Timer& RetryTimer() override { return retryTimer_; }
     toolkit::Timer& RecheckTimer() override { return recheckTimer_; }
     MouseMoveEvent& MouseMove() override { return mouseMove_; }
+    ScreenPoint NotifyAnchor() const override { return notifyAnchor_; }
     Event<>& TaskbarCreated() override { return taskbarCreated_; }
     const Picture& PictureOf(int id) const override;
     bool OptionValue(int id, int index) const override;
@@ -75,6 +76,7 @@ private:
     void OnDestroy();
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     void OnSettingChange(WPARAM action, LPARAM area);
+    void OnColoursChange();
 
     void ApplyLayout();
 
@@ -94,6 +96,7 @@ private:
     // Raw keyboard input, unlock, resume and keyboard arrival, for the form's owner.
     std::unique_ptr<Win32SystemNotices> notices_;
     MouseMoveEvent mouseMove_;
+    ScreenPoint notifyAnchor_;
     Event<> taskbarCreated_;
     bool unloading_ = false;
 };

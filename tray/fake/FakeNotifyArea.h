@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +23,10 @@ public:
     };
 
     bool NotifyIcon(std::uint32_t operation, const NotifyIconRecord& record) override {
+        allCalls.push_back({operation, record});
+        if (operation == kNimSetVersion || operation == kNimSetFocus) {
+            return settingAnswer;
+        }
         calls.push_back({operation, record});
         if (!nextAnswers.empty()) {
             const bool next = nextAnswers.front();
@@ -30,20 +36,49 @@ public:
         return answer;
     }
 
-    // The operations sent, in order.
-    std::vector<std::uint32_t> Operations() const {
-        std::vector<std::uint32_t> operations;
-        for (const Call& call : calls) {
-            operations.push_back(call.operation);
+    // Notes the menu and answers `menuChoice`; `during` runs while it is open.
+    std::uint32_t TrackMenu(std::uintptr_t owner, std::int32_t x, std::int32_t y,
+                            std::span<const TrayMenuItem> items) override {
+        menus.push_back({owner, x, y, {items.begin(), items.end()}});
+        if (whileMenuOpen) {
+            whileMenuOpen();
         }
-        return operations;
+        return menuChoice;
     }
 
+    // The operations sent, in order: add, modify and delete alone, or all.
+    std::vector<std::uint32_t> Operations() const { return OperationsOf(calls); }
+    std::vector<std::uint32_t> AllOperations() const { return OperationsOf(allCalls); }
+
+    // Add, modify and delete, which show, change and remove the icon.
     std::vector<Call> calls;
+    // Those and the settings of a shown icon (NIM_SETVERSION, NIM_SETFOCUS), which the shell
+    // answers with `settingAnswer`.
+    std::vector<Call> allCalls;
+    bool settingAnswer = true;
     // The answers to the next calls, in order (a shell not ready yet refuses whatever
     // comes); then `answer` to every call.
     std::deque<bool> nextAnswers;
     bool answer = true;
+
+    struct Menu {
+        std::uintptr_t owner;
+        std::int32_t x;
+        std::int32_t y;
+        std::vector<TrayMenuItem> items;
+    };
+    std::vector<Menu> menus;
+    std::uint32_t menuChoice = 0;
+    std::function<void()> whileMenuOpen;
+
+private:
+    static std::vector<std::uint32_t> OperationsOf(const std::vector<Call>& sent) {
+        std::vector<std::uint32_t> operations;
+        for (const Call& call : sent) {
+            operations.push_back(call.operation);
+        }
+        return operations;
+    }
 };
 
 }  // namespace keystead::tray

@@ -1,0 +1,40 @@
+// The tray icon from the keyboard: Enter or Space shows the settings window, the menu key
+// opens a menu of the icon's commands.
+#include "app/Main.h"
+
+namespace keystead::app {
+
+namespace {
+
+// The menu's commands beyond the command-line switches'.
+constexpr std::uint32_t kHelpCommand = 100;
+
+}  // namespace
+
+void Main::TrayIcon_KeySelect() {
+    form_->Show();
+}
+
+// One line per item, in the menu's order; the first is what Enter on the icon does.
+std::vector<tray::TrayMenuItem> Main::TrayIcon_MenuItems() {
+    const bool enforcing = form_->Timer().Enabled();
+    const bool maySuspend = !enforcing || policies_.allowSuspend != false;
+    return {
+        {"&Settings", static_cast<std::uint32_t>(Command::Settings)},
+        {enforcing ? "S&uspend" : "R&esume", static_cast<std::uint32_t>(Command::Toggle),
+         maySuspend},
+        {"&Help", kHelpCommand},
+        {"E&xit", static_cast<std::uint32_t>(Command::Exit)},
+    };
+}
+
+void Main::TrayIcon_MenuClick(std::uint32_t command) {
+    if (command == kHelpCommand) {
+        HelpFile();
+    } else if (command >= static_cast<std::uint32_t>(Command::Settings) &&
+               command <= static_cast<std::uint32_t>(Command::Exit)) {
+        RunCommand(static_cast<Command>(command));
+    }
+}
+
+}  // namespace keystead::app
