@@ -15,6 +15,7 @@
 
 #include "app/Main.h"
 #include "app/MainLayout.h"
+#include "display/fake/FakeNoteScreen.h"
 #include "lockkeys/fake/FakeKeyboard.h"
 #include "pause/fake/FakeForeground.h"
 #include "registry/fake/MemoryRegistry.h"
@@ -82,8 +83,10 @@ protected:
     registry::fake::MemoryRegistry registry_;
     tray::FakeNotifyArea notifyArea_;
     pause::FakeForeground foreground_;
-    const Platform platform_{application_, screen_,   forms_,      shell_,     keyboard_,
-                             profile_,     registry_, notifyArea_, foreground_};
+    display::FakeNoteScreen notes_;
+    display::FakeIconPainter icons_;
+    const Platform platform_{application_, screen_,     forms_,      shell_, keyboard_, profile_,
+                             registry_,    notifyArea_, foreground_, notes_, icons_};
     Main main_{platform_};
 };
 
