@@ -56,27 +56,18 @@ const DisplayCase kDisplayCases[] = {
      {true, {kEvery, kNone, kNone}, 2, 1500}},
 };
 
-class DisplaySectionTest : public TestWithParam<std::tuple<ProfileKind, DisplayCase>> {
-protected:
-    TempFolder folder_;
-};
+using DisplaySectionTest = ProfileCaseTest<DisplayCase>;
 
 TEST_P(DisplaySectionTest, ReadsEachValueWithinItsRange) {
     const auto& [kind, testCase] = GetParam();
-    const std::string path = folder_.File("Keystead.ini");
-    if (testCase.file) {
-        WriteFileBytes(path, *testCase.file);
-    }
+    const std::string path = SettingsFile(testCase.file);
     const auto profile = kind.make();
     EXPECT_EQ(LoadDisplaySection(*profile, path), testCase.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Profiles, DisplaySectionTest,
                          Combine(ValuesIn(ProfileKinds()), ValuesIn(kDisplayCases)),
-                         [](const TestParamInfo<DisplaySectionTest::ParamType>& caseInfo) {
-                             return std::get<0>(caseInfo.param).name + "_" +
-                                    std::get<1>(caseInfo.param).name;
-                         });
+                         kProfileCaseName);
 
 class DisplaySaveTest : public TestWithParam<ProfileKind> {
 protected:

@@ -45,17 +45,11 @@ const PauseCase kPauseCases[] = {
      std::string(32, 'a'), false},
 };
 
-class PauseSectionTest : public TestWithParam<std::tuple<ProfileKind, PauseCase>> {
-protected:
-    TempFolder folder_;
-};
+using PauseSectionTest = ProfileCaseTest<PauseCase>;
 
 TEST_P(PauseSectionTest, ReadsTheListAndTheFullScreenRule) {
     const auto& [kind, testCase] = GetParam();
-    const std::string path = folder_.File("Keystead.ini");
-    if (testCase.file) {
-        WriteFileBytes(path, *testCase.file);
-    }
+    const std::string path = SettingsFile(testCase.file);
     const auto profile = kind.make();
     const PauseSection section = LoadPauseSection(*profile, path, 32);
     EXPECT_EQ(section.programs, testCase.programs);
@@ -64,10 +58,7 @@ TEST_P(PauseSectionTest, ReadsTheListAndTheFullScreenRule) {
 
 INSTANTIATE_TEST_SUITE_P(Profiles, PauseSectionTest,
                          Combine(ValuesIn(ProfileKinds()), ValuesIn(kPauseCases)),
-                         [](const TestParamInfo<PauseSectionTest::ParamType>& caseInfo) {
-                             return std::get<0>(caseInfo.param).name + "_" +
-                                    std::get<1>(caseInfo.param).name;
-                         });
+                         kProfileCaseName);
 
 }  // namespace
 }  // namespace keystead::settings::testing

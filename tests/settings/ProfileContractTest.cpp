@@ -154,27 +154,17 @@ const ReadCase kReadCases[] = {
      1000, 3},
 };
 
-class ProfileReadTest : public TestWithParam<std::tuple<ProfileKind, ReadCase>> {
-protected:
-    TempFolder folder_;
-};
+using ProfileReadTest = ProfileCaseTest<ReadCase>;
 
 TEST_P(ProfileReadTest, ReadsTheIntegerThatWindowsReads) {
     const auto& [kind, testCase] = GetParam();
-    const std::string path = folder_.File("Keystead.ini");
-    if (testCase.file) {
-        WriteFileBytes(path, *testCase.file);
-    }
+    const std::string path = SettingsFile(testCase.file);
     const auto profile = kind.make();
     EXPECT_EQ(profile->GetInt("main", "Interval", testCase.defaultValue, path), testCase.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Profiles, ProfileReadTest,
-                         Combine(ValuesIn(ProfileKinds()), ValuesIn(kReadCases)),
-                         [](const TestParamInfo<ProfileReadTest::ParamType>& caseInfo) {
-                             return std::get<0>(caseInfo.param).name + "_" +
-                                    std::get<1>(caseInfo.param).name;
-                         });
+                         Combine(ValuesIn(ProfileKinds()), ValuesIn(kReadCases)), kProfileCaseName);
 
 // ---------------------------------------------------------------------------------------
 // Writing values
@@ -231,17 +221,11 @@ const WriteCase kWriteCases[] = {
      "[main]\r\nA=1\r\nCapsLock=5\r\n"},
 };
 
-class ProfileWriteTest : public TestWithParam<std::tuple<ProfileKind, WriteCase>> {
-protected:
-    TempFolder folder_;
-};
+using ProfileWriteTest = ProfileCaseTest<WriteCase>;
 
 TEST_P(ProfileWriteTest, ChangesOnlyWhatItMust) {
     const auto& [kind, testCase] = GetParam();
-    const std::string path = folder_.File("Keystead.ini");
-    if (testCase.before) {
-        WriteFileBytes(path, *testCase.before);
-    }
+    const std::string path = SettingsFile(testCase.before);
     const auto profile = kind.make();
     profile->WriteString("main", testCase.key, testCase.value, path);
     EXPECT_EQ(ReadFileBytes(path), testCase.after);
@@ -249,10 +233,7 @@ TEST_P(ProfileWriteTest, ChangesOnlyWhatItMust) {
 
 INSTANTIATE_TEST_SUITE_P(Profiles, ProfileWriteTest,
                          Combine(ValuesIn(ProfileKinds()), ValuesIn(kWriteCases)),
-                         [](const TestParamInfo<ProfileWriteTest::ParamType>& caseInfo) {
-                             return std::get<0>(caseInfo.param).name + "_" +
-                                    std::get<1>(caseInfo.param).name;
-                         });
+                         kProfileCaseName);
 
 // ---------------------------------------------------------------------------------------
 // Paths

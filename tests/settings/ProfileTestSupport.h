@@ -10,7 +10,10 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "settings/Profile.h"
 #include "settings/fake/IniFile.h"
@@ -140,5 +143,26 @@ inline std::string ReadFileBytes(const std::string& path) {
     }
     return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+// A suite run over every profile kind and a table of cases.
+template <typename Case>
+class ProfileCaseTest : public ::testing::TestWithParam<std::tuple<ProfileKind, Case>> {
+protected:
+    // The settings file, holding `content` when there is any and missing otherwise.
+    std::string SettingsFile(const std::optional<std::string>& content) const {
+        const std::string path = folder_.File("Keystead.ini");
+        if (content) {
+            WriteFileBytes(path, *content);
+        }
+        return path;
+    }
+
+    TempFolder folder_;
+};
+
+// Names each case of a ProfileCaseTest "<profile>_<case>".
+inline constexpr auto kProfileCaseName = [](const auto& caseInfo) {
+    return std::get<0>(caseInfo.param).name + "_" + std::get<1>(caseInfo.param).name;
+};
 
 }  // namespace keystead::settings::testing

@@ -149,19 +149,15 @@ const LoadCase kLoadCases[] = {
     {"OtherSectionIgnored", "[other]\r\nCapsLock=2\r\nInterval=50\r\n", kFresh, {0, 1, 0, 1000}},
 };
 
-class LoadSettingsTest : public TestWithParam<std::tuple<ProfileKind, LoadCase>> {
+class LoadSettingsTest : public ProfileCaseTest<LoadCase> {
 protected:
-    TempFolder folder_;
     NullTimerDriver driver_;
     toolkit::Timer timer_{driver_};
 };
 
 TEST_P(LoadSettingsTest, FillsTheModesAndTheTimer) {
     const auto& [kind, testCase] = GetParam();
-    const std::string path = folder_.File("Keystead.ini");
-    if (testCase.file) {
-        WriteFileBytes(path, *testCase.file);
-    }
+    const std::string path = SettingsFile(testCase.file);
     Settings settings = testCase.before;
     const auto profile = kind.make();
 
@@ -175,11 +171,7 @@ TEST_P(LoadSettingsTest, FillsTheModesAndTheTimer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Profiles, LoadSettingsTest,
-                         Combine(ValuesIn(ProfileKinds()), ValuesIn(kLoadCases)),
-                         [](const TestParamInfo<LoadSettingsTest::ParamType>& caseInfo) {
-                             return std::get<0>(caseInfo.param).name + "_" +
-                                    std::get<1>(caseInfo.param).name;
-                         });
+                         Combine(ValuesIn(ProfileKinds()), ValuesIn(kLoadCases)), kProfileCaseName);
 
 // What a start that finds `before` followed by an end leaves in the file.
 struct RoundTripCase {
@@ -219,19 +211,15 @@ const RoundTripCase kRoundTripCases[] = {
      "[main]\r\nCapsLock=2\r\nNumLock=-1\r\nScrollLock=1\r\nInterval=65535\r\n"},
 };
 
-class SettingsRoundTripTest : public TestWithParam<std::tuple<ProfileKind, RoundTripCase>> {
+class SettingsRoundTripTest : public ProfileCaseTest<RoundTripCase> {
 protected:
-    TempFolder folder_;
     NullTimerDriver driver_;
     toolkit::Timer timer_{driver_};
 };
 
 TEST_P(SettingsRoundTripTest, WritesBackWhatWasLoaded) {
     const auto& [kind, testCase] = GetParam();
-    const std::string path = folder_.File("Keystead.ini");
-    if (testCase.before) {
-        WriteFileBytes(path, *testCase.before);
-    }
+    const std::string path = SettingsFile(testCase.before);
     Settings settings{};
     const auto profile = kind.make();
 
@@ -243,10 +231,7 @@ TEST_P(SettingsRoundTripTest, WritesBackWhatWasLoaded) {
 
 INSTANTIATE_TEST_SUITE_P(Profiles, SettingsRoundTripTest,
                          Combine(ValuesIn(ProfileKinds()), ValuesIn(kRoundTripCases)),
-                         [](const TestParamInfo<SettingsRoundTripTest::ParamType>& caseInfo) {
-                             return std::get<0>(caseInfo.param).name + "_" +
-                                    std::get<1>(caseInfo.param).name;
-                         });
+                         kProfileCaseName);
 
 class SaveSettingsTest : public TestWithParam<ProfileKind> {
 protected:
