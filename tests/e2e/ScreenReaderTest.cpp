@@ -9,31 +9,13 @@
 #include <string>
 
 #include "KeysteadProcess.h"
+#include "tests/support/AccessibleName.h"
 #include "toolkit/win32/Text.h"
 
 namespace keystead::e2e {
 namespace {
 
-// The name, "<no object>" when the window gives no accessible object.
-std::string AccessibleName(HWND control) {
-    IAccessible* accessible = nullptr;
-    if (control == nullptr || FAILED(AccessibleObjectFromWindow(
-                                  control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                  reinterpret_cast<void**>(&accessible)))) {
-        return "<no object>";
-    }
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    std::string text = "<no name>";
-    if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
-        text = toolkit::win32::Narrow(name);
-        SysFreeString(name);
-    }
-    accessible->Release();
-    return text;
-}
+using keystead::testing::AccessibleName;
 
 TEST(EndToEndScreenReader, EveryOptionButtonNamesItsKeyAndTheBoxesTheirPurpose) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

@@ -20,6 +20,7 @@
 #include "pause/fake/FakeForeground.h"
 #include "registry/fake/MemoryRegistry.h"
 #include "settings/fake/IniFile.h"
+#include "tests/support/AccessibleName.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Accessibility.h"
 #include "toolkit/win32/Colours.h"
@@ -131,26 +132,7 @@ TEST_F(AccessibleWindow, PaintsInWindowsColoursWhileOnAndKeepsUnappliedEdits) {
     EXPECT_TRUE(form.Enabled(ApplyButton));
 }
 
-// As a screen reader asks: the control's accessible object, through WM_GETOBJECT.
-std::string AccessibleName(HWND control) {
-    IAccessible* accessible = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                          __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&accessible)))) {
-        return "<no object>";
-    }
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    std::string text = "<no name>";
-    if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
-        text = toolkit::win32::Narrow(name);
-        SysFreeString(name);
-    }
-    accessible->Release();
-    return text;
-}
+using keystead::testing::AccessibleName;
 
 TEST_F(AccessibleWindow, ScreenReadersHearWhichKeyEachOptionButtonIsFor) {
     auto* form = dynamic_cast<toolkit::win32::Win32Form*>(&main_.Form());
