@@ -114,14 +114,17 @@ TEST_F(NoteEndToEnd, WithoutTheSectionNoWindowAppears) {
     EXPECT_EQ(TypeLetters(), "abc");
 }
 
+// Num Lock starts off, as Caps Lock does in every test: under Wine a program started while a
+// lock key is on cannot see it on until its next press once another program (an earlier copy
+// checking the keys) has read the key's "pressed since" mark.
 TEST_F(NoteEndToEnd, AKeyOnAllowTogglingShowsEachChange) {
+    TurnOff(VK_NUMLOCK);
     Start("[display]\r\nNumLockNote=2\r\nNoteTime=500\r\n");
-    const bool wasOn = KeyToggled(VK_NUMLOCK);
     PressKey(VK_NUMLOCK);
-    EXPECT_NE(WaitForNote(wasOn ? L"Num Lock off" : L"Num Lock on", 3s), nullptr);
+    EXPECT_NE(WaitForNote(L"Num Lock on", 3s), nullptr);
     PressKey(VK_NUMLOCK);
-    EXPECT_NE(WaitForNote(wasOn ? L"Num Lock on" : L"Num Lock off", 3s), nullptr);
-    EXPECT_EQ(KeyToggled(VK_NUMLOCK), wasOn);
+    EXPECT_NE(WaitForNote(L"Num Lock off", 3s), nullptr);
+    EXPECT_FALSE(KeyToggled(VK_NUMLOCK));
 }
 
 }  // namespace
