@@ -23,6 +23,14 @@ bool IsExtendedKey(UINT virtualKey) {
 }  // namespace
 
 std::int16_t Win32Keyboard::GetKeyState(std::int32_t virtualKey) {
+    // Wine gives each thread a copy of the key state that starts all off and takes a key's
+    // system-wide state only when that has changed since the copy was made or last took it.
+    // A lock key left on before the program started would read off, and read off again
+    // whenever it came back on between two looks (the first press after /resume).
+    // Asking for the system-wide state clears the mark that a press leaves there ("pressed
+    // since the last query", which Windows keeps for 16-bit programs only), and that change
+    // brings the copy up to date.
+    ::GetAsyncKeyState(virtualKey);
     return ::GetKeyState(virtualKey);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 
 #include "CapsLockTest.h"
@@ -23,6 +24,58 @@ const char kFirstSave[] = "[main]\r\nCapsLock=0\r\nNumLock=1\r\nScrollLock=0\r\n
 // Whether the program turns the key off soon, with room for a busy machine.
 bool TurnsOff(BYTE key) {
     return KeyBecomes(key, false);
+}
+
+// Runs a program of the Unix system under Wine with the Unix names of the paths after the
+// given arguments. False where there is no Unix system (Windows) or the program did not start.
+// Wine cannot wait for a Unix program: the caller waits for what it does.
+bool RunOnUnixNames(const wchar_t* program, std::wstring command,
+                    std::initializer_list<const std::wstring*> paths) {
+    using UnixFileName = char*(CDECL*)(const wchar_t*);
+    const auto unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (unixFileName == nullptr) {
+        return false;
+    }
+    for (const std::wstring* path : paths) {
+        char* unixPath = unixFileName(path->c_str());
+        if (unixPath == nullptr) {
+            return false;
+        }
+        command += L" \"" + toolkit::win32::Widen(unixPath) + L"\"";
+        HeapFree(GetProcessHeap(), 0, unixPath);
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(program, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started)) {
+        return false;
+    }
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return true;
+}
+
+// A symbolic link to the file. Wine 8 answers CreateSymbolicLinkW with success and makes
+// nothing; there the link is a Unix one, which Wine follows as Windows does.
+bool MakeSymbolicLink(const std::wstring& link, const std::wstring& target) {
+    const auto exists = [&link] {
+        return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    if (CreateSymbolicLinkW(link.c_str(), target.c_str(), 0) && exists()) {
+        return true;
+    }
+    return RunOnUnixNames(L"Z:\\bin\\ln", L"ln -sf", {&target, &link}) &&
+           WaitUntil("the symbolic link", exists);
+}
+
+// Under Wine, deleting the link would delete the file it names.
+void RemoveLinkAndFolder(const std::wstring& link, const std::wstring& folder) {
+    if (!RunOnUnixNames(L"Z:\\bin\\rm", L"rm -f", {&link})) {
+        DeleteFileW(link.c_str());
+    }
+    WaitUntil("the links folder removed", [&] { return RemoveDirectoryW(folder.c_str()) != 0; });
 }
 
 class EndToEnd : public CapsLockTest {
@@ -54,13 +107,13 @@ TEST_F(EndToEnd, AFirstRunShowsTheWindowAndSavesTheDefaultsAtExit) {
 // winget's portable command is a link in a folder every portable package shares: the
 // program keeps its settings and its Run value beside its real file.
 TEST_F(EndToEnd, StartedThroughALinkItLivesInTheFolderOfItsRealFile) {
-    const std::wstring links = ProgramFolder::TempFolder() + L"keystead-e2e-links";
+    // A folder of this run's own: under Wine a link left by an earlier run cannot be deleted
+    // without deleting the file it names.
+    const std::wstring links = ProgramFolder::TempFolder() + L"keystead-e2e-links-" +
+                               std::to_wstring(GetCurrentProcessId());
     const std::wstring link = links + L"\\keystead.exe";
     CreateDirectoryW(links.c_str(), nullptr);
-    DeleteFileW(link.c_str());
-    // Wine 8 answers success without making the link.
-    if (!CreateSymbolicLinkW(link.c_str(), folder_.Exe().c_str(), 0) ||
-        GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (!MakeSymbolicLink(link, folder_.Exe())) {
         RemoveDirectoryW(links.c_str());
         GTEST_SKIP() << "no symbolic links here";
     }
@@ -74,8 +127,7 @@ TEST_F(EndToEnd, StartedThroughALinkItLivesInTheFolderOfItsRealFile) {
     EXPECT_EQ(GetFileAttributesW(linkIni.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(ReadRunValue(), "\"" + toolkit::win32::Narrow(folder_.Exe()) + "\"");
     DeleteFileW(linkIni.c_str());
-    DeleteFileW(link.c_str());
-    RemoveDirectoryW(links.c_str());
+    RemoveLinkAndFolder(link, links);
 }
 
 TEST_F(EndToEnd, AnEmptySettingsFileIsAFirstRunToo) {

@@ -114,17 +114,17 @@ TEST_F(NoteEndToEnd, WithoutTheSectionNoWindowAppears) {
     EXPECT_EQ(TypeLetters(), "abc");
 }
 
-// Off for now: under Wine a background program's GetKeyState now and then lags the key for
-// seconds, so the second change is sometimes seen late (once in a full run of the suite; three
-// runs of it alone passed). The rule itself is tested against the fakes.
-TEST_F(NoteEndToEnd, DISABLED_AKeyOnAllowTogglingShowsEachChange) {
+// Num Lock starts off, as Caps Lock does in every test: under Wine a program started while a
+// lock key is on cannot see it on until its next press once another program (an earlier copy
+// checking the keys) has read the key's "pressed since" mark.
+TEST_F(NoteEndToEnd, AKeyOnAllowTogglingShowsEachChange) {
+    TurnOff(VK_NUMLOCK);
     Start("[display]\r\nNumLockNote=2\r\nNoteTime=500\r\n");
-    const bool wasOn = KeyToggled(VK_NUMLOCK);
     PressKey(VK_NUMLOCK);
-    EXPECT_NE(WaitForNote(wasOn ? L"Num Lock off" : L"Num Lock on", 3s), nullptr);
+    EXPECT_NE(WaitForNote(L"Num Lock on", 3s), nullptr);
     PressKey(VK_NUMLOCK);
-    EXPECT_NE(WaitForNote(wasOn ? L"Num Lock on" : L"Num Lock off", 3s), nullptr);
-    EXPECT_EQ(KeyToggled(VK_NUMLOCK), wasOn);
+    EXPECT_NE(WaitForNote(L"Num Lock off", 3s), nullptr);
+    EXPECT_FALSE(KeyToggled(VK_NUMLOCK));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "lockkeys/LockKeyCheck.h"
 #include "lockkeys/win32/Win32Keyboard.h"
 #include "tests/support/Wait.h"
@@ -103,6 +105,26 @@ TEST_F(LockKeyCheckWin32, IntervalZeroNeverFires) {
     EXPECT_TRUE(HoldsFor(
         "no tick", [&] { return ticks_ == 0; }, 350ms));
     EXPECT_TRUE(CapsOn());
+    SetCaps(false);
+}
+
+// A thread whose key state was made after the user's press (a program started then) reads the
+// key on. Under Wine that copy starts all off and took the key only once it changed again.
+TEST_F(LockKeyCheckWin32, AKeyOnBeforeAThreadLookedReadsOnThere) {
+    SetCaps(false);
+    PressCaps();
+    // This thread's own copy, read without asking for the system-wide state.
+    ASSERT_TRUE(WaitUntil("the user's stroke", [] {
+        PumpMessages(20ms);
+        return (GetKeyState(VK_CAPITAL) & 1) != 0;
+    }));
+    std::int16_t read = 0;
+    std::thread([&read] {
+        MSG message;
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue, made now
+        read = win32::Win32Keyboard().GetKeyState(kVkCapital);
+    }).join();
+    EXPECT_EQ(read, 1);
     SetCaps(false);
 }
 
