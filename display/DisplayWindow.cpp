@@ -19,8 +19,8 @@ using enum toolkit::ControlKind;
 constexpr int kNoteModes = 4;
 constexpr int kPositions = 9;
 // Left edge and width of each note button in its frame, twips.
-constexpr int kNoteLeft[kNoteModes] = {0, 1020, 2220, 3840};
-constexpr int kNoteWidth[kNoteModes] = {960, 1140, 1560, 1080};
+constexpr int kNoteLeft[kNoteModes] = {0, 1020, 2220, 3960};
+constexpr int kNoteWidth[kNoteModes] = {960, 1140, 1680, 1080};
 
 constexpr int kNoteLabels[] = {CapsLockNoteLabel, NumLockNoteLabel, ScrollLockNoteLabel};
 constexpr int kNoteFrames[] = {CapsLockNoteFrame, NumLockNoteFrame, ScrollLockNoteFrame};
@@ -99,25 +99,25 @@ constexpr ControlDesign kControls[] = {
      .kind = Label,
      .caption = kNoteTimeUnitCaption,
      .bounds = {2820, 3600, 2340, 255}},
-    {.id = DisplayPolicyLabel, .kind = Label, .bounds = {240, 4020, 4920, 255}},
+    {.id = DisplayPolicyLabel, .kind = Label, .bounds = {240, 4020, 5280, 255}},
     {.id = DisplayOKButton,
      .kind = CommandButton,
      .caption = kDisplayOKCaption,
-     .bounds = {1845, 4380, 1035, 375},
+     .bounds = {2205, 4380, 1035, 375},
      .isDefault = true},
     {.id = DisplayCancelButton,
      .kind = CommandButton,
      .caption = kDisplayCancelCaption,
-     .bounds = {2985, 4380, 1035, 375},
+     .bounds = {3345, 4380, 1035, 375},
      .isCancel = true},
     {.id = DisplayApplyButton,
      .kind = CommandButton,
      .caption = kDisplayApplyCaption,
-     .bounds = {4125, 4380, 1035, 375},
+     .bounds = {4485, 4380, 1035, 375},
      .enabled = false},
-    {.id = CapsLockNoteFrame, .kind = Frame, .bounds = {480, 870, 4920, 255}},
-    {.id = NumLockNoteFrame, .kind = Frame, .bounds = {480, 1470, 4920, 255}},
-    {.id = ScrollLockNoteFrame, .kind = Frame, .bounds = {480, 2070, 4920, 255}},
+    {.id = CapsLockNoteFrame, .kind = Frame, .bounds = {480, 870, 5040, 255}},
+    {.id = NumLockNoteFrame, .kind = Frame, .bounds = {480, 1470, 5040, 255}},
+    {.id = ScrollLockNoteFrame, .kind = Frame, .bounds = {480, 2070, 5040, 255}},
     {.id = PositionFrame, .kind = Frame, .bounds = {2100, 2490, 975, 825}},
 };
 
@@ -150,7 +150,7 @@ std::int32_t NoteTimeFromText(const std::string& text) {
 DisplayWindow::DisplayWindow(toolkit::FormFactory& forms, int icon, ApplyHandler apply)
     : apply_(std::move(apply)),
       design_{.caption = kDisplayWindowTitle,
-              .clientWidth = 5400,
+              .clientWidth = 5760,
               .clientHeight = 4935,
               .background = {0, 0, 0},
               .foreground = {0, 153, 255},
