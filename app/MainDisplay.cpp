@@ -33,6 +33,9 @@ void Main::PutDisplayRulesInForce() {
 
 // After a check or a tick: a changed key shows in the tray at once.
 void Main::ShowKeys(bool tick) {
+    if (tick && displayWindow_ && !displayWindow_->Open()) {
+        displayWindow_.reset();  // closed: its fonts and pictures go, and idle memory with them
+    }
     if (!display_.KeysMayHaveChanged(settings_, tick) || !trayIcon_) {
         return;
     }

@@ -89,6 +89,7 @@ TEST_F(DisplayWindowTest, ApplyAndOKWriteTheSectionAtOnceAndCancelDropsEdits) {
     window.Click(DisplayCancelButton);
     EXPECT_FALSE(window.Loaded());
     EXPECT_EQ(Saved("ScrollLockNote"), "0");
+    Form().Tick();  // the closed window is freed
 
     toolkit::fake::FakeForm& again = Open();
     EXPECT_TRUE(again.OptionValue(ScrollLockNoteSetting, 0)) << "the edit was dropped";
