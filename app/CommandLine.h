@@ -15,7 +15,10 @@ enum class Command : std::uint32_t {
     Resume = 3,
     Toggle = 4,
     Exit = 5,
+    Display = 6,  // the lock-key display window
 };
+inline constexpr Command kFirstCommand = Command::Settings;
+inline constexpr Command kLastCommand = Command::Display;
 
 // How a start that runs nothing ends.
 inline constexpr int kExitDone = 0;

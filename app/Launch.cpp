@@ -26,7 +26,8 @@ Launch PlanLaunch(std::string_view arguments, toolkit::Application& app) {
         }
         return {.command = *command, .exitCode = kExitNoRunningCopy};
     }
-    if (*command == Command::None || *command == Command::Settings) {
+    if (*command == Command::None || *command == Command::Settings ||
+        *command == Command::Display) {
         return {.run = true, .command = *command};
     }
     return {.command = *command, .exitCode = kExitNoRunningCopy};

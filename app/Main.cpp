@@ -110,6 +110,7 @@ bool Main::RunValueIsSet() {
 // Shut-down: the applied settings go to the file and the registration is rewritten or
 // removed, as at every Apply. Each step runs on when the one before it failed.
 void Main::Form_Unload(bool& /*cancel*/) {
+    displayWindow_.reset();    // the program ends with its main window
     foregroundWatch_.reset();  // a program coming to the front no longer matters
     KeepApplied();
     IgnoreFailure([&] {

@@ -8,6 +8,7 @@
 #include "app/ManagedSettings.h"
 #include "app/Platform.h"
 #include "app/Policies.h"
+#include "display/DisplayWindow.h"
 #include "display/KeyDisplay.h"
 #include "lockkeys/Enforcer.h"
 #include "lockkeys/Settings.h"
@@ -91,6 +92,11 @@ private:
     void ShowKeys(bool tick = false);
     void Form_ThemeChange() override;
     const toolkit::Picture* TrayPicture(bool suspended);
+    // The window in which the user chooses all that (MainDisplay.cpp).
+    void ShowDisplayWindow();
+    void Form_SystemMenu(int command) override;
+    void LoadDisplayWindow();
+    void KeepDisplay();
 
     void ApplyControls();
     void LoadControls();
@@ -119,6 +125,7 @@ private:
     std::unique_ptr<pause::ForegroundWatch> foregroundWatch_;
     settings::DisplaySection ownDisplay_;  // as the file has it
     display::KeyDisplay display_;
+    std::unique_ptr<display::DisplayWindow> displayWindow_;  // once opened
 };
 
 }  // namespace keystead::app

@@ -32,6 +32,9 @@ toolkit::RequestAnswer Main::RunCommand(Command command) {
         case Command::Exit:
             form_->Unload();
             break;
+        case Command::Display:
+            ShowDisplayWindow();
+            break;
         case Command::None:
             break;
     }
@@ -41,9 +44,8 @@ toolkit::RequestAnswer Main::RunCommand(Command command) {
 // Taken only from a program that has finished starting, and only a known switch: anything
 // else another program sends is turned away.
 toolkit::RequestAnswer Main::Form_Request(std::uint32_t request) {
-    if (!loadFinished_ || !form_->Loaded() ||
-        request < static_cast<std::uint32_t>(Command::Settings) ||
-        request > static_cast<std::uint32_t>(Command::Exit)) {
+    if (!loadFinished_ || !form_->Loaded() || request < static_cast<std::uint32_t>(kFirstCommand) ||
+        request > static_cast<std::uint32_t>(kLastCommand)) {
         return toolkit::kRequestNotTaken;
     }
     return RunCommand(static_cast<Command>(request));

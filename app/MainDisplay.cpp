@@ -2,6 +2,8 @@
 // may have changed and puts what the display draws into the tray.
 #include "app/Main.h"
 #include "app/MainLayout.h"
+#include "app/Product.h"
+#include "settings/SettingsFile.h"
 #include "toolkit/IgnoreFailure.h"
 
 namespace keystead::app {
@@ -15,6 +17,7 @@ void Main::LoadDisplay(const std::string& settingsPath) {
 
 // A rule that changed nothing of the display leaves the tray as it is.
 void Main::PutDisplayRulesInForce() {
+    LoadDisplayWindow();
     const settings::DisplaySection inForce = DisplayInForce(policies_.display, ownDisplay_);
     if (inForce == display_.Section()) {
         return;
@@ -30,6 +33,9 @@ void Main::PutDisplayRulesInForce() {
 
 // After a check or a tick: a changed key shows in the tray at once.
 void Main::ShowKeys(bool tick) {
+    if (tick && displayWindow_ && !displayWindow_->Open()) {
+        displayWindow_.reset();  // closed: its fonts and pictures go, and idle memory with them
+    }
     if (!display_.KeysMayHaveChanged(settings_, tick) || !trayIcon_) {
         return;
     }
@@ -53,6 +59,57 @@ const toolkit::Picture* Main::TrayPicture(bool suspended) {
         return keys;
     }
     return suspended ? &form_->PictureOf(SuspendedIcon) : &form_->Icon();
+}
+
+// From the system menu, the tray icon's menu and the switch /display.
+void Main::ShowDisplayWindow() {
+    if (!displayWindow_ || !displayWindow_->Open()) {
+        displayWindow_ = std::make_unique<display::DisplayWindow>(
+            platform_.forms, kEnforcingIcon, [this](const settings::DisplaySection& own) {
+                ownDisplay_ = own;
+                KeepDisplay();
+                PutDisplayRulesInForce();
+            });
+    }
+    LoadDisplayWindow();
+    displayWindow_->Form().Show();
+}
+
+void Main::Form_SystemMenu(int command) {
+    if (command == kDisplayMenuCommand) {
+        ShowDisplayWindow();
+    }
+}
+
+// The window, while open, shows the user's choices under the rules in force.
+void Main::LoadDisplayWindow() {
+    if (!displayWindow_ || !displayWindow_->Open()) {
+        return;
+    }
+    const Policies::Display& rules = policies_.display;
+    display::DisplayManaged managed{.showKeys = rules.showKeys.has_value(),
+                                    .position = rules.position.has_value(),
+                                    .noteTime = rules.noteTime.has_value()};
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        managed.notes[key] = rules.notes[key].has_value();
+    }
+    displayWindow_->Load(ownDisplay_, DisplayInForce(rules, ownDisplay_), managed);
+}
+
+// Written at once, as the settings window's Apply writes: into the file beside the program,
+// or the user's own copy when that cannot be written.
+void Main::KeepDisplay() {
+    const settings::SettingsFiles files = settings::FindSettingsFiles(platform_.app, kProductName);
+    if (settings::SaveDisplaySection(platform_.profile, files.beside, ownDisplay_) ||
+        files.user.empty()) {
+        return;
+    }
+    toolkit::IgnoreFailure([&] {
+        if (platform_.profile.State(files.user) == settings::FileState::Missing) {
+            platform_.profile.CreateFolder(files.userFolder);
+        }
+    });
+    settings::SaveDisplaySection(platform_.profile, files.user, ownDisplay_);
 }
 
 }  // namespace keystead::app

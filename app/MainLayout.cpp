@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/Product.h"
+#include "display/DisplayTexts.h"
 #include "toolkit/Timer.h"
 
 namespace keystead::app {
@@ -213,6 +214,10 @@ const std::array kControls = {
     ControlDesign{.id = PolicyLabel, .kind = Label, .bounds = {540, 2550, 4095, 255}},
 };
 
+// Beyond the client area, which stays as it is.
+constexpr toolkit::MenuItemDesign kSystemMenu[] = {
+    {display::kDisplayCommandCaption, kDisplayMenuCommand}};
+
 const toolkit::FormDesign kMainForm{
     .caption = kProductName,
     .clientWidth = 4935,
@@ -223,6 +228,7 @@ const toolkit::FormDesign kMainForm{
     .fontPoints = 8.25f,
     .icon = kEnforcingIcon,
     .controls = kControls,
+    .systemMenu = kSystemMenu,
 };
 
 }  // namespace

@@ -50,6 +50,9 @@ inline constexpr char kPolicyCaption[] = "Greyed settings are set by your admini
 inline constexpr char kMachineStartUpCaption[] =
     "Start-up for all users is set by your administrator.";
 
+// The system menu's item that opens the lock-key display window.
+inline constexpr int kDisplayMenuCommand = 0x0100;
+
 // The settings window: every control with its caption, place and size in twips, in tab order.
 const toolkit::FormDesign& MainFormDesign();
 

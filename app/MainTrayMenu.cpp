@@ -1,6 +1,7 @@
 // The tray icon from the keyboard: Enter or Space shows the settings window, the menu key
 // opens a menu of the icon's commands.
 #include "app/Main.h"
+#include "display/DisplayTexts.h"
 
 namespace keystead::app {
 
@@ -23,6 +24,7 @@ std::vector<tray::TrayMenuItem> Main::TrayIcon_MenuItems() {
         {"&Settings", static_cast<std::uint32_t>(Command::Settings)},
         {enforcing ? "S&uspend" : "R&esume", static_cast<std::uint32_t>(Command::Toggle),
          maySuspend},
+        {display::kDisplayCommandCaption, static_cast<std::uint32_t>(Command::Display)},
         {"&Help", kHelpCommand},
         {"E&xit", static_cast<std::uint32_t>(Command::Exit)},
     };
@@ -31,8 +33,8 @@ std::vector<tray::TrayMenuItem> Main::TrayIcon_MenuItems() {
 void Main::TrayIcon_MenuClick(std::uint32_t command) {
     if (command == kHelpCommand) {
         HelpFile();
-    } else if (command >= static_cast<std::uint32_t>(Command::Settings) &&
-               command <= static_cast<std::uint32_t>(Command::Exit)) {
+    } else if (command >= static_cast<std::uint32_t>(kFirstCommand) &&
+               command <= static_cast<std::uint32_t>(kLastCommand)) {
         RunCommand(static_cast<Command>(command));
     }
 }

@@ -5,7 +5,9 @@
 # With "note" after the file name, Keystead starts with notes and the keys in the tray icon
 # switched on, Notepad has the focus, and Caps Lock is pressed there: the picture shows the
 # note that Keystead put the key back, over the letters typed after it.
-# Usage: scripts/screenshot.sh [OUTPUT.png [note]]   (builds the 64-bit program if needed)
+# With "display", Keystead starts with /display and some notes chosen: the picture shows the
+# lock-key display window.
+# Usage: scripts/screenshot.sh [OUTPUT.png [note|display]]   (builds the 64-bit program if needed)
 set -eu
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screenshot.png}")
@@ -22,12 +24,19 @@ mode=${2:-settings}
 if [ "$mode" = note ]; then
     printf '[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\n[display]\r\nShowKeys=1\r\nCapsLockNote=1\r\nNumLockNote=2\r\nNoteTime=10000\r\n' \
         >"$work/Keystead.ini"
+elif [ "$mode" = display ]; then
+    printf '[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\n[display]\r\nShowKeys=1\r\nCapsLockNote=1\r\nNumLockNote=2\r\n' \
+        >"$work/Keystead.ini"
 fi
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 xvfb-run -a -s "-screen 0 800x600x24" sh -c '
     /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
-    /usr/lib/wine/wine64 explorer /desktop=shot,800x600 "$1" >/dev/null 2>&1 &
+    if [ "$3" = display ]; then
+        /usr/lib/wine/wine64 explorer /desktop=shot,800x600 "$1" /display >/dev/null 2>&1 &
+    else
+        /usr/lib/wine/wine64 explorer /desktop=shot,800x600 "$1" >/dev/null 2>&1 &
+    fi
     sleep 8
     if [ "$3" = note ]; then
         /usr/lib/wine/wine64 explorer /desktop=shot,800x600 notepad >/dev/null 2>&1 &

@@ -67,6 +67,14 @@ struct ControlDesign {
     const char* accessibleName = nullptr;
 };
 
+// An item the form adds to its title bar's system menu (Alt+Space), leaving its client area as
+// it is. `command`: a multiple of 16 below 0xF000, as Windows keeps the low four bits and the
+// commands above for its own.
+struct MenuItemDesign {
+    const char* caption;  // '&' marks the access key
+    int command;
+};
+
 struct FormDesign {
     const char* caption;
     int clientWidth;  // twips
@@ -75,8 +83,12 @@ struct FormDesign {
     Rgb foreground;  // text of labels, frames, option buttons and check boxes
     const char* fontFace;
     float fontPoints;
-    int icon;                                 // the window's image resource
-    std::span<const ControlDesign> controls;  // in tab order
+    int icon;                                         // the window's image resource
+    std::span<const ControlDesign> controls;          // in tab order
+    std::span<const MenuItemDesign> systemMenu = {};  // after a separator
+    // A window beside the program's main one: it hears no system notices and takes no
+    // requests of a later start, which belong to the main window alone.
+    bool secondary = false;
 };
 
 // Check box states.
@@ -121,6 +133,8 @@ public:
     virtual void Form_PolicyChange() {}
     // The taskbar's light or dark theme, or high contrast, may have changed.
     virtual void Form_ThemeChange() {}
+    // The user chose an item of FormDesign::systemMenu.
+    virtual void Form_SystemMenu(int /*command*/) {}
 
 protected:
     ~FormEvents() = default;

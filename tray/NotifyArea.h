@@ -7,8 +7,10 @@
 
 namespace keystead::tray {
 
-// The first (ANSI) version of the shell's NOTIFYICONDATA record, field for field. Handles
-// are pointer-sized, so the record is 88 bytes on 32-bit Windows and 104 on 64-bit.
+// The shell's NOTIFYICONDATAA record, field for field up to the tooltip. Handles are
+// pointer-sized, so its first version is 88 bytes on 32-bit Windows and 104 on 64-bit, and
+// holds 64 characters of tooltip; from the second version on the field holds 128, and the
+// record's size (cbSize) tells the shell which it reads.
 struct NotifyIconRecord {
     std::uint32_t cbSize = 0;
     std::uintptr_t hWnd = 0;
@@ -16,16 +18,27 @@ struct NotifyIconRecord {
     std::uint32_t uFlags = 0;
     std::uint32_t uCallbackMessage = 0;
     std::uintptr_t hIcon = 0;
-    char szTip[64] = {};
+    char szTip[128] = {};
     // Of a later version of the record: read by the shell with NIM_SETVERSION only.
     std::uint32_t uVersion = 0;
 };
 
+// The first version's size, and its tooltip field's.
+inline constexpr std::size_t kShortTipField = 64;
 inline constexpr std::uint32_t kNotifyIconRecordSize =
-    static_cast<std::uint32_t>(offsetof(NotifyIconRecord, szTip) + sizeof(NotifyIconRecord::szTip));
+    static_cast<std::uint32_t>(offsetof(NotifyIconRecord, szTip) + kShortTipField);
+// The second version's size: the 128-character tooltip, then the state, the balloon's text
+// (256), its time-out, its title (64) and its flags.
+inline constexpr std::uint32_t kLongTipRecordSize = static_cast<std::uint32_t>(
+    offsetof(NotifyIconRecord, szTip) + sizeof(NotifyIconRecord::szTip) + 4 + 4 + 256 + 4 + 64 + 4);
 
 // The tooltip text the record holds, before its terminating NUL.
 inline constexpr std::size_t kMaxTooltipLength = sizeof(NotifyIconRecord::szTip) - 1;
+
+// The tip field as the shell reads it, by the record's size.
+inline std::size_t TipFieldSize(const NotifyIconRecord& record) {
+    return record.cbSize >= kLongTipRecordSize ? sizeof record.szTip : kShortTipField;
+}
 
 inline constexpr std::uint32_t kNimAdd = 0;
 inline constexpr std::uint32_t kNimModify = 1;

@@ -210,7 +210,10 @@ void TrayIcon::SetTooltip(std::string vData) {
 // The order matters to a caller that catches the error: the record keeps what was filled
 // before the missing icon or owner was found.
 void TrayIcon::FillRecord() {
-    record_.cbSize = kNotifyIconRecordSize;
+    // The first version of the record while the text fits its field, so that the classic
+    // tooltips reach the shell as they always did; the second for a longer one.
+    const std::string text = Tooltip().substr(0, kMaxTooltipLength);
+    record_.cbSize = text.size() < kShortTipField ? kNotifyIconRecordSize : kLongTipRecordSize;
     if (icon_ == nullptr) {
         throw toolkit::ToolkitError("TrayIcon: no icon assigned");
     }
@@ -220,11 +223,11 @@ void TrayIcon::FillRecord() {
     }
     record_.hWnd = ownerForm_->hWnd();
 
-    // Blank-padded after the text's NUL. A text of 64 characters or more, or one never
-    // assigned, would leave no NUL in the field and the shell would read past it: keep at
-    // most 63 characters so that the NUL always fits.
-    const std::string text = Tooltip().substr(0, kMaxTooltipLength);
-    std::fill(std::begin(record_.szTip), std::end(record_.szTip), ' ');
+    // Blank-padded after the text's NUL, as far as the shell reads. A text as long as the
+    // field, or one never assigned, would leave no NUL in it and the shell would read past
+    // it: keep at most 127 characters so that the NUL always fits.
+    std::fill(std::begin(record_.szTip), std::end(record_.szTip), '\0');
+    std::fill_n(std::begin(record_.szTip), TipFieldSize(record_), ' ');
     std::copy(text.begin(), text.end(), std::begin(record_.szTip));
     record_.szTip[text.size()] = '\0';
 

@@ -102,6 +102,7 @@ TEST(LaunchTest, RunsHandsOverOrEndsWithItsCode) {
         {"/resume", false, true, false, Command::Resume, 1, {}},
         {"/toggle", false, true, false, Command::Toggle, 1, {}},
         {"-EXIT", false, true, false, Command::Exit, 1, {}},
+        {"/display", false, true, true, Command::Display, 0, {}},
         {"/bogus", false, true, false, Command::None, 87, {}},
         {"/settings /exit", false, true, false, Command::None, 87, {}},
         // A copy runs: a plain start leaves it alone, a switch goes to it.
@@ -111,6 +112,7 @@ TEST(LaunchTest, RunsHandsOverOrEndsWithItsCode) {
         {"/resume", true, true, false, Command::Resume, 0, {3}},
         {"/toggle", true, true, false, Command::Toggle, 0, {4}},
         {"/exit", true, true, false, Command::Exit, 0, {5}},
+        {"/Display", true, true, false, Command::Display, 0, {6}},
         {"/bogus", true, true, false, Command::None, 87, {}},
         {"extra", true, true, false, Command::None, 87, {}},
         // A copy that turns the request away (ending, or out of reach): nothing was done.

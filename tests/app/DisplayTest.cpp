@@ -67,22 +67,28 @@ TEST_F(DisplayTest, ShowKeysDrawsTheKeysAtEachCheckAndRedWhenSuspended) {
     Display("ShowKeys", "1");
     keyboard.states[kVkNumLock] = 1;
     Start();
-    EXPECT_EQ(Tip(), "Tarvine Keystead\r\nCaps: off (held)\r\nNum: on\r\nScroll: off (held)");
+    EXPECT_EQ(
+        Tip(),
+        "Tarvine Keystead\r\nCaps Lock: off (held)\r\nNum Lock: on\r\nScroll Lock: off (held)");
+    EXPECT_EQ(LastTrayCall().record.cbSize, tray::kLongTipRecordSize) << "the 128-character field";
     const std::uintptr_t first = LastTrayCall().record.hIcon;
     EXPECT_NE(first, Form().Icon().Handle());
 
     keyboard.states[kVkNumLock] = 0;  // toggled on "Allow toggling"
     Form().RawKeyUp(kVkNumLock);
     EXPECT_EQ(LastTrayCall().operation, tray::kNimModify);
-    // One character too many for the 63 of the tip: the marks of the held keys go.
-    EXPECT_EQ(Tip(), "Tarvine Keystead\r\nCaps: off\r\nNum: off\r\nScroll: off");
+    EXPECT_EQ(
+        Tip(),
+        "Tarvine Keystead\r\nCaps Lock: off (held)\r\nNum Lock: off\r\nScroll Lock: off (held)");
     const std::uintptr_t numOff = LastTrayCall().record.hIcon;
     EXPECT_NE(numOff, first);
 
     Notify(kRightUp);
     EXPECT_NE(LastTrayCall().record.hIcon, numOff);
     EXPECT_NE(LastTrayCall().record.hIcon, Form().PictureOf(SuspendedIcon).Handle());
-    EXPECT_EQ(Tip(), "Tarvine Keystead\r\n(Suspended)\r\nCaps: off\r\nNum: off\r\nScroll: off");
+    EXPECT_EQ(Tip(),
+              "Tarvine Keystead\r\n(Suspended)\r\nCaps Lock: off (held)\r\nNum Lock: off\r\nScroll "
+              "Lock: off (held)");
 }
 
 TEST_F(DisplayTest, TheAdministratorsRuleBeatsTheFileAndComesAtTheBroadcast) {

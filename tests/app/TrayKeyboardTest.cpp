@@ -46,7 +46,8 @@ TEST_F(TrayKeyboardTest, EnterShowsTheWindow) {
 
 TEST_F(TrayKeyboardTest, MenuOffersTheIconsCommandsAndCarriesThemOut) {
     Start();
-    const std::vector<std::string> enforcing = {"&Settings", "S&uspend", "&Help", "E&xit"};
+    const std::vector<std::string> enforcing = {"&Settings", "S&uspend", "Lock key &display...",
+                                                "&Help", "E&xit"};
     EXPECT_EQ(OpenMenu(), enforcing);
     EXPECT_TRUE(TimerOn()) << "closed without a choice";
 

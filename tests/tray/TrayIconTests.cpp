@@ -55,8 +55,9 @@ std::string TipField(const std::string& text) {
     return field;
 }
 
+// The field as the shell reads it: 64 bytes of the first record, 128 of the second.
 std::string Tip(const NotifyIconRecord& record) {
-    return {record.szTip, sizeof(record.szTip)};
+    return {record.szTip, TipFieldSize(record)};
 }
 
 void ExpectSameRecord(const NotifyIconRecord& actual, const NotifyIconRecord& expected) {
@@ -259,21 +260,32 @@ TEST_F(TrayIconTest, DestroyingARemovedIconSendsNothing) {
 TEST_F(TrayIconTest, TooltipReachesTheTipFieldNulTerminatedAndBlankPadded) {
     const std::string text63(63, 'x');
     const std::string text64 = std::string(63, 'y') + "z";
-    const std::string text100 = std::string(63, 'w') + std::string(37, 'v');
+    const std::string text127(127, 'w');
+    // What follows the text in a field of 128 bytes.
+    const auto longField = [](const std::string& text) {
+        std::string field = text + '\0';
+        field.resize(128, ' ');
+        return field;
+    };
     struct Case {
         const char* name;
         std::string tooltip;
         std::string field;
+        std::uint32_t size;
     };
     const Case cases[] = {
-        {"empty", "", std::string(1, '\0') + std::string(63, ' ')},
-        {"the product name", "Tarvine Keystead", TipField("Tarvine Keystead")},
+        {"empty", "", std::string(1, '\0') + std::string(63, ' '), kNotifyIconRecordSize},
+        {"the product name", "Tarvine Keystead", TipField("Tarvine Keystead"),
+         kNotifyIconRecordSize},
         {"with CR LF", "Tarvine Keystead\r\n(Suspended)",
-         TipField("Tarvine Keystead\r\n(Suspended)")},
-        {"63 characters, whole", text63, text63 + std::string(1, '\0')},
-        // No room for a NUL after 64 characters: the text is cut to 63.
-        {"64 characters", text64, std::string(63, 'y') + std::string(1, '\0')},
-        {"100 characters", text100, std::string(63, 'w') + std::string(1, '\0')},
+         TipField("Tarvine Keystead\r\n(Suspended)"), kNotifyIconRecordSize},
+        {"63 characters, whole", text63, text63 + std::string(1, '\0'), kNotifyIconRecordSize},
+        // Beyond the first record's field: the second record's, of 128 characters.
+        {"64 characters", text64, longField(text64), kLongTipRecordSize},
+        {"127 characters, whole", text127, text127 + std::string(1, '\0'), kLongTipRecordSize},
+        // No room for a NUL after 128 characters: the text is cut to 127.
+        {"200 characters", text127 + std::string(73, 'v'), text127 + std::string(1, '\0'),
+         kLongTipRecordSize},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -285,6 +297,7 @@ TEST_F(TrayIconTest, TooltipReachesTheTipFieldNulTerminatedAndBlankPadded) {
         icon.Modify();
 
         ASSERT_EQ(shell.calls.size(), 1u);
+        EXPECT_EQ(shell.calls[0].record.cbSize, c.size);
         EXPECT_EQ(Tip(shell.calls[0].record), c.field);
     }
 }

@@ -176,6 +176,7 @@ void FakeForm::Tick() {
 std::unique_ptr<Form> FakeFormFactory::Create(const FormDesign& design, FormEvents& events) {
     auto form = std::make_unique<FakeForm>(design, events);
     last = form.get();
+    ++created;
     return form;
 }
 

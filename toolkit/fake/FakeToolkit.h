@@ -92,6 +92,8 @@ public:
         return loaded_ ? events_.Form_Request(request) : kRequestNotTaken;
     }
     void PolicyChange() { events_.Form_PolicyChange(); }
+    // The user chose an item of the system menu.
+    void SystemMenu(int command) { events_.Form_SystemMenu(command); }
     void ThemeChange() { events_.Form_ThemeChange(); }
     // One period of the timer, if it runs.
     void Tick();
@@ -158,6 +160,7 @@ class FakeFormFactory : public FormFactory {
 public:
     std::unique_ptr<Form> Create(const FormDesign& design, FormEvents& events) override;
     FakeForm* last = nullptr;
+    int created = 0;
 };
 
 // Thrown by FakeApplication::End; not a std::exception, so handlers that skip failures let

@@ -52,8 +52,11 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen&
         retryTimerDriver_.Attach(Window());
         recheckDriver_.Attach(Window());
         dpi_ = WindowDpi(Window());
-        AllowTaskbarCreated(Window());
-        AllowRequests(Window());
+        if (!design.secondary) {
+            AllowTaskbarCreated(Window());
+            AllowRequests(Window());
+        }
+        AddSystemMenuItems();
 
         bigIcon_ = LoadPicture(design.icon, GetSystemMetrics(SM_CXICON));
         smallIcon_ = LoadPicture(design.icon, GetSystemMetrics(SM_CXSMICON));
@@ -63,7 +66,10 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen&
         fonts_ = CreateFormFonts(design, dpi_);
         controls_ = std::make_unique<ControlSet>(state_);
         ApplyLayout();
-        notices_ = std::make_unique<Win32SystemNotices>(Window(), state_.events);
+        // Raw keyboard input goes to one window of the process: the main one's.
+        if (!design.secondary) {
+            notices_ = std::make_unique<Win32SystemNotices>(Window(), state_.events);
+        }
     } catch (...) {
         notices_.reset();
         SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
@@ -95,6 +101,18 @@ void Win32Form::ApplyLayout() {
             PlaceControl(control->Window(), design.bounds, dpi_,
                          design.bold ? fonts_.bold.get() : fonts_.normal.get());
         }
+    }
+}
+
+void Win32Form::AddSystemMenuItems() {
+    if (state_.design.systemMenu.empty()) {
+        return;
+    }
+    HMENU menu = GetSystemMenu(Window(), FALSE);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    for (const MenuItemDesign& item : state_.design.systemMenu) {
+        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(item.command),
+                    Widen(item.caption).c_str());
     }
 }
 
@@ -273,7 +291,13 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_COPYDATA:
-            return state_.loaded ? ReceiveRequest(lParam, state_.events) : FALSE;
+            return state_.loaded && !state_.design.secondary ? ReceiveRequest(lParam, state_.events)
+                                                             : FALSE;
+        case WM_SYSCOMMAND:
+            if (OnSystemMenu(static_cast<int>(wParam & 0xFFF0))) {
+                return 0;
+            }
+            break;
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETHIGHCONTRAST) {
                 OnColoursChange();
@@ -327,6 +351,18 @@ void Win32Form::OnMouseMove(WPARAM wParam, LPARAM lParam) {
         notifyAnchor_ = notice->anchor;
         mouseMove_.Raise(notice->button, notice->shift, notice->x, notice->y);
     }
+}
+
+bool Win32Form::OnSystemMenu(int command) {
+    for (const MenuItemDesign& item : state_.design.systemMenu) {
+        if (item.command == command) {
+            if (state_.loaded) {
+                state_.events.Form_SystemMenu(command);
+            }
+            return true;
+        }
+    }
+    return false;
 }
 
 void Win32Form::OnClose() {

@@ -72,6 +72,7 @@ private:
     void OnCommand(int commandId, int code, HWND source);
     LRESULT OnControlColor(UINT message, HDC dc, HWND control);
     void OnMouseMove(WPARAM wParam, LPARAM lParam);
+    bool OnSystemMenu(int command);
     void OnClose();
     void OnDestroy();
     void OnDpiChanged(UINT dpi, const RECT& suggested);
@@ -79,6 +80,7 @@ private:
     void OnColoursChange();
 
     void ApplyLayout();
+    void AddSystemMenuItems();
 
     FormState state_;
     const Screen& screen_;

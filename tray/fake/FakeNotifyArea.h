@@ -19,7 +19,8 @@ public:
         std::uint32_t operation;
         NotifyIconRecord record;  // a copy, as it was at the call
 
-        std::string_view Tip() const { return {record.szTip, sizeof(record.szTip)}; }
+        // The field as the shell reads it.
+        std::string_view Tip() const { return {record.szTip, TipFieldSize(record)}; }
     };
 
     bool NotifyIcon(std::uint32_t operation, const NotifyIconRecord& record) override {

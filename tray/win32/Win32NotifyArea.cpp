@@ -12,6 +12,7 @@ namespace keystead::tray::win32 {
 // The portable record is the first version of NOTIFYICONDATAA, field for field; the shell
 // tells the versions apart by cbSize alone.
 static_assert(kNotifyIconRecordSize == NOTIFYICONDATAA_V1_SIZE);
+static_assert(kLongTipRecordSize == NOTIFYICONDATAA_V2_SIZE);
 static_assert(offsetof(NotifyIconRecord, hWnd) == offsetof(NOTIFYICONDATAA, hWnd));
 static_assert(offsetof(NotifyIconRecord, uID) == offsetof(NOTIFYICONDATAA, uID));
 static_assert(offsetof(NotifyIconRecord, uFlags) == offsetof(NOTIFYICONDATAA, uFlags));

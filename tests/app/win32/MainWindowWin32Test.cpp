@@ -421,5 +421,39 @@ TEST_F(MainWindow, ALogOffThatIsCancelledChangesNothing) {
     EXPECT_EQ(profile_.GetInt("main", "Interval", -1, ini), 1000);
 }
 
+// The system menu's item opens the display window, whose access keys reach each setting and
+// whose Apply writes the section; Esc closes it. The settings window's own keys stay its own.
+TEST_F(MainWindow, TheSystemMenuOpensTheDisplayWindowThatTheKeyboardReaches) {
+    wchar_t item[64] = {};
+    GetMenuStringW(GetSystemMenu(Window(), FALSE), kDisplayMenuCommand, item, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(item, L"Lock key &display...");
+    PostMessageW(Window(), WM_SYSCOMMAND, kDisplayMenuCommand, 0);
+    Drain();
+    HWND display = FindWindowW(Win32Form::ClassName(), L"Lock key display - Tarvine Keystead");
+    ASSERT_NE(display, nullptr);
+    ASSERT_TRUE(
+        WaitUntil("the display window in front", [&] { return GetForegroundWindow() == display; }));
+    const auto focused = [] {
+        wchar_t text[64] = {};
+        GetWindowTextW(GetFocus(), text, 64);
+        return std::wstring(text);
+    };
+    Key('T', true);
+    EXPECT_EQ(focused(), L"1500");
+    Key('R', true);
+    EXPECT_EQ(focused(), L"No note") << "Scroll Lock's selected note button";
+    Key(VK_RIGHT);
+    EXPECT_EQ(focused(), L"When held");
+    Key('S', true);
+    EXPECT_EQ(focused(), L"&Show the lock keys in the tray icon");
+    Key('A', true);
+    const std::string ini = application_.path + "\\Keystead.ini";
+    EXPECT_EQ(profile_.GetInt("display", "ShowKeys", -1, ini), 1);
+    EXPECT_EQ(profile_.GetInt("display", "ScrollLockNote", -1, ini), 1);
+    Key(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil("the display window to go", [&] { return IsWindow(display) == FALSE; }));
+    EXPECT_TRUE(form_->Loaded()) << "the program runs on";
+}
+
 }  // namespace
 }  // namespace keystead::app
