@@ -16,23 +16,6 @@ constexpr wchar_t kPolicyKey[] = L"Software\\Policies\\Tarvine\\Keystead";
 constexpr UINT kDisplayMenuCommand = 0x0100;
 const char kSettings[] = "[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=0\r\nInterval=100\r\n";
 
-struct FindChild {
-    const wchar_t* caption;
-    int nth;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchChild(HWND child, LPARAM context) {
-    auto* find = reinterpret_cast<FindChild*>(context);
-    wchar_t text[128] = {};
-    GetWindowTextW(child, text, 128);
-    if (lstrcmpW(text, find->caption) == 0 && find->nth-- == 0) {
-        find->found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 class DisplayWindowEndToEnd : public CapsLockTest {
 protected:
     void SetUp() override {
@@ -62,9 +45,7 @@ protected:
         return window;
     }
     static HWND Child(HWND window, const wchar_t* caption, int nth = 0) {
-        FindChild find{caption, nth};
-        EnumChildWindows(window, &MatchChild, reinterpret_cast<LPARAM>(&find));
-        return find.found;
+        return ChildWithCaption(window, caption, nth);
     }
     static void Click(HWND window, const wchar_t* caption, int nth = 0) {
         HWND button = Child(window, caption, nth);

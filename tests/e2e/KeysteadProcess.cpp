@@ -218,10 +218,14 @@ void KeysteadProcess::Tray(UINT mouseMessage) const {
     }
 }
 
-HWND KeysteadProcess::Control(const wchar_t* caption, int nth) const {
+HWND ChildWithCaption(HWND window, const wchar_t* caption, int nth) {
     FindChild find{caption, nth};
-    EnumChildWindows(window_, &MatchChild, reinterpret_cast<LPARAM>(&find));
+    EnumChildWindows(window, &MatchChild, reinterpret_cast<LPARAM>(&find));
     return find.found;
+}
+
+HWND KeysteadProcess::Control(const wchar_t* caption, int nth) const {
+    return ChildWithCaption(window_, caption, nth);
 }
 
 void KeysteadProcess::Click(const wchar_t* caption, int nth) const {

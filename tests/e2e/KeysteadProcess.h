@@ -21,6 +21,9 @@ std::wstring BuiltProgram(const char* buildPath);
 // program users download, from the release builds' tests), else the one the build made.
 std::wstring KeysteadUnderTest();
 
+// The nth child of the window whose text is the caption (access key marks included).
+HWND ChildWithCaption(HWND window, const wchar_t* caption, int nth = 0);
+
 // A folder holding a copy of Keystead.exe, removed again by the destructor.
 class ProgramFolder {
 public:
