@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Checks the Group Policy definitions in deploy/policy: both files against the ADMX schema
-(with xmllint), every string and presentation the ADMX names exists in the ADML (the schema
-cannot see across files), and every policy writes the value the program reads, of the type
-and range it reads.
+"""Checks the Group Policy definitions in deploy/policy: the ADMX and every language's ADML
+against the ADMX schema (with xmllint), every string and presentation the ADMX names exists in
+the en-US ADML (the schema cannot see across files), every other language's ADML has the same
+strings, none empty, and the same presentations, and every policy writes the value the
+program reads, of the type and range it reads.
 
 Usage: check_policy_definitions.py PROJECT_ROOT [SCHEMA]
 The schema defaults to ../shared/schemas/admx/PolicyDefinitionFiles.xsd beside the root."""
@@ -16,6 +17,14 @@ NS = {"p": "http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions"}
 KEY = r"Software\Policies\Tarvine\Keystead"
 MODES = [("0", "Force off"), ("1", "Force on"), ("2", "Allow toggling")]
 NOTES = [("0", "No note"), ("1", "When held"), ("2", "On every change"), ("3", "While on")]
+LANGUAGES = [(tag, f"{name} ({tag})") for tag, name in [
+    ("en", "English"), ("de", "German"), ("fr", "French"), ("es", "Spanish"), ("it", "Italian"),
+    ("pt-BR", "Portuguese, Brazil"), ("nl", "Dutch"), ("pl", "Polish"), ("ru", "Russian"),
+    ("ja", "Japanese"), ("zh-CN", "Chinese, Simplified")]]
+# One folder of ADML for each language the program speaks, named as Windows names its own.
+ADML_FOLDERS = ["en-US", "de-DE", "fr-FR", "es-ES", "it-IT", "pt-BR", "nl-NL", "pl-PL", "ru-RU",
+                "ja-JP", "zh-CN"]
+PRODUCT_NAME = "Tarvine Keystead"
 POSITIONS = [(str(n), label) for n, label in enumerate(
     ["Bottom left", "Bottom centre", "Bottom right", "Middle left", "Centre", "Middle right",
      "Top left", "Top centre", "Top right"], start=1)]
@@ -29,6 +38,7 @@ EXPECTED = {
     "StartWithWindows": {"kind": "onoff"},
     "AllowSuspend": {"kind": "onoff"},
     "PausePrograms": {"kind": "text"},
+    "Language": {"kind": "enum", "items": LANGUAGES, "type": "string"},
     "ShowKeys": {"kind": "onoff"},
     "CapsLockNote": {"kind": "enum", "items": NOTES},
     "NumLockNote": {"kind": "enum", "items": NOTES},
@@ -62,6 +72,11 @@ def decimal_of(value_element):
     return decimal.get("value") if decimal is not None else None
 
 
+def string_of(value_element):
+    string = value_element.find("p:string", NS) if value_element is not None else None
+    return string.text if string is not None else None
+
+
 def check_policy(policy, strings):
     name = policy.get("name")
     expected = EXPECTED.get(name)
@@ -92,9 +107,10 @@ def check_policy(policy, strings):
         fail(f"policy {name}: a {tag} element, expected {kind}")
     elif kind == "enum":
         items = []
+        value_of = string_of if expected.get("type") == "string" else decimal_of
         for item in element.findall("p:item", NS):
             label = strings.get(reference(item.get("displayName"), "string"))
-            items.append((decimal_of(item.find("p:value", NS)), label))
+            items.append((value_of(item.find("p:value", NS)), label))
         if items != expected["items"]:
             fail(f"policy {name}: items {items}, expected {expected['items']}")
     elif kind == "decimal":
