@@ -122,6 +122,38 @@ def check_policy(policy, strings):
         fail(f"policy {name}: REG_EXPAND_SZ, expected REG_SZ")
 
 
+def controls(presentation):
+    """What a presentation shows, its words aside: each control's kind and attributes."""
+    return [(control.tag, sorted(control.attrib.items()), [child.tag for child in control])
+            for control in presentation]
+
+
+def check_translation(path, strings, presentations):
+    """A translated ADML says every string of the en-US one, none empty, and presents the
+    same controls with the same defaults; the product keeps its name."""
+    adml = ET.parse(path).getroot()
+    translated = {s.get("id"): s.text for s in adml.iterfind(".//p:stringTable/p:string", NS)}
+    for string_id in sorted(set(strings) ^ set(translated)):
+        where = "missing" if string_id in strings else "not in the en-US ADML"
+        fail(f"{path}: string {string_id} {where}")
+    for string_id, text in translated.items():
+        if not (text or "").strip():
+            fail(f"{path}: string {string_id} is empty")
+        elif PRODUCT_NAME in (strings.get(string_id) or "") and PRODUCT_NAME not in text:
+            fail(f"{path}: string {string_id} does not name {PRODUCT_NAME}")
+    shown = {p.get("id"): p for p in adml.iterfind(".//p:presentationTable/p:presentation", NS)}
+    for presentation_id in sorted(set(presentations) ^ set(shown)):
+        where = "missing" if presentation_id in presentations else "not in the en-US ADML"
+        fail(f"{path}: presentation {presentation_id} {where}")
+    for presentation_id in sorted(set(presentations) & set(shown)):
+        if controls(shown[presentation_id]) != controls(presentations[presentation_id]):
+            fail(f"{path}: presentation {presentation_id} differs from en-US beyond its words")
+        for control in shown[presentation_id].iter():
+            if control.tag.endswith(("}dropdownList", "}decimalTextBox", "}label")) and not (
+                    control.text or "").strip():
+                fail(f"{path}: presentation {presentation_id} has an empty label")
+
+
 def main():
     root = os.path.abspath(sys.argv[1])
     schema = sys.argv[2] if len(sys.argv) > 2 else os.path.join(
@@ -173,10 +205,24 @@ def main():
     for missing in sorted(set(EXPECTED) - names):
         fail(f"no policy for the value {missing}")
 
+    policy_folder = os.path.join(root, "deploy", "policy")
+    folders = sorted(f for f in os.listdir(policy_folder)
+                     if os.path.isdir(os.path.join(policy_folder, f)))
+    if folders != sorted(ADML_FOLDERS):
+        fail(f"language folders {folders}, expected {sorted(ADML_FOLDERS)}")
+    for folder in sorted(set(folders) - {"en-US"}):
+        path = os.path.join(policy_folder, folder, "TarvineKeystead.adml")
+        if not os.path.isfile(path):
+            fail(f"{path} is missing")
+            continue
+        validate(schema, path)
+        check_translation(path, strings, presentations)
+
     for message in errors:
         print("FAILED:", message, file=sys.stderr)
     if not errors:
-        print(f"ok: {len(names)} policies, {len(strings)} strings, {len(presentations)} presentations")
+        print(f"ok: {len(names)} policies, {len(strings)} strings, {len(presentations)} "
+              f"presentations, in {len(folders)} languages")
     return 1 if errors else 0
 
 
