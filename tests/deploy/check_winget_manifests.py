@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks winget manifests of one release: each file against its JSON schema, the files against
-each other (one locale manifest for each language the program speaks besides the default), the rules the winget client keeps that the schemas cannot say (a portable
-installer has no Scope; ProductCode only on msi, wix, burn and exe installers), and that every
+each other (one locale manifest for each language the program speaks besides the default),
+the rules the winget client keeps that the schemas cannot say (a portable installer has no
+Scope; ProductCode only on msi, wix, burn and exe installers), and that every
 installer is a file of the release: its URL in the project's download folder of that version,
 its SHA-256 that of the file in dist/, and an .msi's ProductCode the one its build chose.
 
