@@ -128,9 +128,16 @@ def controls(presentation):
             for control in presentation]
 
 
-def check_translation(path, strings, presentations):
+def language_tags(admx):
+    """The string id of each item of the Language policy -> the tag the item writes."""
+    return {reference(item.get("displayName"), "string"): string_of(item.find("p:value", NS))
+            for item in admx.iterfind(".//p:policy[@name='Language']//p:item", NS)}
+
+
+def check_translation(path, strings, presentations, tags):
     """A translated ADML says every string of the en-US one, none empty, and presents the
-    same controls with the same defaults; the product keeps its name."""
+    same controls with the same defaults; the product keeps its name, and each language
+    in the list of languages its tag, so that no item is labelled with another's name."""
     adml = ET.parse(path).getroot()
     translated = {s.get("id"): s.text for s in adml.iterfind(".//p:stringTable/p:string", NS)}
     for string_id in sorted(set(strings) ^ set(translated)):
@@ -141,6 +148,8 @@ def check_translation(path, strings, presentations):
             fail(f"{path}: string {string_id} is empty")
         elif PRODUCT_NAME in (strings.get(string_id) or "") and PRODUCT_NAME not in text:
             fail(f"{path}: string {string_id} does not name {PRODUCT_NAME}")
+        elif string_id in tags and not re.search(rf"\W{re.escape(tags[string_id])}\W*$", text):
+            fail(f"{path}: string {string_id} does not end in its tag {tags[string_id]}")
     shown = {p.get("id"): p for p in adml.iterfind(".//p:presentationTable/p:presentation", NS)}
     for presentation_id in sorted(set(presentations) ^ set(shown)):
         where = "missing" if presentation_id in presentations else "not in the en-US ADML"
@@ -216,7 +225,7 @@ def main():
             fail(f"{path} is missing")
             continue
         validate(schema, path)
-        check_translation(path, strings, presentations)
+        check_translation(path, strings, presentations, language_tags(admx))
 
     for message in errors:
         print("FAILED:", message, file=sys.stderr)
