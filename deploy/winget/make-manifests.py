@@ -6,6 +6,7 @@ and the ProductCode of each Windows Installer package (read with msiinfo, from m
 Usage: make-manifests.py --version 1.2.3 --dist DIST --out FOLDER [--base-url URL]
 Each installer's file in DIST is the last part of its InstallerUrl."""
 import argparse
+import glob
 import hashlib
 import os
 import subprocess
@@ -14,8 +15,10 @@ import sys
 import yaml
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-TEMPLATES = ["Tarvine.Keystead.yaml", "Tarvine.Keystead.installer.yaml",
-             "Tarvine.Keystead.locale.en-US.yaml"]
+# The version, the installers, the default locale and every other locale: a new language's
+# manifest needs no change here.
+TEMPLATES = sorted(os.path.basename(path)
+                   for path in glob.glob(os.path.join(HERE, "Tarvine.Keystead*.yaml")))
 # Where the project publishes its releases, one folder per version.
 BASE_URL = "https://downloads.tarvine.example/keystead"
 

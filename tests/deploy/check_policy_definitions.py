@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Checks the Group Policy definitions in deploy/policy: both files against the ADMX schema
-(with xmllint), every string and presentation the ADMX names exists in the ADML (the schema
-cannot see across files), and every policy writes the value the program reads, of the type
-and range it reads.
+"""Checks the Group Policy definitions in deploy/policy: the ADMX and every language's ADML
+against the ADMX schema (with xmllint), every string and presentation the ADMX names exists in
+the en-US ADML (the schema cannot see across files), every other language's ADML has the same
+strings, none empty, and the same presentations, and every policy writes the value the
+program reads, of the type and range it reads.
 
 Usage: check_policy_definitions.py PROJECT_ROOT [SCHEMA]
 The schema defaults to ../shared/schemas/admx/PolicyDefinitionFiles.xsd beside the root."""
@@ -16,6 +17,14 @@ NS = {"p": "http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions"}
 KEY = r"Software\Policies\Tarvine\Keystead"
 MODES = [("0", "Force off"), ("1", "Force on"), ("2", "Allow toggling")]
 NOTES = [("0", "No note"), ("1", "When held"), ("2", "On every change"), ("3", "While on")]
+LANGUAGES = [(tag, f"{name} ({tag})") for tag, name in [
+    ("en", "English"), ("de", "German"), ("fr", "French"), ("es", "Spanish"), ("it", "Italian"),
+    ("pt-BR", "Portuguese, Brazil"), ("nl", "Dutch"), ("pl", "Polish"), ("ru", "Russian"),
+    ("ja", "Japanese"), ("zh-CN", "Chinese, Simplified")]]
+# One folder of ADML for each language the program speaks, named as Windows names its own.
+ADML_FOLDERS = ["en-US", "de-DE", "fr-FR", "es-ES", "it-IT", "pt-BR", "nl-NL", "pl-PL", "ru-RU",
+                "ja-JP", "zh-CN"]
+PRODUCT_NAME = "Tarvine Keystead"
 POSITIONS = [(str(n), label) for n, label in enumerate(
     ["Bottom left", "Bottom centre", "Bottom right", "Middle left", "Centre", "Middle right",
      "Top left", "Top centre", "Top right"], start=1)]
@@ -29,6 +38,7 @@ EXPECTED = {
     "StartWithWindows": {"kind": "onoff"},
     "AllowSuspend": {"kind": "onoff"},
     "PausePrograms": {"kind": "text"},
+    "Language": {"kind": "enum", "items": LANGUAGES, "type": "string"},
     "ShowKeys": {"kind": "onoff"},
     "CapsLockNote": {"kind": "enum", "items": NOTES},
     "NumLockNote": {"kind": "enum", "items": NOTES},
@@ -62,6 +72,11 @@ def decimal_of(value_element):
     return decimal.get("value") if decimal is not None else None
 
 
+def string_of(value_element):
+    string = value_element.find("p:string", NS) if value_element is not None else None
+    return string.text if string is not None else None
+
+
 def check_policy(policy, strings):
     name = policy.get("name")
     expected = EXPECTED.get(name)
@@ -92,9 +107,10 @@ def check_policy(policy, strings):
         fail(f"policy {name}: a {tag} element, expected {kind}")
     elif kind == "enum":
         items = []
+        value_of = string_of if expected.get("type") == "string" else decimal_of
         for item in element.findall("p:item", NS):
             label = strings.get(reference(item.get("displayName"), "string"))
-            items.append((decimal_of(item.find("p:value", NS)), label))
+            items.append((value_of(item.find("p:value", NS)), label))
         if items != expected["items"]:
             fail(f"policy {name}: items {items}, expected {expected['items']}")
     elif kind == "decimal":
@@ -104,6 +120,47 @@ def check_policy(policy, strings):
                  f"{expected['min']} to {expected['max']}")
     elif kind == "text" and element.get("expandable") == "true":
         fail(f"policy {name}: REG_EXPAND_SZ, expected REG_SZ")
+
+
+def controls(presentation):
+    """What a presentation shows, its words aside: each control's kind and attributes."""
+    return [(control.tag, sorted(control.attrib.items()), [child.tag for child in control])
+            for control in presentation]
+
+
+def language_tags(admx):
+    """The string id of each item of the Language policy -> the tag the item writes."""
+    return {reference(item.get("displayName"), "string"): string_of(item.find("p:value", NS))
+            for item in admx.iterfind(".//p:policy[@name='Language']//p:item", NS)}
+
+
+def check_translation(path, strings, presentations, tags):
+    """A translated ADML says every string of the en-US one, none empty, and presents the
+    same controls with the same defaults; the product keeps its name, and each language
+    in the list of languages its tag, so that no item is labelled with another's name."""
+    adml = ET.parse(path).getroot()
+    translated = {s.get("id"): s.text for s in adml.iterfind(".//p:stringTable/p:string", NS)}
+    for string_id in sorted(set(strings) ^ set(translated)):
+        where = "missing" if string_id in strings else "not in the en-US ADML"
+        fail(f"{path}: string {string_id} {where}")
+    for string_id, text in translated.items():
+        if not (text or "").strip():
+            fail(f"{path}: string {string_id} is empty")
+        elif PRODUCT_NAME in (strings.get(string_id) or "") and PRODUCT_NAME not in text:
+            fail(f"{path}: string {string_id} does not name {PRODUCT_NAME}")
+        elif string_id in tags and not re.search(rf"\W{re.escape(tags[string_id])}\W*$", text):
+            fail(f"{path}: string {string_id} does not end in its tag {tags[string_id]}")
+    shown = {p.get("id"): p for p in adml.iterfind(".//p:presentationTable/p:presentation", NS)}
+    for presentation_id in sorted(set(presentations) ^ set(shown)):
+        where = "missing" if presentation_id in presentations else "not in the en-US ADML"
+        fail(f"{path}: presentation {presentation_id} {where}")
+    for presentation_id in sorted(set(presentations) & set(shown)):
+        if controls(shown[presentation_id]) != controls(presentations[presentation_id]):
+            fail(f"{path}: presentation {presentation_id} differs from en-US beyond its words")
+        for control in shown[presentation_id].iter():
+            if control.tag.endswith(("}dropdownList", "}decimalTextBox", "}label")) and not (
+                    control.text or "").strip():
+                fail(f"{path}: presentation {presentation_id} has an empty label")
 
 
 def main():
@@ -157,10 +214,24 @@ def main():
     for missing in sorted(set(EXPECTED) - names):
         fail(f"no policy for the value {missing}")
 
+    policy_folder = os.path.join(root, "deploy", "policy")
+    folders = sorted(f for f in os.listdir(policy_folder)
+                     if os.path.isdir(os.path.join(policy_folder, f)))
+    if folders != sorted(ADML_FOLDERS):
+        fail(f"language folders {folders}, expected {sorted(ADML_FOLDERS)}")
+    for folder in sorted(set(folders) - {"en-US"}):
+        path = os.path.join(policy_folder, folder, "TarvineKeystead.adml")
+        if not os.path.isfile(path):
+            fail(f"{path} is missing")
+            continue
+        validate(schema, path)
+        check_translation(path, strings, presentations, language_tags(admx))
+
     for message in errors:
         print("FAILED:", message, file=sys.stderr)
     if not errors:
-        print(f"ok: {len(names)} policies, {len(strings)} strings, {len(presentations)} presentations")
+        print(f"ok: {len(names)} policies, {len(strings)} strings, {len(presentations)} "
+              f"presentations, in {len(folders)} languages")
     return 1 if errors else 0
 
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Checks winget manifests of one release: each file against its JSON schema, the three files
-against each other, the rules the winget client keeps that the schemas cannot say (a portable
-installer has no Scope; ProductCode only on msi, wix, burn and exe installers), and that every
+"""Checks winget manifests of one release: each file against its JSON schema, the files against
+each other (one locale manifest for each language the program speaks besides the default),
+the rules the winget client keeps that the schemas cannot say (a portable installer has no
+Scope; ProductCode only on msi, wix, burn and exe installers), and that every
 installer is a file of the release: its URL in the project's download folder of that version,
 its SHA-256 that of the file in dist/, and an .msi's ProductCode the one its build chose.
 
@@ -18,7 +19,11 @@ import yaml
 PRODUCT_CODE_TYPES = {"msi", "wix", "burn", "exe"}
 SCHEMA_FILES = {"version": "manifest.version.1.10.0.json",
                 "installer": "manifest.installer.1.10.0.json",
-                "defaultLocale": "manifest.defaultLocale.1.10.0.json"}
+                "defaultLocale": "manifest.defaultLocale.1.10.0.json",
+                "locale": "manifest.locale.1.10.0.json"}
+# The languages the program speaks besides English, as Windows names their locales.
+LOCALES = {"de-DE", "fr-FR", "es-ES", "it-IT", "pt-BR", "nl-NL", "pl-PL", "ru-RU", "ja-JP",
+           "zh-CN"}
 
 errors = []
 
@@ -71,6 +76,7 @@ def main():
     product_codes = dict(arg.split("=", 1) for arg in sys.argv[6:])
 
     documents = {}
+    locales = {}
     for path in sorted(glob.glob(os.path.join(manifests, "*.yaml"))):
         with open(path, encoding="utf-8") as file:
             document = yaml.safe_load(file)
@@ -83,16 +89,33 @@ def main():
         validator = jsonschema.Draft7Validator(schema)
         for error in validator.iter_errors(document):
             fail(f"{path}: {'/'.join(map(str, error.path))}: {error.message}")
+        # The schemas let any other field through, such as a Moniker, which belongs to the
+        # default locale alone: each manifest keeps to the fields of its own type.
+        for field in sorted(set(document) - set(schema["properties"])):
+            fail(f"{path}: {field} is no field of a {kind} manifest")
         if "@" in json.dumps(document):
             fail(f"{path}: a placeholder was left unfilled")
-        documents[kind] = document
-    for kind in SCHEMA_FILES:
+        if kind != "locale":
+            documents[kind] = document
+            continue
+        locale = document.get("PackageLocale")
+        if not os.path.basename(path).endswith(f".locale.{locale}.yaml") or locale in locales:
+            fail(f"{path}: PackageLocale {locale} twice or not the one its name says")
+        locales[locale] = document
+    for kind in set(SCHEMA_FILES) - {"locale"}:
         if kind not in documents:
             fail(f"no {kind} manifest in {manifests}")
+    if set(locales) != LOCALES:
+        fail(f"locale manifests for {sorted(locales)}, expected {sorted(LOCALES)}")
     if errors:
         return report()
 
-    for kind, document in documents.items():
+    default_name = documents["defaultLocale"]["PackageName"]
+    for locale, document in locales.items():
+        if document.get("PackageName", default_name) != default_name:
+            fail(f"{locale} manifest: PackageName {document['PackageName']}, the product's "
+                 f"name is {default_name} in every language")
+    for kind, document in list(documents.items()) + list(locales.items()):
         if (document["PackageIdentifier"], document["PackageVersion"]) != ("Tarvine.Keystead",
                                                                              version):
             fail(f"{kind} manifest: not Tarvine.Keystead {version}")
