@@ -20,13 +20,15 @@ void Main::TrayIcon_KeySelect() {
 std::vector<tray::TrayMenuItem> Main::TrayIcon_MenuItems() {
     const bool enforcing = form_->Timer().Enabled();
     const bool maySuspend = !enforcing || policies_.allowSuspend != false;
+    using language::Text;
+    const auto say = [this](Text text) { return language::Say(text, language_); };
     return {
-        {"&Settings", static_cast<std::uint32_t>(Command::Settings)},
-        {enforcing ? "S&uspend" : "R&esume", static_cast<std::uint32_t>(Command::Toggle),
-         maySuspend},
+        {say(Text::MenuSettings), static_cast<std::uint32_t>(Command::Settings)},
+        {say(enforcing ? Text::MenuSuspend : Text::MenuResume),
+         static_cast<std::uint32_t>(Command::Toggle), maySuspend},
         {display::kDisplayCommandCaption, static_cast<std::uint32_t>(Command::Display)},
-        {"&Help", kHelpCommand},
-        {"E&xit", static_cast<std::uint32_t>(Command::Exit)},
+        {say(Text::MenuHelp), kHelpCommand},
+        {say(Text::MenuExit), static_cast<std::uint32_t>(Command::Exit)},
     };
 }
 
