@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/Product.h"
-#include "display/DisplayTexts.h"
 #include "toolkit/Timer.h"
 
 namespace keystead::app {
@@ -62,6 +61,9 @@ struct Words {
 
     language::Language in;
     std::string names[lockkeys::kLockKeyCount][3];
+    // What the Suspend button and the administrator's line show at run time.
+    const char* resume[1] = {Say(Text::Resume)};
+    const char* policyNotes[2] = {Say(Text::PolicyNote), Say(Text::MachineStartUpNote)};
 };
 
 // The option button of a mode in the key's frame.
@@ -144,7 +146,8 @@ auto MakeControls(const Words& words) {
         ControlDesign{.id = SuspendButton,
                       .kind = CommandButton,
                       .caption = words.Say(Text::Suspend),
-                      .bounds = {3720, 2820, 1095, 375}},
+                      .bounds = {3720, 2820, 1095, 375},
+                      .alternateCaptions = words.resume},
         ControlDesign{.id = DonateButton,
                       .kind = CommandButton,
                       .caption = words.Say(Text::Donate),
@@ -182,19 +185,20 @@ auto MakeControls(const Words& words) {
                       .bounds = {4200, 1560, 540, 540},
                       .visible = false,
                       .picture = kSuspendedIcon},
-        ControlDesign{.id = PolicyLabel, .kind = Label, .bounds = {540, 2550, 4095, 255}},
+        ControlDesign{.id = PolicyLabel,
+                      .kind = Label,
+                      .bounds = {540, 2550, 4095, 255},
+                      .alternateCaptions = words.policyNotes},
     };
 }
-
-// Beyond the client area, which stays as it is.
-constexpr toolkit::MenuItemDesign kSystemMenu[] = {
-    {display::kDisplayCommandCaption, kDisplayMenuCommand}};
 
 // The window in one language: its words and the controls that show them.
 struct MainForm {
     explicit MainForm(language::Language language)
         : words(language),
           controls(MakeControls(words)),
+          // Beyond the client area, which stays as it is.
+          systemMenu{{words.Say(Text::DisplayCommand), kDisplayMenuCommand}},
           design{
               .caption = kProductName,  // the product's name in every language
               .clientWidth = 4935,
@@ -206,13 +210,14 @@ struct MainForm {
               .fontPoints = 8.25f,
               .icon = kEnforcingIcon,
               .controls = controls,
-              .systemMenu = kSystemMenu,
+              .systemMenu = systemMenu,
               // English keeps its fixed layout; other texts must never be cut.
               .fitText = language != language::Language::English,
           } {}
 
     Words words;
     decltype(MakeControls(words)) controls;
+    toolkit::MenuItemDesign systemMenu[1];
     toolkit::FormDesign design;
 };
 

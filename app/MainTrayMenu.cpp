@@ -1,7 +1,6 @@
 // The tray icon from the keyboard: Enter or Space shows the settings window, the menu key
 // opens a menu of the icon's commands.
 #include "app/Main.h"
-#include "display/DisplayTexts.h"
 
 namespace keystead::app {
 
@@ -26,7 +25,7 @@ std::vector<tray::TrayMenuItem> Main::TrayIcon_MenuItems() {
         {say(Text::MenuSettings), static_cast<std::uint32_t>(Command::Settings)},
         {say(enforcing ? Text::MenuSuspend : Text::MenuResume),
          static_cast<std::uint32_t>(Command::Toggle), maySuspend},
-        {display::kDisplayCommandCaption, static_cast<std::uint32_t>(Command::Display)},
+        {say(Text::DisplayCommand), static_cast<std::uint32_t>(Command::Display)},
         {say(Text::MenuHelp), kHelpCommand},
         {say(Text::MenuExit), static_cast<std::uint32_t>(Command::Exit)},
     };

@@ -123,6 +123,105 @@ KEYSTEAD_TEXT(MachineStartUpNote, "Start-up for all users is set by your adminis
               "すべてのユーザーのスタートアップは管理者が設定しています。",
               "所有用户的启动设置由管理员设置。")
 
+// The lock-key display window, and the command that opens it from the settings window's
+// system menu and the tray icon's menu. The title is never the product's name alone: that
+// is the settings window's.
+KEYSTEAD_TEXT(DisplayTitle, "Lock key display - " KEYSTEAD_NAME,
+              "Sperrtastenanzeige - " KEYSTEAD_NAME,
+              "Affichage des touches de verrouillage - " KEYSTEAD_NAME,
+              "Visualización de teclas de bloqueo - " KEYSTEAD_NAME,
+              "Visualizzazione tasti di blocco - " KEYSTEAD_NAME,
+              "Visualização das teclas de bloqueio - " KEYSTEAD_NAME,
+              "Weergave van vergrendeltoetsen - " KEYSTEAD_NAME,
+              "Wyświetlanie klawiszy blokady - " KEYSTEAD_NAME,
+              "Индикация клавиш блокировки - " KEYSTEAD_NAME, "ロック キーの表示 - " KEYSTEAD_NAME,
+              "锁定键显示 - " KEYSTEAD_NAME)
+KEYSTEAD_TEXT(DisplayCommand, "Lock key &display...", "Sperrtasten&anzeige...",
+              "Affic&hage des touches de verrouillage...",
+              "&Visualización de teclas de bloqueo...",
+              "&Visualizzazione tasti di blocco...", "&Visualização das teclas de bloqueio...",
+              "&Weergave van vergrendeltoetsen...", "Wyświetlanie klawiszy &blokady...",
+              "&Индикация клавиш блокировки...", "ロック キーの表示(&D)...", "锁定键显示(&D)...")
+KEYSTEAD_TEXT(ShowKeys, "&Show the lock keys in the tray icon",
+              "Sperrtasten im Infobereichsymbol &zeigen",
+              "Afficher les touches de verrouillage dans l'&icône",
+              "&Mostrar las teclas de bloqueo en el icono de la bandeja",
+              "&Mostra i tasti di blocco nell'icona di notifica",
+              "&Mostrar as teclas de bloqueio no ícone da bandeja",
+              "&Vergrendeltoetsen tonen in het systeemvakpictogram",
+              "Pokazuj klawisze blokady w &ikonie w zasobniku",
+              "Показывать клавиши &блокировки в значке уведомлений",
+              "通知領域のアイコンにロック キーを表示する(&S)", "在通知区域图标中显示锁定键(&S)")
+KEYSTEAD_TEXT(CapsLockNotes, "&Caps Lock notes:", "Hinweise zur &Feststelltaste:",
+              "Notes de Verr. &Maj :", "Notas de Bloq Ma&yús:", "Note di Bloc Mai&usc:",
+              "Avisos do &Caps Lock:", "Meldingen voor &Caps Lock:", "Powiadomienia &Caps Lock:",
+              "Уведомления &Caps Lock:", "Caps Lock の通知(&C):", "Caps Lock 通知(&C):")
+KEYSTEAD_TEXT(NumLockNotes, "&Num Lock notes:", "Hinweise zur &Num-Taste:",
+              "Notes de Verr. &Num :", "Notas de Bloq N&um:", "Note di Bloc &Num:",
+              "Avisos do &Num Lock:", "Meldingen voor &Num Lock:", "Powiadomienia &Num Lock:",
+              "Уведомления &Num Lock:", "Num Lock の通知(&N):", "Num Lock 通知(&N):")
+KEYSTEAD_TEXT(ScrollLockNotes, "Sc&roll Lock notes:", "Hinweise zur &Rollen-Taste:",
+              "Notes d'A&rrêt défil :", "Notas de Bloq &Despl:", "Note di Bloc &Scorr:",
+              "Avisos do Sc&roll Lock:", "Meldingen voor Sc&roll Lock:",
+              "Powiadomienia Sc&roll Lock:", "Уведомления Sc&roll Lock:",
+              "Scroll Lock の通知(&R):", "Scroll Lock 通知(&R):")
+// The note buttons, by NoteMode.
+KEYSTEAD_TEXT(NoNote, "No note", "Kein Hinweis", "Aucune note", "Sin nota", "Nessuna nota",
+              "Sem aviso", "Geen melding", "Bez powiadomień", "Без уведомлений", "通知しない",
+              "不通知")
+KEYSTEAD_TEXT(NoteWhenHeld, "When held", "Wenn festgehalten", "Si maintenu", "Al mantener",
+              "Se mantenuto", "Quando fixo", "Bij vasthouden", "Gdy trzymany", "При удержании",
+              "固定時", "保持时")
+KEYSTEAD_TEXT(NoteOnChange, "On every change", "Bei jeder Änderung", "À chaque changement",
+              "En cada cambio", "A ogni cambio", "A cada mudança", "Bij elke wijziging",
+              "Przy każdej zmianie", "При каждом изменении", "変更のたび", "每次更改")
+KEYSTEAD_TEXT(NoteWhileOn, "While on", "Solange ein", "Tant qu'activé", "Mientras esté activado",
+              "Finché attivo", "Enquanto ligado", "Zolang aan", "Gdy włączony", "Пока включена",
+              "オンの間", "打开期间")
+KEYSTEAD_TEXT(NotePosition, "Note &position:", "Hinweis&position:", "&Position des notes :",
+              "P&osición de las notas:", "&Posizione delle note:", "&Posição dos avisos:",
+              "&Positie van meldingen:", "&Położenie powiadomień:", "&Расположение уведомлений:",
+              "通知の位置(&P):", "通知位置(&P):")
+// What a screen reader says for each position button, which carries no caption.
+KEYSTEAD_TEXT(PositionName, "Position: {}", "Position: {}", "Position : {}", "Posición: {}",
+              "Posizione: {}", "Posição: {}", "Positie: {}", "Położenie: {}", "Расположение: {}",
+              "位置: {}", "位置: {}")
+KEYSTEAD_TEXT(BottomLeft, "bottom left", "unten links", "en bas à gauche",
+              "abajo a la izquierda", "in basso a sinistra", "inferior esquerda", "linksonder",
+              "na dole po lewej", "внизу слева", "左下", "左下")
+KEYSTEAD_TEXT(BottomCentre, "bottom centre", "unten Mitte", "en bas au centre",
+              "abajo en el centro", "in basso al centro", "inferior central", "middenonder",
+              "na dole pośrodku", "внизу по центру", "中央下", "中下")
+KEYSTEAD_TEXT(BottomRight, "bottom right", "unten rechts", "en bas à droite",
+              "abajo a la derecha", "in basso a destra", "inferior direita", "rechtsonder",
+              "na dole po prawej", "внизу справа", "右下", "右下")
+KEYSTEAD_TEXT(MiddleLeft, "middle left", "Mitte links", "au milieu à gauche",
+              "en medio a la izquierda", "al centro a sinistra", "centro à esquerda",
+              "links in het midden", "pośrodku po lewej", "посередине слева", "左中央", "左中")
+KEYSTEAD_TEXT(Centre, "centre", "Mitte", "au centre", "en el centro", "al centro", "centro",
+              "midden", "pośrodku", "по центру", "中央", "中央")
+KEYSTEAD_TEXT(MiddleRight, "middle right", "Mitte rechts", "au milieu à droite",
+              "en medio a la derecha", "al centro a destra", "centro à direita",
+              "rechts in het midden", "pośrodku po prawej", "посередине справа", "右中央", "右中")
+KEYSTEAD_TEXT(TopLeft, "top left", "oben links", "en haut à gauche", "arriba a la izquierda",
+              "in alto a sinistra", "superior esquerda", "linksboven", "u góry po lewej",
+              "вверху слева", "左上", "左上")
+KEYSTEAD_TEXT(TopCentre, "top centre", "oben Mitte", "en haut au centre",
+              "arriba en el centro", "in alto al centro", "superior central", "middenboven",
+              "u góry pośrodku", "вверху по центру", "中央上", "中上")
+KEYSTEAD_TEXT(TopRight, "top right", "oben rechts", "en haut à droite", "arriba a la derecha",
+              "in alto a destra", "superior direita", "rechtsboven", "u góry po prawej",
+              "вверху справа", "右上", "右上")
+KEYSTEAD_TEXT(NoteTime, "Note &time:", "Hinweis&dauer:", "&Durée des notes :",
+              "Du&ración de las notas:", "&Durata delle note:", "&Duração dos avisos:",
+              "&Duur van meldingen:", "Czas &wyświetlania:", "&Время показа:",
+              "通知の表示時間(&T):", "通知显示时间(&T):")
+KEYSTEAD_TEXT(NoteTimeUnit, "milliseconds (500 to 10000)", "Millisekunden (500 bis 10000)",
+              "millisecondes (500 à 10000)", "milisegundos (500 a 10000)",
+              "millisecondi (da 500 a 10000)", "milissegundos (500 a 10000)",
+              "milliseconden (500 tot 10000)", "milisekund (od 500 do 10000)",
+              "миллисекунд (от 500 до 10000)", "ミリ秒 (500 ～ 10000)", "毫秒 (500 到 10000)")
+
 // The tray icon's menu.
 KEYSTEAD_TEXT(MenuSettings, "&Settings", "&Einstellungen", "&Paramètres", "&Configuración",
               "&Impostazioni", "&Configurações", "&Instellingen", "&Ustawienia", "&Параметры",

@@ -65,6 +65,9 @@ struct ControlDesign {
     // What a screen reader says for the control, where its caption alone does not tell
     // (null: the caption).
     const char* accessibleName = nullptr;
+    // The captions the control may show at run time in place of its own; where texts are
+    // fitted (FormDesign::fitText), it makes room for the widest.
+    std::span<const char* const> alternateCaptions = {};
 };
 
 // An item the form adds to its title bar's system menu (Alt+Space), leaving its client area as

@@ -152,20 +152,30 @@ bool ShowsText(ControlKind kind) {
            kind == ControlKind::CheckBox || kind == ControlKind::CommandButton;
 }
 
-int TextWidth(HWND window, HFONT font) {
-    const int length = GetWindowTextLengthW(window);
-    if (length == 0) {
+int TextWidth(HWND window, HFONT font, const std::wstring& text) {
+    if (text.empty()) {
         return 0;
     }
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
     ScopedDc dc(window);
     HGDIOBJ old = SelectObject(dc.Get(), font);
     RECT rect{};
-    DrawTextW(dc.Get(), text.c_str(), length, &rect, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(dc.Get(), text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_CALCRECT | DT_SINGLELINE);
     SelectObject(dc.Get(), old);
     return rect.right - rect.left;
+}
+
+// The widest of the control's current text and those it may show in its place.
+int WidestText(const ControlPlace& place, HFONT font) {
+    const int length = GetWindowTextLengthW(place.window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(place.window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    int widest = TextWidth(place.window, font, text);
+    for (const char* alternate : place.design->alternateCaptions) {
+        widest = std::max(widest, TextWidth(place.window, font, Widen(alternate)));
+    }
+    return widest;
 }
 
 bool SameRow(const RECT& a, const RECT& b) {
@@ -186,26 +196,24 @@ void MoveRowAfter(std::vector<ControlPlace>& places, const ControlPlace& from, L
 
 }  // namespace
 
-int FitTexts(std::vector<ControlPlace>& places, const FormFonts& fonts, UINT dpi) {
-    LONG designedRight = 0;
-    for (const ControlPlace& place : places) {
-        if (place.design->container == kOnForm) {
-            designedRight = std::max(designedRight, place.rect.right);
-        }
-    }
+int FitTexts(std::vector<ControlPlace>& places, const FormFonts& fonts, UINT dpi, int clientWidth) {
     for (ControlPlace& place : places) {
         if (!ShowsText(place.design->kind) || place.window == nullptr) {
             continue;
         }
         const HFONT font = place.design->bold ? fonts.bold.get() : fonts.normal.get();
-        const int needed = TextWidth(place.window, font) + TextChrome(place.design->kind, dpi);
-        const int lacking = needed - (place.rect.right - place.rect.left);
+        const int needed = WidestText(place, font) + TextChrome(place.design->kind, dpi);
+        // What stands left of its container's edge (a label the design starts at -8) is
+        // never seen.
+        const int lacking = needed - (place.rect.right - std::max<LONG>(place.rect.left, 0));
         if (lacking > 0) {
             place.rect.right += lacking;
             MoveRowAfter(places, place, place.rect.left, lacking);
         }
     }
-    // A frame holds its buttons.
+    // A frame holds its buttons. What the window must show is what the frames hold: a
+    // design's frame may reach past the window's edge where it holds nothing.
+    LONG right = 0;
     for (ControlPlace& frame : places) {
         if (frame.design->kind != ControlKind::Frame) {
             continue;
@@ -222,13 +230,22 @@ int FitTexts(std::vector<ControlPlace>& places, const FormFonts& fonts, UINT dpi
             MoveRowAfter(places, frame, frame.rect.left, lacking);
         }
     }
-    LONG right = 0;
     for (const ControlPlace& place : places) {
-        if (place.design->container == kOnForm) {
-            right = std::max(right, place.rect.right);
+        if (place.design->container != kOnForm) {
+            continue;
         }
+        LONG shown = place.rect.right;
+        if (place.design->kind == ControlKind::Frame) {
+            shown = place.rect.left;
+            for (const ControlPlace& inner : places) {
+                if (inner.design->container == place.design->id) {
+                    shown = std::max(shown, place.rect.left + inner.rect.right);
+                }
+            }
+        }
+        right = std::max(right, shown);
     }
-    return std::max<LONG>(0, right - designedRight);
+    return std::max<LONG>(0, right - clientWidth);
 }
 
 }  // namespace keystead::toolkit::win32

@@ -106,7 +106,9 @@ void Win32Form::ApplyLayout() {
             places.push_back({&design, control->Window(), DesignedRect(design.bounds, dpi_)});
         }
     }
-    extraWidth_ = state_.design.fitText ? FitTexts(places, fonts_, dpi_) : 0;
+    extraWidth_ = state_.design.fitText
+                      ? FitTexts(places, fonts_, dpi_, Scale(state_.design.clientWidth, dpi_))
+                      : 0;
     SizeForClient(Window(), state_.design, dpi_, extraWidth_);
     for (const ControlPlace& place : places) {
         SetWindowPos(place.window, nullptr, place.rect.left, place.rect.top,
