@@ -73,5 +73,42 @@ TEST(Texts, AccessKeysAndPatterns) {
     EXPECT_EQ(Fill(Say(Text::HeldOffNote, Language::German), "Num-Taste"), "Num-Taste bleibt aus");
 }
 
+std::u32string Decoded(const std::string& utf8) {
+    std::u32string text;
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[at++]);
+        int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+        for (; extra > 0 && at < utf8.size(); --extra) {
+            c = (c << 6) | (static_cast<unsigned char>(utf8[at++]) & 0x3F);
+        }
+        text.push_back(c);
+    }
+    return text;
+}
+
+// Windows-1252: what "MS Sans Serif" draws. Its letters beyond ASCII and Latin-1.
+bool InWesternCodePage(char32_t c) {
+    static const std::u32string kBeyondLatin1 = U"€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ";
+    return c < 0x80 || (c >= 0xA0 && c <= 0xFF) || kBeyondLatin1.find(c) != std::u32string::npos;
+}
+
+// A language drawn in "MS Sans Serif" uses no letter the font lacks; one that needs such a
+// letter must take the system's message font instead.
+TEST(Texts, LanguagesInMsSansSerifUseItsLetters) {
+    for (std::size_t language = 0; language < kLanguageCount; ++language) {
+        if (NeedsSystemFont(static_cast<Language>(language))) {
+            continue;
+        }
+        for (std::size_t text = 0; text < kTextCount; ++text) {
+            const std::string said = Say(static_cast<Text>(text), static_cast<Language>(language));
+            for (const char32_t c : Decoded(said)) {
+                EXPECT_TRUE(InWesternCodePage(c))
+                    << kLanguageTags[language] << ": \"" << said << "\"";
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace keystead::language

@@ -34,9 +34,9 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
-// How wide the part of a control is that its parents leave visible: a text that runs past
-// the frame or the window it stands in is cut as surely as one past its own edge.
-int VisibleWidth(HWND control) {
+// The part of a control that its parents leave visible: a text that runs past the frame or
+// the window it stands in is cut as surely as one past its own edge.
+SIZE VisibleSize(HWND control) {
     RECT visible;
     GetClientRect(control, &visible);
     MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&visible), 2);
@@ -49,12 +49,12 @@ int VisibleWidth(HWND control) {
             break;
         }
     }
-    return visible.right - visible.left;
+    return {visible.right - visible.left, visible.bottom - visible.top};
 }
 
-// The width the control's text takes in the control's own font, '&' aside, with what the
+// The room the control's text takes in the control's own font, '&' aside, with what the
 // control draws beside it: the round or square glyph and its gap, a button's edges.
-int NeededWidth(HWND control, ControlKind kind, UINT dpi) {
+SIZE NeededSize(HWND control, ControlKind kind, UINT dpi) {
     const std::wstring text = WindowText(control);
     HDC dc = GetDC(control);
     const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
@@ -69,15 +69,17 @@ int NeededWidth(HWND control, ControlKind kind, UINT dpi) {
     } else if (kind == ControlKind::CommandButton) {
         beside = 2 * 3;  // the raised edge and the focus rectangle on either side
     }
-    return rect.right - rect.left + MulDiv(beside, static_cast<int>(dpi), 96);
+    return {rect.right - rect.left + MulDiv(beside, static_cast<int>(dpi), 96),
+            rect.bottom - rect.top};
 }
 
 void ExpectWhole(HWND window, const toolkit::ControlDesign& control, const char* caption, UINT dpi,
                  const std::string& where) {
-    const int needed = NeededWidth(window, control.kind, dpi);
-    const int visible = VisibleWidth(window);
-    EXPECT_LE(needed, visible) << where << ": \"" << caption << "\" is cut (" << needed
-                               << " pixels wanted, " << visible << " shown)";
+    const SIZE needed = NeededSize(window, control.kind, dpi);
+    const SIZE visible = VisibleSize(window);
+    EXPECT_LE(needed.cx, visible.cx) << where << ": \"" << caption << "\" is cut (" << needed.cx
+                                     << " pixels wanted, " << visible.cx << " shown)";
+    EXPECT_LE(needed.cy, visible.cy) << where << ": \"" << caption << "\" is cut below";
 }
 
 class TranslatedWindows : public ::testing::TestWithParam<Language> {
