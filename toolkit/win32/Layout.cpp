@@ -133,7 +133,9 @@ int TextChrome(ControlKind kind, UINT dpi) {
     switch (kind) {
         case ControlKind::OptionButton:
         case ControlKind::CheckBox:
-            pixels96 = 13 + 6;  // the box, the gap to the text and the focus rectangle
+            // The box, the gap to the text and the focus rectangle, and air before the next
+            // button's box, which the row puts right after.
+            pixels96 = 13 + 6 + 6;
             break;
         case ControlKind::CommandButton:
             pixels96 = 12;  // the edges and a little air on each side
