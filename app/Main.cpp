@@ -26,14 +26,13 @@ using toolkit::IgnoreFailure;
 constexpr int kHelpKey = 112;   // F1
 constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
 constexpr char kReadmeName[] = "\\Readme.txt";
-constexpr char kSuspendedTooltip[] = KEYSTEAD_PRODUCT_NAME "\r\n(Suspended)";
-constexpr char kResumeCaption[] = "R&esume";
 
 }  // namespace
 
-Main::Main(const Platform& platform)
+Main::Main(const Platform& platform, language::Language language)
     : platform_(platform),
-      form_(platform.forms.Create(MainFormDesign(), *this)),
+      language_(language),
+      form_(platform.forms.Create(MainFormDesign(language_), *this)),
       enforcer_(
           platform.keyboard, [&app = platform.app] { return app.TickCount(); },
           [&registry = platform.registry] { return ShiftTurnsOffCapsLock(registry); },
@@ -42,6 +41,7 @@ Main::Main(const Platform& platform)
       display_(platform.keyboard, platform.notes, platform.icons, platform.foreground,
                platform.registry,
                [this] { return !form_->Timer().Enabled() || stepAside_.Active(); }) {
+    display_.SetLanguage(language_);
     enforcer_.SetCorrectionListener(
         [this](const lockkeys::Flips& flips) { display_.PutBack(flips, settings_); });
     form_->Timer().SetHandler([this] { Timer_Timer(); });
@@ -258,7 +258,7 @@ void Main::LoadControls() {
     form_->SetText(IntervalSetting, IntegerText(form_->Timer().Interval()));
     form_->SetCheckValue(AutoRunSetting,
                          settings_.AutoRun == kTrue ? toolkit::kChecked : toolkit::kUnchecked);
-    ShowPolicies(policies_, *form_);
+    ShowPolicies(policies_, *form_, language_);
     // Last: the changes above raise notices that enable the button.
     form_->SetEnabled(ApplyButton, false);
 }
@@ -274,22 +274,26 @@ void Main::ToggleSuspend() {
         trayIcon_->SetIcon(TrayPicture(true));
         trayIcon_->SetTooltip(Tooltip(true));
         trayIcon_->Modify();
-        form_->SetCaption(SuspendButton, kResumeCaption);
+        form_->SetCaption(SuspendButton, language::Say(language::Text::Resume, language_));
     } else {
         timer.SetEnabled(true);
         display_.KeysMayHaveChanged(settings_);
         trayIcon_->SetIcon(TrayPicture(false));
         trayIcon_->SetTooltip(Tooltip(false));
         trayIcon_->Modify();
-        form_->SetCaption(SuspendButton, kSuspendCaption);
+        form_->SetCaption(SuspendButton, language::Say(language::Text::Suspend, language_));
     }
 }
 
 // The first line shows suspension alone; stepping aside adds a line of its own.
 std::string Main::Tooltip(bool suspended) const {
-    std::string tooltip = suspended ? kSuspendedTooltip : kProductName;
+    std::string tooltip = kProductName;
+    if (suspended) {
+        tooltip += "\r\n";
+        tooltip += language::Say(language::Text::SuspendedLine, language_);
+    }
     if (stepAside_.Active()) {
-        tooltip = PausedTooltip(tooltip, stepAside_.Program(), tray::kMaxTooltipLength);
+        tooltip = PausedTooltip(tooltip, stepAside_.Program(), tray::kMaxTooltipLength, language_);
     }
     return display_.Tooltip(tooltip, settings_, tray::kMaxTooltipLength);
 }

@@ -10,6 +10,7 @@
 #include "app/Policies.h"
 #include "display/DisplayWindow.h"
 #include "display/KeyDisplay.h"
+#include "language/Texts.h"
 #include "lockkeys/Enforcer.h"
 #include "lockkeys/Settings.h"
 #include "pause/StepAside.h"
@@ -27,7 +28,10 @@ class Main final : private toolkit::FormEvents,
                    private tray::TrayIconEvents,
                    private pause::ForegroundEvents {
 public:
-    explicit Main(const Platform& platform);
+    // `language`: what the window, the menu, the tooltips and the notes speak (ChosenLanguage
+    // at the program's start).
+    explicit Main(const Platform& platform,
+                  language::Language language = language::Language::English);
     Main(const Main&) = delete;
     Main& operator=(const Main&) = delete;
 
@@ -110,6 +114,8 @@ private:
     void KeepRegistration();
 
     const Platform& platform_;
+    // Chosen once at the start: a change takes effect at the next.
+    const language::Language language_;
     lockkeys::Settings settings_;
     std::unique_ptr<toolkit::Form> form_;
     std::unique_ptr<tray::TrayIcon> trayIcon_;

@@ -65,11 +65,13 @@ const toolkit::Picture* Main::TrayPicture(bool suspended) {
 void Main::ShowDisplayWindow() {
     if (!displayWindow_ || !displayWindow_->Open()) {
         displayWindow_ = std::make_unique<display::DisplayWindow>(
-            platform_.forms, kEnforcingIcon, [this](const settings::DisplaySection& own) {
+            platform_.forms, kEnforcingIcon,
+            [this](const settings::DisplaySection& own) {
                 ownDisplay_ = own;
                 KeepDisplay();
                 PutDisplayRulesInForce();
-            });
+            },
+            language_);
     }
     LoadDisplayWindow();
     displayWindow_->Form().Show();

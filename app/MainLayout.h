@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "language/Texts.h"
 #include "lockkeys/LockKeys.h"
 #include "toolkit/Form.h"
 
@@ -40,20 +41,19 @@ enum ControlId : int {
 inline constexpr std::array<int, lockkeys::kLockKeyCount> kModeGroups = {
     CapsLockSetting, NumLockSetting, ScrollLockSetting};
 
-// The Suspend button's caption while enforcement runs, as laid out and as restored on resume.
-inline constexpr char kSuspendCaption[] = "Susp&end";
-
 // Shown below the start-up box while an administrator fixes any setting; empty otherwise.
-inline constexpr char kPolicyCaption[] = "Greyed settings are set by your administrator.";
+inline constexpr const char* kPolicyCaption = language::English(language::Text::PolicyNote);
 // Shown instead when only the start-up box is fixed, by a machine-wide registration that this
 // user may not change.
-inline constexpr char kMachineStartUpCaption[] =
-    "Start-up for all users is set by your administrator.";
+inline constexpr const char* kMachineStartUpCaption =
+    language::English(language::Text::MachineStartUpNote);
 
 // The system menu's item that opens the lock-key display window.
 inline constexpr int kDisplayMenuCommand = 0x0100;
 
-// The settings window: every control with its caption, place and size in twips, in tab order.
-const toolkit::FormDesign& MainFormDesign();
+// The settings window in a language: every control with its caption, place and size in
+// twips, in tab order.
+const toolkit::FormDesign& MainFormDesign(
+    language::Language language = language::Language::English);
 
 }  // namespace keystead::app

@@ -1,7 +1,6 @@
 // The tray icon from the keyboard: Enter or Space shows the settings window, the menu key
 // opens a menu of the icon's commands.
 #include "app/Main.h"
-#include "display/DisplayTexts.h"
 
 namespace keystead::app {
 
@@ -20,13 +19,15 @@ void Main::TrayIcon_KeySelect() {
 std::vector<tray::TrayMenuItem> Main::TrayIcon_MenuItems() {
     const bool enforcing = form_->Timer().Enabled();
     const bool maySuspend = !enforcing || policies_.allowSuspend != false;
+    using language::Text;
+    const auto say = [this](Text text) { return language::Say(text, language_); };
     return {
-        {"&Settings", static_cast<std::uint32_t>(Command::Settings)},
-        {enforcing ? "S&uspend" : "R&esume", static_cast<std::uint32_t>(Command::Toggle),
-         maySuspend},
-        {display::kDisplayCommandCaption, static_cast<std::uint32_t>(Command::Display)},
-        {"&Help", kHelpCommand},
-        {"E&xit", static_cast<std::uint32_t>(Command::Exit)},
+        {say(Text::MenuSettings), static_cast<std::uint32_t>(Command::Settings)},
+        {say(enforcing ? Text::MenuSuspend : Text::MenuResume),
+         static_cast<std::uint32_t>(Command::Toggle), maySuspend},
+        {say(Text::DisplayCommand), static_cast<std::uint32_t>(Command::Display)},
+        {say(Text::MenuHelp), kHelpCommand},
+        {say(Text::MenuExit), static_cast<std::uint32_t>(Command::Exit)},
     };
 }
 

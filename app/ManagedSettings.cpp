@@ -72,7 +72,7 @@ bool ShowAgainWhatRulesLeave(const ShownSettings& shown, const Policies& before,
     return differs;
 }
 
-void ShowPolicies(const Policies& rules, toolkit::Form& form) {
+void ShowPolicies(const Policies& rules, toolkit::Form& form, language::Language language) {
     for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
         for (int index = lockkeys::kForceOff; index <= lockkeys::kAllowToggling; ++index) {
             form.SetItemEnabled(kModeGroups[key], index, !rules.modes[key]);
@@ -81,9 +81,11 @@ void ShowPolicies(const Policies& rules, toolkit::Form& form) {
     form.SetEnabled(IntervalSetting, !rules.interval);
     form.SetEnabled(AutoRunSetting, !rules.StartUpFixed());
     form.SetEnabled(SuspendButton, rules.allowSuspend != false);
-    form.SetCaption(PolicyLabel, rules.AnyInWindow()    ? kPolicyCaption
-                                 : rules.machineStartUp ? kMachineStartUpCaption
-                                                        : "");
+    using language::Text;
+    form.SetCaption(PolicyLabel, rules.AnyInWindow() ? language::Say(Text::PolicyNote, language)
+                                 : rules.machineStartUp
+                                     ? language::Say(Text::MachineStartUpNote, language)
+                                     : "");
 }
 
 }  // namespace keystead::app

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Policies.h"
+#include "language/Language.h"
 #include "lockkeys/Settings.h"
 #include "toolkit/Form.h"
 #include "toolkit/Timer.h"
@@ -37,7 +38,8 @@ void PutInForce(const Policies& rules, const UserChoice& own, lockkeys::Settings
                 toolkit::Timer& timer);
 
 // Greys the controls of the settings that the rules fix, and says who fixed them.
-void ShowPolicies(const Policies& rules, toolkit::Form& form);
+void ShowPolicies(const Policies& rules, toolkit::Form& form,
+                  language::Language language = language::Language::English);
 
 // What the window shows of the settings, taken before new rules redraw it, so that the
 // user's edits not yet applied survive them: Windows applies policy every 90 minutes or so,

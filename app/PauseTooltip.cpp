@@ -1,12 +1,12 @@
 #include "app/PauseTooltip.h"
 
+#include "language/Texts.h"
+
 namespace keystead::app {
 
 namespace {
 
-constexpr std::string_view kOpening = "\r\n(Paused for ";
-constexpr std::string_view kClosing = ")";
-constexpr std::string_view kUnnamed = "a full-screen program";
+constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kCut = "...";
 
 std::string Ascii(std::string_view utf8) {
@@ -25,9 +25,16 @@ std::string Ascii(std::string_view utf8) {
 }  // namespace
 
 std::string PausedTooltip(const std::string& tooltip, std::string_view program,
-                          std::size_t maxLength) {
-    std::string name = program.empty() ? std::string(kUnnamed) : Ascii(program);
-    const std::size_t frame = tooltip.size() + kOpening.size() + kClosing.size();
+                          std::size_t maxLength, language::Language language) {
+    using language::Text;
+    // The line's words around the name: "(Paused for " and ")" in English.
+    const std::string_view line = language::Say(Text::PausedLine, language);
+    const std::size_t gap = line.find("{}");
+    const std::string opening = std::string(kLineBreak) + std::string(line.substr(0, gap));
+    const std::string_view closing = line.substr(gap + 2);
+    std::string name =
+        program.empty() ? language::Say(Text::FullScreenProgram, language) : Ascii(program);
+    const std::size_t frame = tooltip.size() + opening.size() + closing.size();
     if (frame > maxLength) {
         return tooltip;
     }
@@ -36,13 +43,17 @@ std::string PausedTooltip(const std::string& tooltip, std::string_view program,
         if (room <= kCut.size()) {
             return tooltip;  // no line rather than a name of dots alone
         }
-        name.resize(room - kCut.size());
+        std::size_t keep = room - kCut.size();
+        while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) {
+            --keep;  // never half a character of a translated name
+        }
+        name.resize(keep);
         name += kCut;
     }
     std::string text = tooltip;
-    text += kOpening;
+    text += opening;
     text += name;
-    text += kClosing;
+    text += closing;
     return text;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "language/Language.h"
 #include "lockkeys/LockKeys.h"
 #include "settings/DisplaySection.h"
 #include "toolkit/Form.h"
@@ -59,7 +60,8 @@ public:
     using ApplyHandler = std::function<void(const settings::DisplaySection& own)>;
 
     // `icon`: the window's image resource.
-    DisplayWindow(toolkit::FormFactory& forms, int icon, ApplyHandler apply);
+    DisplayWindow(toolkit::FormFactory& forms, int icon, ApplyHandler apply,
+                  language::Language language = language::Language::English);
     DisplayWindow(const DisplayWindow&) = delete;
     DisplayWindow& operator=(const DisplayWindow&) = delete;
 
@@ -87,9 +89,14 @@ private:
     settings::DisplaySection inForce_;
     DisplayManaged managed_;
     ApplyHandler apply_;
+    language::Language language_;
     toolkit::FormDesign design_;
     std::unique_ptr<toolkit::Form> form_;
 };
+
+// The window in a language, with no icon of its own (DisplayWindow gives it one).
+const toolkit::FormDesign& DisplayFormDesign(
+    language::Language language = language::Language::English);
 
 // The time box's text as milliseconds within the notes' range: a number below it is raised
 // to the least, one above lowered to the most; no number at all gives the default.

@@ -11,7 +11,11 @@ namespace {
 
 using settings::NoteMode;
 
-constexpr const char* kShortNames[lockkeys::kLockKeyCount] = {"Caps", "Num", "Scroll"};
+using language::Say;
+using language::Text;
+
+constexpr Text kShortNames[lockkeys::kLockKeyCount] = {Text::CapsShort, Text::NumShort,
+                                                       Text::ScrollShort};
 constexpr char kPersonalizeKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
 
@@ -29,26 +33,28 @@ std::array<bool, lockkeys::kLockKeyCount> HeldKeys(const lockkeys::Settings& set
 
 }  // namespace
 
-std::string HeldNote(std::size_t key, bool on) {
-    return std::string(kKeyNames[key]) + (on ? " is held on" : " is held off");
+std::string HeldNote(std::size_t key, bool on, language::Language language) {
+    return language::Fill(Say(on ? Text::HeldOnNote : Text::HeldOffNote, language),
+                          Say(kKeyNames[key], language));
 }
 
-std::string ChangeNote(std::size_t key, bool on) {
-    return std::string(kKeyNames[key]) + (on ? " on" : " off");
+std::string ChangeNote(std::size_t key, bool on, language::Language language) {
+    return language::Fill(Say(on ? Text::OnNote : Text::OffNote, language),
+                          Say(kKeyNames[key], language));
 }
 
 std::string KeysTooltip(const std::string& head,
                         const std::array<bool, lockkeys::kLockKeyCount>& on,
                         const std::array<bool, lockkeys::kLockKeyCount>& held,
-                        std::size_t maxLength) {
+                        std::size_t maxLength, language::Language language) {
     for (int detail = 0; detail < 3; ++detail) {
         std::string text = head;
         for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
             text += "\r\n";
-            text += detail == 0 ? kKeyNames[key] : kShortNames[key];
-            text += on[key] ? ": on" : ": off";
+            text += language::Fill(Say(on[key] ? Text::KeyLineOn : Text::KeyLineOff, language),
+                                   Say(detail == 0 ? kKeyNames[key] : kShortNames[key], language));
             if (held[key] && detail < 2) {
-                text += " (held)";
+                text += Say(Text::HeldMark, language);
             }
         }
         if (text.size() <= maxLength) {
@@ -102,7 +108,7 @@ void KeyDisplay::PutBack(const lockkeys::Flips& flips, const lockkeys::Settings&
         const bool on = lockkeys::ModeOf(settings, key) == lockkeys::kForceOn;
         expected_[key] = on;
         if (section_.notes[key] != NoteMode::None) {
-            ShowNote(HeldNote(key, on), true);
+            ShowNote(HeldNote(key, on, language_), true);
         }
     }
 }
@@ -126,7 +132,7 @@ bool KeyDisplay::KeysMayHaveChanged(const lockkeys::Settings& settings, bool tic
         changed = true;
         if (seenBefore && !Forced(lockkeys::ModeOf(settings, key)) &&
             section_.notes[key] >= NoteMode::OnEveryChange) {
-            ShowNote(ChangeNote(key, on), false);
+            ShowNote(ChangeNote(key, on, language_), false);
         }
     }
     UpdateLasting();
@@ -139,7 +145,7 @@ void KeyDisplay::UpdateLasting() {
     if (!quiet_()) {
         for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
             if (section_.notes[key] == NoteMode::WhileOn && On(key)) {
-                lasting.push_back(kKeyNames[key] + std::string(" on"));
+                lasting.push_back(ChangeNote(key, true, language_));
             }
         }
     }
@@ -189,7 +195,7 @@ std::string KeyDisplay::Tooltip(const std::string& head, const lockkeys::Setting
     for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
         on[key] = On(key);
     }
-    return KeysTooltip(head, on, HeldKeys(settings), maxLength);
+    return KeysTooltip(head, on, HeldKeys(settings), maxLength, language_);
 }
 
 }  // namespace keystead::display

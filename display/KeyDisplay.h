@@ -10,6 +10,7 @@
 #include "display/IconPainter.h"
 #include "display/KeyIcon.h"
 #include "display/NoteScreen.h"
+#include "language/Texts.h"
 #include "lockkeys/Keyboard.h"
 #include "lockkeys/LockKeyCheck.h"
 #include "lockkeys/Settings.h"
@@ -22,20 +23,23 @@
 namespace keystead::display {
 
 // The names of the keys in notes and the tooltip, by their place in kLockKeys.
-inline constexpr const char* kKeyNames[lockkeys::kLockKeyCount] = {"Caps Lock", "Num Lock",
-                                                                   "Scroll Lock"};
+inline constexpr language::Text kKeyNames[lockkeys::kLockKeyCount] = {
+    language::Text::CapsLock, language::Text::NumLock, language::Text::ScrollLock};
 
 // "Caps Lock is held off": the program put the key back.
-std::string HeldNote(std::size_t key, bool on);
+std::string HeldNote(std::size_t key, bool on,
+                     language::Language language = language::Language::English);
 // "Caps Lock on": a key on "Allow toggling" changed.
-std::string ChangeNote(std::size_t key, bool on);
+std::string ChangeNote(std::size_t key, bool on,
+                       language::Language language = language::Language::English);
 
 // The tooltip's head followed by a line per key ("Caps Lock: off (held)"), as much of that
-// as fits into maxLength characters: shorter names, then no "(held)", then the head alone.
+// as fits into maxLength bytes: shorter names, then no "(held)", then the head alone.
 std::string KeysTooltip(const std::string& head,
                         const std::array<bool, lockkeys::kLockKeyCount>& on,
                         const std::array<bool, lockkeys::kLockKeyCount>& held,
-                        std::size_t maxLength);
+                        std::size_t maxLength,
+                        language::Language language = language::Language::English);
 
 // Whether Windows' taskbar is light (SystemUsesLightTheme); dark when it cannot be told.
 bool TaskbarIsLight(registry::RegistryApi& registry);
@@ -52,6 +56,8 @@ public:
                std::function<bool()> quiet);
 
     void SetSection(const settings::DisplaySection& section);
+    // The language of the notes and the tooltip.
+    void SetLanguage(language::Language language) { language_ = language; }
     const settings::DisplaySection& Section() const { return section_; }
 
     // The program typed these flips to put keys back as the settings hold them.
@@ -82,6 +88,7 @@ private:
     registry::RegistryApi& registry_;
     std::function<bool()> quiet_;
     settings::DisplaySection section_;
+    language::Language language_ = language::Language::English;
     // What the keys last read, and what a flip of the program's will make them.
     std::array<std::optional<bool>, lockkeys::kLockKeyCount> known_;
     std::array<std::optional<bool>, lockkeys::kLockKeyCount> expected_;

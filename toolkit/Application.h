@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "toolkit/RequestAnswer.h"
 
@@ -39,6 +40,9 @@ public:
     // The text with each %NAME% of a variable of the environment replaced by its value, as
     // Windows expands a Run value; names that are not set stay as they are.
     virtual std::string ExpandEnvironment(const std::string& text) const { return text; }
+    // The user's display languages as tags ("de-DE"), most preferred first; none when the
+    // platform does not tell.
+    virtual std::vector<std::string> PreferredLanguages() const { return {}; }
     // Milliseconds since some fixed moment, to tell how long ago something happened.
     virtual std::int64_t TickCount() const {
         return std::chrono::duration_cast<std::chrono::milliseconds>(

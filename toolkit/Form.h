@@ -65,6 +65,9 @@ struct ControlDesign {
     // What a screen reader says for the control, where its caption alone does not tell
     // (null: the caption).
     const char* accessibleName = nullptr;
+    // The captions the control may show at run time in place of its own; where texts are
+    // fitted (FormDesign::fitText), it makes room for the widest.
+    std::span<const char* const> alternateCaptions = {};
 };
 
 // An item the form adds to its title bar's system menu (Alt+Space), leaving its client area as
@@ -80,8 +83,8 @@ struct FormDesign {
     int clientWidth;  // twips
     int clientHeight;
     Rgb background;
-    Rgb foreground;  // text of labels, frames, option buttons and check boxes
-    const char* fontFace;
+    Rgb foreground;        // text of labels, frames, option buttons and check boxes
+    const char* fontFace;  // empty: the system's message font, at its own size
     float fontPoints;
     int icon;                                         // the window's image resource
     std::span<const ControlDesign> controls;          // in tab order
@@ -89,6 +92,9 @@ struct FormDesign {
     // A window beside the program's main one: it hears no system notices and takes no
     // requests of a later start, which belong to the main window alone.
     bool secondary = false;
+    // A control whose text does not fit widens, the controls after it in its row move, and
+    // the window grows if it must; otherwise every place and size is the design's.
+    bool fitText = false;
 };
 
 // Check box states.

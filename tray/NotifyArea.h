@@ -58,7 +58,7 @@ struct TrayMenuItem {
     bool enabled = true;
 };
 
-// The shell's notification area (Shell_NotifyIconA).
+// The shell's notification area (Shell_NotifyIcon).
 class NotifyArea {
 public:
     virtual ~NotifyArea() = default;

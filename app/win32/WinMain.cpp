@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "app/ChosenLanguage.h"
 #include "app/Launch.h"
 #include "app/Main.h"
 #include "app/MainLayout.h"
@@ -60,14 +61,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     registry::win32::Win32Registry registry;
     tray::win32::Win32NotifyArea notifyArea;
     pause::win32::Win32Foreground foreground;
-    // Notes wear the settings window's colours and font.
-    const toolkit::FormDesign& design = app::MainFormDesign();
+    // Once this is the only copy: a second start reads nothing.
+    const language::Language language = app::ChosenLanguage(application, profile, registry);
+    // Notes wear the settings window's colours and font, in the language it speaks.
+    const toolkit::FormDesign& design = app::MainFormDesign(language);
     display::win32::Win32NoteScreen notes({design.background, design.foreground, design.fontFace});
     display::win32::Win32IconPainter icons;
     const app::Platform platform{application, screen,     forms,      shell, keyboard, profile,
                                  registry,    notifyArea, foreground, notes, icons};
 
-    app::Main main(platform);
+    app::Main main(platform, language);
     main.Form().Load();
     if (!main.Form().Loaded()) {
         return 0;

@@ -68,9 +68,13 @@ int Scaled(int pixels96, UINT dpi) {
 
 UniqueFont NoteFont(const char* face, UINT dpi) {
     LOGFONTW font{};
+    if (face[0] == '\0') {
+        font = toolkit::win32::MessageFont(dpi);  // the letters "MS Sans Serif" lacks
+    } else {
+        lstrcpynW(font.lfFaceName, toolkit::win32::Widen(face).c_str(), LF_FACESIZE);
+    }
     font.lfHeight = -MulDiv(kFontPoints, static_cast<int>(dpi), 72);
     font.lfQuality = CLEARTYPE_QUALITY;
-    lstrcpynW(font.lfFaceName, toolkit::win32::Widen(face).c_str(), LF_FACESIZE);
     return UniqueFont(CreateFontIndirectW(&font));
 }
 

@@ -8,8 +8,8 @@
 
 #include "MainHarness.h"
 #include "app/Policies.h"
-#include "display/DisplayTexts.h"
 #include "display/DisplayWindow.h"
+#include "language/Texts.h"
 
 namespace keystead::app::testing {
 namespace {
@@ -111,7 +111,7 @@ TEST_F(DisplayWindowTest, AFixedSettingIsGreyedShowsTheRuleAndKeepsTheUsersOwn) 
         EXPECT_TRUE(window.ItemEnabled(NumLockNoteSetting, mode)) << mode;
     }
     EXPECT_TRUE(window.Enabled(NoteTimeSetting));
-    EXPECT_EQ(window.Caption(DisplayPolicyLabel), kDisplayPolicyCaption);
+    EXPECT_EQ(window.Caption(DisplayPolicyLabel), language::English(language::Text::PolicyNote));
     window.Click(NumLockNoteSetting, 1);
     window.Click(DisplayOKButton);
     EXPECT_EQ(Saved("CapsLockNote"), "1") << "the file keeps the user's own choice";

@@ -1,4 +1,4 @@
-// The real notification area, through Shell_NotifyIconA, with a plain hidden window of the
+// The real notification area, through Shell_NotifyIconW, with a plain hidden window of the
 // test's own as the icon's owner.
 
 #include <windows.h>
@@ -119,6 +119,60 @@ TEST(Win32NotifyAreaTest, TakesTheRecordsOfATrayIcon) {
     // Each add is followed by the version, which the shell takes too.
     EXPECT_EQ(area.answers,
               (std::vector<bool>{true, true, true, true, true, false, true, true, true}));
+}
+
+// Keeps the records a tray icon hands over, and passes them to the real shell.
+class RecordingNotifyArea : public NotifyArea {
+public:
+    bool NotifyIcon(std::uint32_t operation, const NotifyIconRecord& record) override {
+        records.push_back(record);
+        answers.push_back(shell.NotifyIcon(operation, record));
+        return answers.back();
+    }
+    Win32NotifyArea shell;
+    std::vector<NotifyIconRecord> records;
+    std::vector<bool> answers;
+};
+
+// Letters beyond the ANSI code page reach the shell as they are, in a short tooltip and in
+// one that needs the second version's longer field.
+TEST(Win32NotifyAreaTest, HandsTheShellTheTooltipInUtf16) {
+    HiddenWindow window;
+    ASSERT_NE(window.Handle(), nullptr);
+    const toolkit::FormDesign bareForm{"Main",   4000, 3000, {0, 0, 0}, {0, 0, 0},
+                                       "Tahoma", 8.0f, 1,    {}};
+    toolkit::fake::NoFormEvents events;
+    toolkit::fake::FakeForm owner(bareForm, events,
+                                  reinterpret_cast<std::uintptr_t>(window.Handle()));
+    toolkit::fake::FakePicture application(
+        reinterpret_cast<std::uintptr_t>(LoadIcon(nullptr, IDI_APPLICATION)));
+    toolkit::fake::FakeScreen screen;
+    RecordingNotifyArea area;
+    TrayIcon icon(area, screen);
+    icon.SetOwnerForm(&owner);
+    icon.SetIcon(&application);
+    const struct {
+        const char* utf8;
+        const wchar_t* utf16;
+        DWORD size;
+    } kTips[] = {
+        {"Tarvine Keystead\r\n(Приостановлено)", L"Tarvine Keystead\r\n(Приостановлено)",
+         NOTIFYICONDATAW_V1_SIZE},
+        {"Tarvine Keystead\r\nCaps Lock: オン\r\nNum Lock: オフ\r\nScroll Lock: オフ",
+         L"Tarvine Keystead\r\nCaps Lock: オン\r\nNum Lock: オフ\r\nScroll Lock: オフ",
+         NOTIFYICONDATAW_V2_SIZE},
+    };
+    icon.SetTooltip(kTips[0].utf8);
+    icon.Add();
+    for (const auto& tip : kTips) {
+        icon.SetTooltip(tip.utf8);
+        icon.Modify();
+        EXPECT_TRUE(area.answers.back()) << "the shell takes the wide record";
+        const NOTIFYICONDATAW wide = WideRecord(kNimModify, area.records.back());
+        EXPECT_STREQ(wide.szTip, tip.utf16);
+        EXPECT_EQ(wide.cbSize, tip.size);
+    }
+    icon.Remove();
 }
 
 }  // namespace

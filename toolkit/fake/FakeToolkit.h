@@ -177,6 +177,7 @@ public:
     std::uint64_t FileLength(const std::string& file) const override;
     std::string LocalAppDataPath() const override { return localAppData; }
     std::int64_t TickCount() const override { return tickCount; }
+    std::vector<std::string> PreferredLanguages() const override { return preferredLanguages; }
     RequestAnswer SendToRunningCopy(std::uint32_t request, bool waitForEnd) override {
         sentRequests.push_back(request);
         waitedForEnd.push_back(waitForEnd);
@@ -186,6 +187,7 @@ public:
     std::string path = "C:\\Tools";
     std::string localAppData = "C:\\Users\\Ann\\AppData\\Local";
     std::string exeName = "Keystead";
+    std::vector<std::string> preferredLanguages;
     bool prevInstance = false;
     int restartRegistrations = 0;
     std::int64_t tickCount = 0;

@@ -165,6 +165,37 @@ std::string Win32Application::ExpandEnvironment(const std::string& text) const {
     return Narrow(expanded);
 }
 
+std::vector<std::string> Win32Application::PreferredLanguages() const {
+    std::vector<std::string> tags;
+    // Windows Vista and later; Wine has it too.
+    using PreferredFn = BOOL(WINAPI*)(DWORD, PULONG, PWSTR, PULONG);
+    static const auto preferred = Kernel32Function<PreferredFn>("GetUserPreferredUILanguages");
+    ULONG count = 0;
+    ULONG size = 0;
+    if (preferred != nullptr && preferred(MUI_LANGUAGE_NAME, &count, nullptr, &size) && size > 0) {
+        std::wstring names(size, L'\0');
+        if (preferred(MUI_LANGUAGE_NAME, &count, names.data(), &size)) {
+            for (const wchar_t* name = names.c_str(); *name != L'\0'; name += lstrlenW(name) + 1) {
+                tags.push_back(Narrow(name));
+            }
+        }
+    }
+    if (tags.empty()) {
+        wchar_t language[16] = {};
+        wchar_t region[16] = {};
+        const LCID id = MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT);
+        if (GetLocaleInfoW(id, LOCALE_SISO639LANGNAME, language, 16) > 0) {
+            std::wstring tag = language;
+            if (GetLocaleInfoW(id, LOCALE_SISO3166CTRYNAME, region, 16) > 0) {
+                tag += L'-';
+                tag += region;
+            }
+            tags.push_back(Narrow(tag));
+        }
+    }
+    return tags;
+}
+
 std::string Win32Application::LocalAppDataPath() const {
     wchar_t folder[MAX_PATH] = {};
     if (FAILED(

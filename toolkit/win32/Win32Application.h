@@ -24,6 +24,8 @@ public:
     // A WM_COPYDATA to the running copy's form window.
     RequestAnswer SendToRunningCopy(std::uint32_t request, bool waitForEnd) override;
     std::string ExpandEnvironment(const std::string& text) const override;
+    // GetUserPreferredUILanguages, looked up at run time; else GetUserDefaultUILanguage.
+    std::vector<std::string> PreferredLanguages() const override;
 
 private:
     // The executable's full path, through any link to it.

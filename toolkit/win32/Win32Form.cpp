@@ -94,13 +94,27 @@ Win32Form::~Win32Form() {
 }
 
 void Win32Form::ApplyLayout() {
-    SizeForClient(Window(), state_.design, dpi_);
+    std::vector<ControlPlace> places;
     for (const auto& control : controls_->All()) {
         if (control->Window() != nullptr) {
             const ControlDesign& design = control->Design();
-            PlaceControl(control->Window(), design.bounds, dpi_,
-                         design.bold ? fonts_.bold.get() : fonts_.normal.get());
+            // The font first: the texts are measured with it.
+            SendMessageW(
+                control->Window(), WM_SETFONT,
+                reinterpret_cast<WPARAM>(design.bold ? fonts_.bold.get() : fonts_.normal.get()),
+                FALSE);
+            places.push_back({&design, control->Window(), DesignedRect(design.bounds, dpi_)});
         }
+    }
+    extraWidth_ = state_.design.fitText
+                      ? FitTexts(places, fonts_, dpi_, Scale(state_.design.clientWidth, dpi_))
+                      : 0;
+    SizeForClient(Window(), state_.design, dpi_, extraWidth_);
+    for (const ControlPlace& place : places) {
+        SetWindowPos(place.window, nullptr, place.rect.left, place.rect.top,
+                     place.rect.right - place.rect.left, place.rect.bottom - place.rect.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(place.window, nullptr, TRUE);
     }
 }
 
@@ -206,6 +220,9 @@ std::string Win32Form::Caption(int id) const {
 
 void Win32Form::SetCaption(int id, const std::string& caption) {
     controls_->At(id, kNoIndex).SetCaption(caption);
+    if (state_.design.fitText) {
+        ApplyLayout();  // a longer text must not be cut either
+    }
 }
 
 bool Win32Form::ItemEnabled(int id, int index) const {
@@ -392,7 +409,7 @@ void Win32Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
     fonts_ = CreateFormFonts(state_.design, dpi_);
     ApplyLayout();
     // Where Windows suggests, at the size our own layout needs.
-    SizeForClientAt(Window(), state_.design, dpi_, suggested);
+    SizeForClientAt(Window(), state_.design, dpi_, suggested, extraWidth_);
 }
 
 // High contrast switched on or off, or the system's colours changed: every control takes

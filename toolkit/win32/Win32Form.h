@@ -78,13 +78,14 @@ private:
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     void OnSettingChange(WPARAM action, LPARAM area);
     void OnColoursChange();
-
+    // Places every control at the window's DPI, and sizes the window around them.
     void ApplyLayout();
     void AddSystemMenuItems();
 
     FormState state_;
     const Screen& screen_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    int extraWidth_ = 0;  // pixels the window grew so that no text is cut
     std::unique_ptr<ControlSet> controls_;
     FormFonts fonts_;
     std::unique_ptr<Win32Picture> bigIcon_;

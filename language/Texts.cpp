@@ -1,0 +1,83 @@
+#include "language/Texts.h"
+
+#include <initializer_list>
+#include <iterator>
+
+namespace keystead::language {
+
+namespace {
+
+// Each row's eleven columns; a row with one missing or one too many does not compile.
+struct Row {
+    const char* text[kLanguageCount];
+};
+#define KEYSTEAD_TEXT(name, ...) Row{{__VA_ARGS__}},
+constexpr Row kTable[kTextCount] = {
+#include "language/TextTable.h"
+};
+#undef KEYSTEAD_TEXT
+
+#define KEYSTEAD_TEXT(name, ...)                                                                \
+    static_assert(std::size(std::initializer_list<const char*>{__VA_ARGS__}) == kLanguageCount, \
+                  "the text " #name " needs a column for every language");
+#include "language/TextTable.h"
+#undef KEYSTEAD_TEXT
+
+// Decodes one UTF-8 character at `at`, moving past it.
+char32_t NextCharacter(std::string_view text, std::size_t& at) {
+    const auto lead = static_cast<unsigned char>(text[at++]);
+    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    char32_t code = extra == 0 ? lead : (lead & (0x3F >> extra));
+    for (; extra > 0 && at < text.size(); --extra) {
+        code = (code << 6) | (static_cast<unsigned char>(text[at++]) & 0x3F);
+    }
+    return code;
+}
+
+}  // namespace
+
+const char* Say(Text text, Language language) {
+    return kTable[static_cast<std::size_t>(text)].text[static_cast<std::size_t>(language)];
+}
+
+std::string Fill(const char* pattern, std::string_view what) {
+    std::string text = pattern;
+    if (const std::size_t at = text.find("{}"); at != std::string::npos) {
+        text.replace(at, 2, what);
+    }
+    return text;
+}
+
+std::string WithoutAccessKey(std::string_view caption) {
+    std::string text(caption);
+    const std::size_t at = text.find('&');
+    if (at == std::string::npos) {
+        return text;
+    }
+    // "(&A)" after a text without letters to mark, as East Asian Windows writes it.
+    if (at > 0 && text[at - 1] == '(' && at + 2 < text.size() && text[at + 2] == ')') {
+        text.erase(at - 1, 4);
+    } else {
+        text.erase(at, 1);
+    }
+    return text;
+}
+
+char32_t AccessKey(std::string_view caption) {
+    const std::size_t at = caption.find('&');
+    if (at == std::string_view::npos || at + 1 >= caption.size()) {
+        return 0;
+    }
+    std::size_t next = at + 1;
+    char32_t key = NextCharacter(caption, next);
+    if (key >= U'a' && key <= U'z') {
+        key -= U'a' - U'A';
+    } else if (key >= 0x430 && key <= 0x44F) {  // Cyrillic а to я
+        key -= 0x20;
+    } else if (key >= 0xE0 && key <= 0xFE && key != 0xF7) {  // Latin-1 à to þ
+        key -= 0x20;
+    }
+    return key;
+}
+
+}  // namespace keystead::language

@@ -1,0 +1,159 @@
+// Every translated window through the real toolkit under Wine, at 96 and 144 DPI: each text
+// reads back as the table says it, and none is cut.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/MainLayout.h"
+#include "display/DisplayWindow.h"
+#include "language/Texts.h"
+#include "toolkit/fake/FakeToolkit.h"
+#include "toolkit/win32/Layout.h"
+#include "toolkit/win32/Text.h"
+#include "toolkit/win32/Win32Form.h"
+
+namespace keystead::app {
+namespace {
+
+using language::Language;
+using toolkit::ControlKind;
+using toolkit::win32::Widen;
+using toolkit::win32::Win32Form;
+
+// Every window built from the table of texts.
+using DesignOf = const toolkit::FormDesign& (*)(Language);
+const DesignOf kWindows[] = {&MainFormDesign, &display::DisplayFormDesign};
+const UINT kDpis[] = {96, 144};
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+// The part of a control that its parents leave visible: a text that runs past the frame or
+// the window it stands in is cut as surely as one past its own edge.
+SIZE VisibleSize(HWND control) {
+    RECT visible;
+    GetClientRect(control, &visible);
+    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&visible), 2);
+    for (HWND parent = GetParent(control); parent != nullptr; parent = GetParent(parent)) {
+        RECT client;
+        GetClientRect(parent, &client);
+        MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        IntersectRect(&visible, &visible, &client);
+        if ((GetWindowLongPtrW(parent, GWL_STYLE) & WS_CHILD) == 0) {
+            break;
+        }
+    }
+    return {visible.right - visible.left, visible.bottom - visible.top};
+}
+
+// The room the control's text takes in the control's own font, '&' aside, with what the
+// control draws beside it: the round or square glyph and its gap, a button's edges.
+SIZE NeededSize(HWND control, ControlKind kind, UINT dpi) {
+    const std::wstring text = WindowText(control);
+    HDC dc = GetDC(control);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT rect{};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    int beside = 0;
+    if (kind == ControlKind::CheckBox || kind == ControlKind::OptionButton) {
+        beside = 13 + 4;  // the glyph, 13 pixels at 96 DPI, and the gap after it
+    } else if (kind == ControlKind::CommandButton) {
+        beside = 2 * 3;  // the raised edge and the focus rectangle on either side
+    }
+    return {rect.right - rect.left + MulDiv(beside, static_cast<int>(dpi), 96),
+            rect.bottom - rect.top};
+}
+
+void ExpectWhole(HWND window, const toolkit::ControlDesign& control, const char* caption, UINT dpi,
+                 const std::string& where) {
+    const SIZE needed = NeededSize(window, control.kind, dpi);
+    const SIZE visible = VisibleSize(window);
+    EXPECT_LE(needed.cx, visible.cx) << where << ": \"" << caption << "\" is cut (" << needed.cx
+                                     << " pixels wanted, " << visible.cx << " shown)";
+    EXPECT_LE(needed.cy, visible.cy) << where << ": \"" << caption << "\" is cut below";
+}
+
+class TranslatedWindows : public ::testing::TestWithParam<Language> {
+protected:
+    // The window in the language at the DPI, as Windows moves it to such a monitor.
+    std::unique_ptr<Win32Form> Build(const toolkit::FormDesign& design, UINT dpi) {
+        auto form = forms_.Create(design, events_);
+        auto* win32 = dynamic_cast<Win32Form*>(form.get());
+        EXPECT_NE(win32, nullptr);
+        form.release();
+        std::unique_ptr<Win32Form> built(win32);
+        if (dpi != toolkit::win32::SystemDpi()) {
+            RECT suggested;
+            GetWindowRect(Window(*built), &suggested);
+            SendMessageW(Window(*built), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&suggested));
+        }
+        return built;
+    }
+    static HWND Window(const Win32Form& form) { return reinterpret_cast<HWND>(form.hWnd()); }
+
+    toolkit::win32::Win32Screen screen_;
+    toolkit::win32::Win32FormFactory forms_{screen_};
+    toolkit::fake::NoFormEvents events_;
+};
+
+TEST_P(TranslatedWindows, ShowEveryTextWholeAsTheTableSaysIt) {
+    const Language language = GetParam();
+    for (const DesignOf designOf : kWindows) {
+        const toolkit::FormDesign& design = designOf(language);
+        for (const UINT dpi : kDpis) {
+            const std::unique_ptr<Win32Form> form = Build(design, dpi);
+            const std::string where = std::string(design.caption) + " at " + std::to_string(dpi);
+            EXPECT_EQ(WindowText(Window(*form)), Widen(design.caption)) << where;
+            for (const toolkit::MenuItemDesign& item : design.systemMenu) {
+                wchar_t shown[256] = {};
+                GetMenuStringW(GetSystemMenu(Window(*form), FALSE), static_cast<UINT>(item.command),
+                               shown, 256, MF_BYCOMMAND);
+                EXPECT_EQ(std::wstring(shown), Widen(item.caption)) << where;
+            }
+            for (const toolkit::ControlDesign& control : design.controls) {
+                if (control.kind == ControlKind::TextBox ||
+                    control.kind == ControlKind::PictureBox) {
+                    continue;
+                }
+                HWND window = form->ControlWindow(control.id, control.index);
+                if (control.caption[0] != '\0') {
+                    EXPECT_EQ(WindowText(window), Widen(control.caption)) << where;
+                    ExpectWhole(window, control, control.caption, dpi, where);
+                }
+                for (const char* alternate : control.alternateCaptions) {
+                    SetWindowTextW(window, Widen(alternate).c_str());
+                    ExpectWhole(window, control, alternate, dpi, where);
+                }
+            }
+        }
+    }
+}
+
+std::string TagOf(const ::testing::TestParamInfo<Language>& info) {
+    std::string tag = language::kLanguageTags[static_cast<std::size_t>(info.param)];
+    for (char& c : tag) {
+        c = c == '-' ? '_' : c;
+    }
+    return tag;
+}
+
+// Every language but English, whose layout is fixed as it always was.
+INSTANTIATE_TEST_SUITE_P(AllButEnglish, TranslatedWindows,
+                         ::testing::Values(Language::German, Language::French, Language::Spanish,
+                                           Language::Italian, Language::PortugueseBrazil,
+                                           Language::Dutch, Language::Polish, Language::Russian,
+                                           Language::Japanese, Language::ChineseSimplified),
+                         TagOf);
+
+}  // namespace
+}  // namespace keystead::app
