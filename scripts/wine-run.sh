@@ -28,4 +28,5 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$loader" wineboot -i >/dev/null 2>&1 || true
     wineserver -w 2>/dev/null || true
 fi
+"$(dirname "$0")/wine-fonts.sh" "$loader"
 exec "$loader" "$@"
