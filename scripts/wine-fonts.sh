@@ -10,7 +10,10 @@ marker=$WINEPREFIX/keystead-fonts-linked
 [ -f "$marker" ] && exit 0
 key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
 for face in Tahoma "Microsoft Sans Serif"; do
-    "$loader" reg add "$key" /v "$face" /t REG_MULTI_SZ /d "wqy-microhei.ttc,WenQuanYi Micro Hei" \
-        /f >/dev/null 2>&1
+    if ! "$loader" reg add "$key" /v "$face" /t REG_MULTI_SZ \
+        /d "wqy-microhei.ttc,WenQuanYi Micro Hei" /f >/dev/null 2>&1; then
+        echo "could not link $face to the CJK font in $WINEPREFIX" >&2
+        exit 0  # the program runs all the same; the next start tries again
+    fi
 done
 touch "$marker"
