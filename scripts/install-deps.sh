@@ -8,7 +8,11 @@ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
 g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32
 wine wine64 wine32:i386 xvfb xauth imagemagick xdotool
 wixl msitools libxml2-utils python3 python3-jsonschema python3-yaml
-faketime osslsigncode openssl unzip ccache"
+faketime osslsigncode openssl unzip ccache
+fonts-wqy-microhei"
+# fonts-wqy-microhei: one small font file with the Japanese and Chinese letters that Wine lacks,
+# so that the Wine tests measure and the screenshots show those texts as Windows draws them
+# (scripts/wine-fonts.sh links it in each Wine prefix). Russian and Polish need no extra font.
 
 missing=""
 for package in $packages; do

@@ -1,10 +1,11 @@
 #!/bin/sh
 # Prints the figures people compare tray utilities by: the size and the imports of both
-# programs users download (dist/), and, under Wine, the private dirty memory of the idle,
-# hidden program beside a bare tray program (one hidden window, a 1000 ms timer reading the
-# three lock keys, one tray icon) that this script builds itself, the same program with the
-# lock keys shown ([display] ShowKeys=1 and every note on), and the DLLs the idle
-# program has mapped. A benchmark: it prints, it does not judge; figures vary by machine.
+# programs users download (dist/), the bytes their ten translations take, and, under Wine, the
+# private dirty memory of the idle, hidden program beside a bare tray program (one hidden
+# window, a 1000 ms timer reading the three lock keys, one tray icon) that this script builds
+# itself, the same program with the lock keys shown ([display] ShowKeys=1 and every note on),
+# and the DLLs the idle program has mapped. A benchmark: it prints, it does not judge; figures
+# vary by machine.
 # Usage: scripts/measure.sh   (builds the release programs first when dist/ lacks them)
 set -eu
 cd "$(dirname "$0")/.."
@@ -36,6 +37,17 @@ for arch in x86 x64; do
         printf '%s  %7d bytes (%d KB)  (test build, for comparison)\n' "$exe" "$bytes" \
             $(((bytes + 1023) / 1024))
     fi
+done
+
+# What the ten translations cost: their texts as compiled in (UTF-8, each distinct text once,
+# none that English already says) and their pointers in the text table, counted from the table
+# itself. Counted, not measured: the linker's alignment may add a few bytes.
+echo
+echo "== Translations in the programs (ten languages beside English) =="
+g++ -std=c++20 -O1 -I. scripts/native/TranslationBytes.cpp -o "$work/TranslationBytes"
+for arch in x86 x64; do
+    [ "$arch" = x86 ] && pointer=4 || pointer=8
+    printf '%s  %s\n' "dist/$arch/Keystead.exe" "$("$work/TranslationBytes" "$pointer")"
 done
 
 # The bare tray program, built as the product is (win32 threads, static, -Os, stripped).

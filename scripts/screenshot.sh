@@ -7,7 +7,11 @@
 # note that Keystead put the key back, over the letters typed after it.
 # With "display", Keystead starts with /display and some notes chosen: the picture shows the
 # lock-key display window.
-# Usage: scripts/screenshot.sh [OUTPUT.png [note|display]]   (builds the 64-bit program if needed)
+# With "settings" and a language tag after it (as `Language=` in [main] takes it), the settings
+# window speaks that language: Keystead starts with the language chosen, then a second start
+# with /settings opens the window.
+# Usage: scripts/screenshot.sh [OUTPUT.png [note|display|settings [LANGUAGE]]]
+#        (builds the 64-bit program if needed)
 set -eu
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screenshot.png}")
@@ -21,23 +25,32 @@ work=$(mktemp -d)
 trap 'WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$exe" "$work/Keystead.exe"
 mode=${2:-settings}
+language=${3:-}
 if [ "$mode" = note ]; then
     printf '[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\n[display]\r\nShowKeys=1\r\nCapsLockNote=1\r\nNumLockNote=2\r\nNoteTime=10000\r\n' \
         >"$work/Keystead.ini"
 elif [ "$mode" = display ]; then
     printf '[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\n[display]\r\nShowKeys=1\r\nCapsLockNote=1\r\nNumLockNote=2\r\n' \
         >"$work/Keystead.ini"
+elif [ -n "$language" ]; then
+    printf '[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\nLanguage=%s\r\n' "$language" \
+        >"$work/Keystead.ini"
 fi
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 xvfb-run -a -s "-screen 0 800x600x24" sh -c '
     /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+    scripts/wine-fonts.sh /usr/lib/wine/wine64
     if [ "$3" = display ]; then
         /usr/lib/wine/wine64 explorer /desktop=shot,800x600 "$1" /display >/dev/null 2>&1 &
     else
         /usr/lib/wine/wine64 explorer /desktop=shot,800x600 "$1" >/dev/null 2>&1 &
     fi
     sleep 8
+    if [ -n "$4" ]; then
+        /usr/lib/wine/wine64 explorer /desktop=shot,800x600 "$1" /settings >/dev/null 2>&1 &
+        sleep 3
+    fi
     if [ "$3" = note ]; then
         /usr/lib/wine/wine64 explorer /desktop=shot,800x600 notepad >/dev/null 2>&1 &
         sleep 4
@@ -48,5 +61,5 @@ xvfb-run -a -s "-screen 0 800x600x24" sh -c '
         sleep 0.5
     fi
     import -window root "$2"
-' sh "$work/Keystead.exe" "$out" "$mode"
+' sh "$work/Keystead.exe" "$out" "$mode" "$language"
 echo "$out"

@@ -41,4 +41,5 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     esac
     wineserver -w 2>/dev/null || true
 fi
+"$(dirname "$0")/wine-fonts.sh" "$loader"
 exec "$loader" "$@"
