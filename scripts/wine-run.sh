@@ -26,19 +26,6 @@ fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     "$loader" wineboot -i >/dev/null 2>&1 || true
-    # Windows links its interface fonts to a CJK font in every locale, so that Japanese and
-    # Chinese show in the system's message font; Wine does so only under a CJK locale. The
-    # same link, to the CJK font installed here.
-    cjk=$(fc-list ':lang=ja:style=Regular' -f '%{file},%{family[0]}\n' 2>/dev/null | sort | head -n 1 || true)
-    case "$cjk" in
-    *.tt[cf],* | *.otf,*)
-        for face in Tahoma "Microsoft Sans Serif" "Segoe UI"; do
-            "$loader" reg add \
-                'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-                /v "$face" /t REG_MULTI_SZ /d "${cjk##*/}" /f >/dev/null 2>&1 || true
-        done
-        ;;
-    esac
     wineserver -w 2>/dev/null || true
 fi
 "$(dirname "$0")/wine-fonts.sh" "$loader"
