@@ -1,8 +1,8 @@
 #!/bin/sh
 # Lets Wine draw Japanese and Chinese in a Wine prefix: Windows links its dialog fonts to CJK
 # fonts of its own ("MS UI Gothic", "SimSun") that Wine does not ship, so the message font
-# (Tahoma), "Microsoft Sans Serif" and "Segoe UI" are linked to WenQuanYi Micro Hei (fonts-wqy-microhei)
-# instead. Without it those letters are drawn as boxes and measured as boxes. Once a prefix.
+# (Tahoma), "Microsoft Sans Serif" and "Segoe UI" are linked to WenQuanYi Micro Hei
+# (fonts-wqy-microhei) instead. Without it those letters are drawn as boxes and measured as boxes. Once a prefix.
 # Usage: WINEPREFIX=... scripts/wine-fonts.sh WINE-LOADER
 set -eu
 loader=$1
