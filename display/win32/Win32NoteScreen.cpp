@@ -173,6 +173,9 @@ void Win32NoteScreen::ShowNote(const std::string& text, int position, int timeMs
     ShowAt(note_.get(), PlaceRow(monitor, position, size.cx, size.cy, 0), size, alpha_);
     SetTimer(note_.get(), kHideTimer, static_cast<UINT>(timeMs), nullptr);
     if (announce && SystemFlag(SPI_GETSCREENREADER)) {
+        if (!live_) {
+            live_ = std::make_unique<AssertiveLiveSetting>(note_.get());
+        }
         NotifyWinEvent(kEventLiveRegionChanged, note_.get(), OBJID_CLIENT, CHILDID_SELF);
     }
 }
@@ -215,16 +218,21 @@ void Win32NoteScreen::OnTimer(HWND window, UINT_PTR timer) {
         if (SystemFlag(SPI_GETCLIENTAREAANIMATION)) {
             SetTimer(window, kFadeTimer, kFadeStepMs, nullptr);
         } else {
-            note_.reset();
+            CloseNote();
         }
     } else if (timer == kFadeTimer) {
         if (alpha_ <= kFadeStep) {
-            note_.reset();
+            CloseNote();
             return;
         }
         alpha_ = static_cast<BYTE>(alpha_ - kFadeStep);
         SetLayeredWindowAttributes(window, 0, alpha_, LWA_ALPHA);
     }
+}
+
+void Win32NoteScreen::CloseNote() {
+    live_.reset();  // its property cleared while the window still exists
+    note_.reset();
 }
 
 // The settings window's black and blue with a blue edge, or the user's high-contrast colours.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "display/NoteScreen.h"
+#include "display/win32/AssertiveLiveSetting.h"
 #include "toolkit/Form.h"
 #include "toolkit/win32/Handles.h"
 
@@ -34,6 +35,8 @@ public:
 
     // The short note's window, null while none is up (for tests).
     HWND NoteWindow() const { return note_.get(); }
+    // Its live setting, made only while a screen reader runs (for tests).
+    const AssertiveLiveSetting* LiveSetting() const { return live_.get(); }
 
     // The window class of every note.
     static const wchar_t* ClassName();
@@ -44,9 +47,11 @@ private:
     HWND Create(const std::string& text);
     void OnTimer(HWND window, UINT_PTR timer);
     void Paint(HWND window);
+    void CloseNote();
 
     NoteLook look_;
     UniqueWindow note_;
+    std::unique_ptr<AssertiveLiveSetting> live_;  // after note_: it goes before the window
     std::vector<UniqueWindow> lasting_;
     BYTE alpha_ = 0;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;  // of the monitor the notes stand on

@@ -12,6 +12,7 @@
 
 #include "display/win32/Win32IconPainter.h"
 #include "display/win32/Win32NoteScreen.h"
+#include "toolkit/win32/Library.h"
 #include "toolkit/win32/MessageLoop.h"
 #include "toolkit/win32/Pictures.h"
 
@@ -31,6 +32,33 @@ bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds
         toolkit::win32::PumpMessages(10ms);
     }
     return true;
+}
+
+// The screen-reader flag, set for one test and put back as it was.
+class ScreenReaderFlag {
+public:
+    explicit ScreenReaderFlag(bool on) {
+        SystemParametersInfoW(SPI_GETSCREENREADER, 0, &was_, 0);
+        SystemParametersInfoW(SPI_SETSCREENREADER, on, nullptr, 0);
+    }
+    ScreenReaderFlag(const ScreenReaderFlag&) = delete;
+    ScreenReaderFlag& operator=(const ScreenReaderFlag&) = delete;
+    ~ScreenReaderFlag() { SystemParametersInfoW(SPI_SETSCREENREADER, was_, nullptr, 0); }
+
+private:
+    BOOL was_ = FALSE;
+};
+
+// First: ole32, once another test has loaded it, stays.
+TEST(NoteWindow, BringsNoComInWithoutAScreenReader) {
+    ASSERT_EQ(GetModuleHandleW(L"ole32.dll"), nullptr) << "loaded before the note";
+    ScreenReaderFlag off(false);
+    Win32NoteScreen screen({{0, 0, 0}, {0, 153, 255}, "MS Sans Serif"});
+    screen.ShowNote("Caps Lock is held off", 2, 500, true);
+    ASSERT_NE(screen.NoteWindow(), nullptr);
+    EXPECT_EQ(screen.LiveSetting(), nullptr);
+    EXPECT_EQ(GetModuleHandleW(L"ole32.dll"), nullptr);
+    EXPECT_EQ(GetModuleHandleW(L"oleacc.dll"), nullptr);
 }
 
 TEST(NoteWindow, ShowsWithoutTakingTheFocusAndGoesWhenItsTimeIsUp) {
@@ -74,6 +102,38 @@ TEST(NoteWindow, ShowsWithoutTakingTheFocusAndGoesWhenItsTimeIsUp) {
     EXPECT_LT(Clock::now() - shown, 500ms + 500ms + 500ms);
     EXPECT_FALSE(IsWindow(note));
     DestroyWindow(edit);
+}
+
+TEST(NoteWindow, IsAnAssertiveLiveRegionWhileAScreenReaderRuns) {
+    ScreenReaderFlag on(true);
+    Win32NoteScreen screen({{0, 0, 0}, {0, 153, 255}, "MS Sans Serif"});
+    screen.ShowNote("Caps Lock on", 2, 300, false);
+    EXPECT_EQ(screen.LiveSetting(), nullptr) << "only a note of a key put back cuts in";
+    screen.ShowNote("Caps Lock is held off", 2, 300, true);
+    HWND note = screen.NoteWindow();
+    ASSERT_NE(note, nullptr);
+    wchar_t text[64] = {};
+    GetWindowTextW(note, text, 64);
+    EXPECT_STREQ(text, L"Caps Lock is held off") << "what the screen reader reads out";
+    const AssertiveLiveSetting* live = screen.LiveSetting();
+    ASSERT_NE(live, nullptr);
+    EXPECT_EQ(live->Window(), note);
+    EXPECT_NE(GetModuleHandleW(L"oleacc.dll"), nullptr) << "no annotation service made";
+    // Wine's oleacc makes the service but takes no property yet: the note goes on as before.
+    EXPECT_TRUE(live->Result() == S_OK || live->Result() == E_NOTIMPL) << live->Result();
+    EXPECT_TRUE(IsWindowVisible(note));
+    EXPECT_TRUE(PumpUntil([&] { return screen.NoteWindow() == nullptr; }, 3s));
+    EXPECT_EQ(screen.LiveSetting(), nullptr);
+
+    // COM is left as it was found: this thread starts it afresh.
+    const auto ole32 = toolkit::win32::LoadSystemLibrary(L"ole32.dll");
+    const auto initialize =
+        toolkit::win32::LibraryFunction<decltype(&CoInitializeEx)>(ole32.get(), "CoInitializeEx");
+    const auto uninitialize =
+        toolkit::win32::LibraryFunction<decltype(&CoUninitialize)>(ole32.get(), "CoUninitialize");
+    ASSERT_NE(initialize, nullptr);
+    EXPECT_EQ(initialize(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+    uninitialize();
 }
 
 TEST(NoteWindow, LastingNotesStandSideBySide) {
