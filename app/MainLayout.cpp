@@ -1,7 +1,6 @@
 #include "app/MainLayout.h"
 
 #include <array>
-#include <memory>
 #include <string>
 
 #include "app/Product.h"
@@ -224,13 +223,7 @@ struct MainForm {
 }  // namespace
 
 const toolkit::FormDesign& MainFormDesign(language::Language language) {
-    // Made when first asked for: a program speaks one language, its tests all of them.
-    static std::unique_ptr<MainForm> forms[language::kLanguageCount];
-    auto& form = forms[static_cast<std::size_t>(language)];
-    if (!form) {
-        form = std::make_unique<MainForm>(language);
-    }
-    return form->design;
+    return language::MadeFor<MainForm>(language).design;
 }
 
 }  // namespace keystead::app

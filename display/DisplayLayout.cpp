@@ -1,7 +1,6 @@
 // The display window's design in each language: every control with its caption, place and
 // size in twips, in tab order.
 #include <array>
-#include <memory>
 #include <string>
 
 #include "display/DisplayWindow.h"
@@ -192,13 +191,7 @@ struct DisplayForm {
 }  // namespace
 
 const toolkit::FormDesign& DisplayFormDesign(language::Language language) {
-    // Made when first asked for: a program speaks one language, its tests all of them.
-    static std::unique_ptr<DisplayForm> forms[language::kLanguageCount];
-    auto& form = forms[static_cast<std::size_t>(language)];
-    if (!form) {
-        form = std::make_unique<DisplayForm>(language);
-    }
-    return form->design;
+    return language::MadeFor<DisplayForm>(language).design;
 }
 
 }  // namespace keystead::display

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -42,5 +43,17 @@ Language ChooseLanguage(std::string_view policyTag, std::string_view ownTag,
 // Whether the language needs letters that "MS Sans Serif" lacks, so that its texts are
 // drawn with the system's message font.
 bool NeedsSystemFont(Language language);
+
+// One T per language, made from the language when first asked for: a program speaks one
+// language, its tests all of them.
+template <class T>
+const T& MadeFor(Language language) {
+    static std::unique_ptr<T> made[kLanguageCount];
+    auto& one = made[static_cast<std::size_t>(language)];
+    if (!one) {
+        one = std::make_unique<T>(language);
+    }
+    return *one;
+}
 
 }  // namespace keystead::language

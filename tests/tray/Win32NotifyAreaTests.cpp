@@ -75,33 +75,41 @@ TEST(Win32NotifyAreaTest, AddsModifiesAndDeletesAnIcon) {
     EXPECT_FALSE(area.NotifyIcon(kNimModify, changed)) << "the icon should be gone";
 }
 
-// Passes each call to the real shell and keeps its answer.
-class AnsweredNotifyArea : public NotifyArea {
+// Keeps the records a tray icon hands over, and passes them to the real shell.
+class RecordingNotifyArea : public NotifyArea {
 public:
     bool NotifyIcon(std::uint32_t operation, const NotifyIconRecord& record) override {
+        records.push_back(record);
         answers.push_back(shell.NotifyIcon(operation, record));
         return answers.back();
     }
     Win32NotifyArea shell;
+    std::vector<NotifyIconRecord> records;
     std::vector<bool> answers;
 };
 
-// The record that TrayIcon fills is one the shell accepts, for every operation.
-TEST(Win32NotifyAreaTest, TakesTheRecordsOfATrayIcon) {
+// A tray icon on the real shell, owned by a plain hidden window.
+class TrayIconOnTheShell : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_NE(window.Handle(), nullptr); }
+
     HiddenWindow window;
-    ASSERT_NE(window.Handle(), nullptr);
     const toolkit::FormDesign bareForm{"Main",   4000, 3000, {0, 0, 0}, {0, 0, 0},
                                        "Tahoma", 8.0f, 1,    {}};
     toolkit::fake::NoFormEvents events;
-    toolkit::fake::FakeForm owner(bareForm, events,
-                                  reinterpret_cast<std::uintptr_t>(window.Handle()));
-    toolkit::fake::FakePicture application(
-        reinterpret_cast<std::uintptr_t>(LoadIcon(nullptr, IDI_APPLICATION)));
+    toolkit::fake::FakeForm owner{bareForm, events,
+                                  reinterpret_cast<std::uintptr_t>(window.Handle())};
+    toolkit::fake::FakePicture application{
+        reinterpret_cast<std::uintptr_t>(LoadIcon(nullptr, IDI_APPLICATION))};
+    toolkit::fake::FakeScreen screen;
+    RecordingNotifyArea area;
+    TrayIcon icon{area, screen};
+};
+
+// The record that TrayIcon fills is one the shell accepts, for every operation.
+TEST_F(TrayIconOnTheShell, TakesTheRecordsOfATrayIcon) {
     toolkit::fake::FakePicture warning(
         reinterpret_cast<std::uintptr_t>(LoadIcon(nullptr, IDI_WARNING)));
-    toolkit::fake::FakeScreen screen;
-    AnsweredNotifyArea area;
-    TrayIcon icon(area, screen);
     icon.SetOwnerForm(&owner);
     icon.SetIcon(&application);
     icon.SetTooltip("Tarvine Keystead");
@@ -121,34 +129,9 @@ TEST(Win32NotifyAreaTest, TakesTheRecordsOfATrayIcon) {
               (std::vector<bool>{true, true, true, true, true, false, true, true, true}));
 }
 
-// Keeps the records a tray icon hands over, and passes them to the real shell.
-class RecordingNotifyArea : public NotifyArea {
-public:
-    bool NotifyIcon(std::uint32_t operation, const NotifyIconRecord& record) override {
-        records.push_back(record);
-        answers.push_back(shell.NotifyIcon(operation, record));
-        return answers.back();
-    }
-    Win32NotifyArea shell;
-    std::vector<NotifyIconRecord> records;
-    std::vector<bool> answers;
-};
-
 // Letters beyond the ANSI code page reach the shell as they are, in a short tooltip and in
 // one that needs the second version's longer field.
-TEST(Win32NotifyAreaTest, HandsTheShellTheTooltipInUtf16) {
-    HiddenWindow window;
-    ASSERT_NE(window.Handle(), nullptr);
-    const toolkit::FormDesign bareForm{"Main",   4000, 3000, {0, 0, 0}, {0, 0, 0},
-                                       "Tahoma", 8.0f, 1,    {}};
-    toolkit::fake::NoFormEvents events;
-    toolkit::fake::FakeForm owner(bareForm, events,
-                                  reinterpret_cast<std::uintptr_t>(window.Handle()));
-    toolkit::fake::FakePicture application(
-        reinterpret_cast<std::uintptr_t>(LoadIcon(nullptr, IDI_APPLICATION)));
-    toolkit::fake::FakeScreen screen;
-    RecordingNotifyArea area;
-    TrayIcon icon(area, screen);
+TEST_F(TrayIconOnTheShell, HandsTheShellTheTooltipInUtf16) {
     icon.SetOwnerForm(&owner);
     icon.SetIcon(&application);
     const struct {
