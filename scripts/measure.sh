@@ -140,6 +140,7 @@ memory() {  # ARCH TRIPLE WINEARCH LOADER
     bare_kb=$(echo "$bare" | sed -n 1p)
     keystead_image=$(echo "$keystead" | sed -n 3p | cut -d' ' -f1)
     keystead_heap=$(echo "$keystead" | sed -n 3p | cut -d' ' -f2)
+    bare_image=$(echo "$bare" | sed -n 3p | cut -d' ' -f1)
     bare_heap=$(echo "$bare" | sed -n 3p | cut -d' ' -f2)
     keystead_dlls=$(echo "$keystead" | sed -n 2p)
     com=$(echo " $keystead_dlls" | grep -oE ' (ole32|combase|rpcrt4)\.dll' | tr -d '\n' || true)
@@ -147,8 +148,12 @@ memory() {  # ARCH TRIPLE WINEARCH LOADER
     echo
     echo "== Idle memory under Wine, $arch (private dirty, after ${settle_seconds} s) =="
     echo "Keystead.exe (hidden)  $keystead_kb kB  (its image $keystead_image kB, Wine's Unix heap $keystead_heap kB)"
-    echo "bare tray program      $bare_kb kB  (Wine's Unix heap $bare_heap kB)"
+    echo "bare tray program      $bare_kb kB  (its image $bare_image kB, Wine's Unix heap $bare_heap kB)"
     awk -v k="$keystead_kb" -v b="$bare_kb" 'BEGIN { printf "ratio                  %.2f\n", k / b }'
+    # Windows maps an image from its file, so its pages are shared there, not private: the
+    # ratio a Windows user would see leaves both images out.
+    awk -v k="$((keystead_kb - keystead_image))" -v b="$((bare_kb - bare_image))" \
+        'BEGIN { printf "ratio without the images (as Windows maps them)  %.2f\n", k / b }'
     echo "Keystead.exe, [display] ShowKeys=1 and every note on  $shown_kb kB"
     echo "DLLs Keystead has mapped while idle: $keystead_dlls"
     echo "COM libraries (ole32, combase, rpcrt4) mapped while idle:${com:- none}"
