@@ -9,19 +9,6 @@ namespace {
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kCut = "...";
 
-std::string Ascii(std::string_view utf8) {
-    std::string text;
-    for (char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            text.push_back(c);
-        } else if ((byte & 0xC0) != 0x80) {  // the first byte of a character
-            text.push_back('?');
-        }
-    }
-    return text;
-}
-
 }  // namespace
 
 std::string PausedTooltip(const std::string& tooltip, std::string_view program,
@@ -33,7 +20,7 @@ std::string PausedTooltip(const std::string& tooltip, std::string_view program,
     const std::string opening = std::string(kLineBreak) + std::string(line.substr(0, gap));
     const std::string_view closing = line.substr(gap + 2);
     std::string name =
-        program.empty() ? language::Say(Text::FullScreenProgram, language) : Ascii(program);
+        program.empty() ? language::Say(Text::FullScreenProgram, language) : std::string(program);
     const std::size_t frame = tooltip.size() + opening.size() + closing.size();
     if (frame > maxLength) {
         return tooltip;

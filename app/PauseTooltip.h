@@ -8,9 +8,9 @@
 
 namespace keystead::app {
 
-// The tooltip with the line "(Paused for NAME)" added, the program's name in plain ASCII
-// (each other character a '?', as the notification area gets ANSI text) and shortened with
-// "..." so that the whole stays within maxLength characters. An empty name stands for a
+// The tooltip with the line "(Paused for NAME)" added, the program's name shortened with "..."
+// (never in the middle of a character) so that the whole stays within maxLength bytes of UTF-8,
+// which the notification area's wide field always holds. An empty name stands for a
 // full-screen program whose name could not be read.
 std::string PausedTooltip(const std::string& tooltip, std::string_view program,
                           std::size_t maxLength,

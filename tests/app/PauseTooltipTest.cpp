@@ -19,7 +19,10 @@ TEST(PausedTooltip, AddsALineThatFitsTheRoomLeft) {
         {"K", "", 63, "K\r\n(Paused for a full-screen program)"},
         {"K", "abcdefghij.exe", 24, "K\r\n(Paused for abcde...)"},
         {"K", "abcdefg", 23, "K\r\n(Paused for abcdefg)"},  // exactly fits
-        {"K", "\xE2\x82\xAC\xF0\x9F\x98\x80.exe", 63, "K\r\n(Paused for ??.exe)"},
+        // Names beyond ASCII as they are (the shell gets UTF-16), cut between characters.
+        {"K", "\xE2\x82\xAC\xF0\x9F\x98\x80.exe", 63,
+         "K\r\n(Paused for \xE2\x82\xAC\xF0\x9F\x98\x80.exe)"},
+        {"K", "\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC", 24, "K\r\n(Paused for \xE2\x82\xAC...)"},
         {"K", "abcde", 20, "K\r\n(Paused for a...)"},
         {"K", "abc", 19, "K\r\n(Paused for abc)"},
         {"K", "abcd", 19, "K"},  // no room for a cut name: no line rather than dots alone

@@ -159,7 +159,7 @@ TEST_F(StepAsideTest, TheTooltipStaysWithinWhatTheNotificationAreaHolds) {
     EXPECT_TRUE(tip.ends_with("...)"));
 
     foreground.BringToFront("\xC3\xA9t\xC3\xA9.exe");
-    EXPECT_EQ(Tip(), "Tarvine Keystead\r\n(Suspended)\r\n(Paused for ?t?.exe)");
+    EXPECT_EQ(Tip(), "Tarvine Keystead\r\n(Suspended)\r\n(Paused for \xC3\xA9t\xC3\xA9.exe)");
 }
 
 // The administrator's list adds to the file's, and lifting it lets the keys be put back at once.
