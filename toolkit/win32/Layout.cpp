@@ -184,12 +184,21 @@ bool SameRow(const RECT& a, const RECT& b) {
     return a.top < b.bottom && b.top < a.bottom;
 }
 
-// Moves the controls of the container that stand right of `from` in its row.
-void MoveRowAfter(std::vector<ControlPlace>& places, const ControlPlace& from, LONG oldLeft,
-                  int by) {
-    for (ControlPlace& other : places) {
-        if (&other != &from && other.design->container == from.design->container &&
-            other.rect.left > oldLeft && SameRow(other.rect, from.rect)) {
+// Moves the controls of the container that stand right of `from` in its row so that each keeps
+// at least the design's distance from it. A control beside two that both widened (a button
+// beside two lines of text) moves as far as the wider needs, not by the sum.
+void MoveRowAfter(std::vector<ControlPlace>& places, const std::vector<RECT>& designed,
+                  const ControlPlace& from) {
+    const RECT& fromDesigned = designed[static_cast<std::size_t>(&from - places.data())];
+    for (std::size_t at = 0; at < places.size(); ++at) {
+        ControlPlace& other = places[at];
+        if (&other == &from || other.design->container != from.design->container ||
+            designed[at].left <= fromDesigned.left || !SameRow(designed[at], fromDesigned)) {
+            continue;
+        }
+        const LONG gap = designed[at].left - fromDesigned.right;  // the design's, may overlap
+        const LONG by = from.rect.right + gap - other.rect.left;
+        if (by > 0) {
             other.rect.left += by;
             other.rect.right += by;
         }
@@ -199,19 +208,35 @@ void MoveRowAfter(std::vector<ControlPlace>& places, const ControlPlace& from, L
 }  // namespace
 
 int FitTexts(std::vector<ControlPlace>& places, const FormFonts& fonts, UINT dpi, int clientWidth) {
+    std::vector<RECT> designed;
+    for (const ControlPlace& place : places) {
+        designed.push_back(place.rect);
+    }
     for (ControlPlace& place : places) {
         if (!ShowsText(place.design->kind) || place.window == nullptr) {
             continue;
         }
         const HFONT font = place.design->bold ? fonts.bold.get() : fonts.normal.get();
-        const int needed = WidestText(place, font) + TextChrome(place.design->kind, dpi);
+        const int text = WidestText(place, font);
+        if (text == 0) {
+            continue;  // a button without a caption (the keypad's) keeps its size
+        }
+        const int needed = text + TextChrome(place.design->kind, dpi);
         // What stands left of its container's edge (a label the design starts at -8) is
         // never seen.
         const int lacking = needed - (place.rect.right - std::max<LONG>(place.rect.left, 0));
         if (lacking > 0) {
             place.rect.right += lacking;
-            MoveRowAfter(places, place, place.rect.left, lacking);
         }
+    }
+    // Left to right, so that a control pushed by one before it pushes those after it in turn.
+    std::vector<std::size_t> byLeft(places.size());
+    for (std::size_t at = 0; at < places.size(); ++at) {
+        byLeft[at] = at;
+    }
+    std::ranges::stable_sort(byLeft, {}, [&](std::size_t at) { return designed[at].left; });
+    for (const std::size_t at : byLeft) {
+        MoveRowAfter(places, designed, places[at]);
     }
     // A frame holds its buttons. What the window must show is what the frames hold: a
     // design's frame may reach past the window's edge where it holds nothing.
@@ -229,7 +254,7 @@ int FitTexts(std::vector<ControlPlace>& places, const FormFonts& fonts, UINT dpi
         const int lacking = inside - (frame.rect.right - frame.rect.left);
         if (lacking > 0) {
             frame.rect.right += lacking;
-            MoveRowAfter(places, frame, frame.rect.left, lacking);
+            MoveRowAfter(places, designed, frame);
         }
     }
     for (const ControlPlace& place : places) {
