@@ -23,10 +23,10 @@ std::vector<tray::TrayMenuItem> Main::TrayIcon_MenuItems() {
     const auto say = [this](Text text) { return language::Say(text, language_); };
     return {
         {say(Text::MenuSettings), static_cast<std::uint32_t>(Command::Settings)},
-        {say(enforcing ? Text::MenuSuspend : Text::MenuResume),
+        {say(enforcing ? Text::MenuSuspend : Text::Resume),
          static_cast<std::uint32_t>(Command::Toggle), maySuspend},
         {say(Text::DisplayCommand), static_cast<std::uint32_t>(Command::Display)},
-        {say(Text::MenuHelp), kHelpCommand},
+        {say(Text::Help), kHelpCommand},
         {say(Text::MenuExit), static_cast<std::uint32_t>(Command::Exit)},
     };
 }

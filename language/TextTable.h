@@ -11,27 +11,26 @@
 KEYSTEAD_TEXT(CapsLockLabel, "&Caps Lock:", "&Feststelltaste:", "Verr. &Maj :", "Bloq &Mayús:",
               "Bloc &Maiusc:", "&Caps Lock:", "&Caps Lock:", "&Caps Lock:", "&Caps Lock:",
               "Caps Lock(&C):", "Caps Lock(&C):")
-KEYSTEAD_TEXT(NumLockLabel, "&Num Lock:", "&Num-Taste:", "Verr. &Num :", "Bloq &Num:",
-              "Bloc &Num:", "&Num Lock:", "&Num Lock:", "&Num Lock:", "&Num Lock:",
-              "Num Lock(&N):", "Num Lock(&N):")
-KEYSTEAD_TEXT(ScrollLockLabel, "&Scroll Lock:", "&Rollen-Taste:", "Arrêt dé&fil :",
-              "Bloq &Despl:", "Bloc &Scorr:", "&Scroll Lock:", "&Scroll Lock:", "&Scroll Lock:",
-              "&Scroll Lock:", "Scroll Lock(&S):", "Scroll Lock(&S):")
-KEYSTEAD_TEXT(ForceOff, "Force off", "Immer aus", "Toujours désactivé", "Forzar desactivado",
-              "Forza disattivato", "Forçar desligado", "Altijd uit", "Wymuś wyłączenie",
+KEYSTEAD_TEXT(NumLockLabel,
+              "&Num Lock:", "&Num-Taste:", "Verr. &Num :", "Bloq &Num:", "Bloc &Num:", "&Num Lock:",
+              "&Num Lock:", "&Num Lock:", "&Num Lock:", "Num Lock(&N):", "Num Lock(&N):")
+KEYSTEAD_TEXT(ScrollLockLabel, "&Scroll Lock:", "&Rollen-Taste:", "Arrêt dé&fil :", "Bloq &Despl:",
+              "Bloc &Scorr:", "&Scroll Lock:", "&Scroll Lock:", "&Scroll Lock:", "&Scroll Lock:",
+              "Scroll Lock(&S):", "Scroll Lock(&S):")
+KEYSTEAD_TEXT(ForceOff, "Force off", "Immer aus", "Toujours désactivé", "Siempre desactivado",
+              "Sempre disattivato", "Sempre desligado", "Altijd uit", "Wymuś wyłączenie",
               "Всегда выкл.", "常にオフ", "强制关闭")
-KEYSTEAD_TEXT(ForceOn, "Force on", "Immer ein", "Toujours activé", "Forzar activado",
-              "Forza attivato", "Forçar ligado", "Altijd aan", "Wymuś włączenie", "Всегда вкл.",
+KEYSTEAD_TEXT(ForceOn, "Force on", "Immer ein", "Toujours activé", "Siempre activado",
+              "Sempre attivato", "Sempre ligado", "Altijd aan", "Wymuś włączenie", "Всегда вкл.",
               "常にオン", "强制打开")
 KEYSTEAD_TEXT(AllowToggling, "Allow toggling", "Umschalten erlauben", "Basculement libre",
               "Permitir alternar", "Consenti commutazione", "Permitir alternar",
               "Wisselen toestaan", "Zezwalaj na przełączanie", "Разрешить переключение",
               "切り替えを許可", "允许切换")
-KEYSTEAD_TEXT(IntervalLabel, "Check &interval:", "Prüf&intervall:",
-              "&Intervalle de vérification :", "&Intervalo de comprobación:",
-              "&Intervallo di controllo:", "&Intervalo de verificação:", "Controle-&interval:",
-              "&Interwał sprawdzania:", "&Интервал проверки:", "チェック間隔(&I):",
-              "检查间隔(&I):")
+KEYSTEAD_TEXT(IntervalLabel, "Check &interval:", "Prüf&intervall:", "&Intervalle de vérification :",
+              "&Intervalo de comprobación:", "&Intervallo di controllo:",
+              "&Intervalo de verificação:", "Controle-&interval:", "&Interwał sprawdzania:",
+              "&Интервал проверки:", "チェック間隔(&I):", "检查间隔(&I):")
 // What a screen reader says for the interval's box.
 KEYSTEAD_TEXT(IntervalName, "Check interval", "Prüfintervall", "Intervalle de vérification",
               "Intervalo de comprobación", "Intervallo di controllo", "Intervalo de verificação",
@@ -45,8 +44,7 @@ KEYSTEAD_TEXT(AutoRun, "Launch " KEYSTEAD_NAME " on Windows s&tart-up",
               "Lancer " KEYSTEAD_NAME " au démarrage de &Windows",
               "Iniciar " KEYSTEAD_NAME " al arrancar &Windows",
               "Avvia " KEYSTEAD_NAME " all'avvio di &Windows",
-              "Iniciar o " KEYSTEAD_NAME " com o &Windows",
-              KEYSTEAD_NAME " starten met &Windows",
+              "Iniciar o " KEYSTEAD_NAME " com o &Windows", KEYSTEAD_NAME " starten met &Windows",
               "Uruchamiaj " KEYSTEAD_NAME " przy starcie systemu &Windows",
               "Запускать " KEYSTEAD_NAME " при &входе в Windows",
               "Windows の起動時に " KEYSTEAD_NAME " を起動する(&T)",
@@ -62,8 +60,7 @@ KEYSTEAD_TEXT(AutoRunName, "Launch " KEYSTEAD_NAME " on Windows start-up",
               "Запускать " KEYSTEAD_NAME " при входе в Windows",
               "Windows の起動時に " KEYSTEAD_NAME " を起動する",
               "Windows 启动时运行 " KEYSTEAD_NAME)
-KEYSTEAD_TEXT(OK, "&OK", "&OK", "&OK", "&Aceptar", "&OK", "&OK", "&OK", "&OK", "ОК", "OK",
-              "确定")
+KEYSTEAD_TEXT(OK, "&OK", "&OK", "&OK", "&Aceptar", "&OK", "&OK", "&OK", "&OK", "ОК", "OK", "确定")
 KEYSTEAD_TEXT(Cancel, "Cancel", "Abbrechen", "Annuler", "Cancelar", "Annulla", "Cancelar",
               "Annuleren", "Anuluj", "Отмена", "キャンセル", "取消")
 KEYSTEAD_TEXT(Apply, "&Apply", "Ü&bernehmen", "&Appliquer", "A&plicar", "&Applica", "&Aplicar",
@@ -71,18 +68,17 @@ KEYSTEAD_TEXT(Apply, "&Apply", "Ü&bernehmen", "&Appliquer", "A&plicar", "&Appli
 KEYSTEAD_TEXT(Suspend, "Susp&end", "Aus&setzen", "&Suspendre", "&Suspender", "Sos&pendi",
               "Susp&ender", "Onder&breken", "Ws&trzymaj", "При&остановить", "一時停止(&E)",
               "暂停(&E)")
-KEYSTEAD_TEXT(Resume, "R&esume", "Fort&setzen", "&Reprendre", "&Reanudar", "&Riprendi",
-              "R&etomar", "Her&vatten", "&Kontynuuj", "Пр&одолжить", "再開(&E)", "继续(&E)")
+KEYSTEAD_TEXT(Resume, "R&esume", "Fort&setzen", "&Reprendre", "&Reanudar", "&Riprendi", "R&etomar",
+              "Her&vatten", "&Kontynuuj", "Пр&одолжить", "再開(&E)", "继续(&E)")
 KEYSTEAD_TEXT(Donate, "&Donate", "Spen&den", "Faire un &don", "D&onar", "&Dona", "&Doar",
-              "&Doneren", "&Darowizna", "Пожер&твовать", "寄付(&D)", "捐赠(&D)")
-KEYSTEAD_TEXT(Help, "&Help", "&Hilfe", "Aid&e", "Ay&uda", "&Guida", "A&juda", "&Help",
-              "&Pomoc", "&Справка", "ヘルプ(&H)", "帮助(&H)")
+              "&Doneren", "&Darowizna", "Пож&ертвовать", "寄付(&D)", "捐赠(&D)")
+KEYSTEAD_TEXT(Help, "&Help", "&Hilfe", "Aid&e", "Ay&uda", "&Guida", "A&juda", "&Help", "&Pomoc",
+              "Справ&ка", "ヘルプ(&H)", "帮助(&H)")
 KEYSTEAD_TEXT(TrayCommands, "Tray icon commands", "Befehle des Infobereichsymbols",
               "Commandes de l'icône de notification", "Comandos del icono de la bandeja",
               "Comandi dell'icona di notifica", "Comandos do ícone da bandeja",
               "Opdrachten van het systeemvakpictogram", "Polecenia ikony w zasobniku",
-              "Команды значка в области уведомлений", "トレイ アイコンのコマンド",
-              "托盘图标命令")
+              "Команды значка в области уведомлений", "トレイ アイコンのコマンド", "托盘图标命令")
 KEYSTEAD_TEXT(TrayDoubleLeft, "Double-left-click: Settings", "Doppelklick links: Einstellungen",
               "Double-clic gauche : Paramètres", "Doble clic izquierdo: Configuración",
               "Doppio clic sinistro: Impostazioni", "Clique duplo esquerdo: Configurações",
@@ -108,8 +104,8 @@ KEYSTEAD_TEXT(PolicyNote, "Greyed settings are set by your administrator.",
               "As configurações esmaecidas são definidas pelo administrador.",
               "Grijze instellingen worden door uw beheerder bepaald.",
               "Wyszarzone ustawienia określa administrator.",
-              "Серые параметры задаются администратором.",
-              "灰色の設定は管理者が設定しています。", "灰显的设置由管理员设置。")
+              "Серые параметры задаются администратором.", "灰色の設定は管理者が設定しています。",
+              "灰显的设置由管理员设置。")
 // Instead, when only a machine-wide registration this user may not change fixes the box.
 KEYSTEAD_TEXT(MachineStartUpNote, "Start-up for all users is set by your administrator.",
               "Den Autostart für alle Benutzer legt Ihr Administrator fest.",
@@ -137,8 +133,7 @@ KEYSTEAD_TEXT(DisplayTitle, "Lock key display - " KEYSTEAD_NAME,
               "Индикация клавиш блокировки - " KEYSTEAD_NAME, "ロック キーの表示 - " KEYSTEAD_NAME,
               "锁定键显示 - " KEYSTEAD_NAME)
 KEYSTEAD_TEXT(DisplayCommand, "Lock key &display...", "Sperrtasten&anzeige...",
-              "Affic&hage des touches de verrouillage...",
-              "&Visualización de teclas de bloqueo...",
+              "Affic&hage des touches de verrouillage...", "&Visualización de teclas de bloqueo...",
               "&Visualizzazione tasti di blocco...", "&Visualização das teclas de bloqueio...",
               "&Weergave van vergrendeltoetsen...", "Wyświetlanie klawiszy &blokady...",
               "&Индикация клавиш блокировки...", "ロック キーの表示(&D)...", "锁定键显示(&D)...")
@@ -156,15 +151,15 @@ KEYSTEAD_TEXT(CapsLockNotes, "&Caps Lock notes:", "Hinweise zur &Feststelltaste:
               "Notes de Verr. &Maj :", "Notas de Bloq Ma&yús:", "Note di Bloc Mai&usc:",
               "Avisos do &Caps Lock:", "Meldingen voor &Caps Lock:", "Powiadomienia &Caps Lock:",
               "Уведомления &Caps Lock:", "Caps Lock の通知(&C):", "Caps Lock 通知(&C):")
-KEYSTEAD_TEXT(NumLockNotes, "&Num Lock notes:", "Hinweise zur &Num-Taste:",
-              "Notes de Verr. &Num :", "Notas de Bloq N&um:", "Note di Bloc &Num:",
-              "Avisos do &Num Lock:", "Meldingen voor &Num Lock:", "Powiadomienia &Num Lock:",
-              "Уведомления &Num Lock:", "Num Lock の通知(&N):", "Num Lock 通知(&N):")
-KEYSTEAD_TEXT(ScrollLockNotes, "Sc&roll Lock notes:", "Hinweise zur &Rollen-Taste:",
-              "Notes d'A&rrêt défil :", "Notas de Bloq &Despl:", "Note di Bloc &Scorr:",
-              "Avisos do Sc&roll Lock:", "Meldingen voor Sc&roll Lock:",
-              "Powiadomienia Sc&roll Lock:", "Уведомления Sc&roll Lock:",
-              "Scroll Lock の通知(&R):", "Scroll Lock 通知(&R):")
+KEYSTEAD_TEXT(NumLockNotes, "&Num Lock notes:", "Hinweise zur &Num-Taste:", "Notes de Verr. &Num :",
+              "Notas de Bloq N&um:", "Note di Bloc &Num:", "Avisos do &Num Lock:",
+              "Meldingen voor &Num Lock:", "Powiadomienia &Num Lock:", "Уведомления &Num Lock:",
+              "Num Lock の通知(&N):", "Num Lock 通知(&N):")
+KEYSTEAD_TEXT(ScrollLockNotes,
+              "Sc&roll Lock notes:", "Hinweise zur &Rollen-Taste:", "Notes d'A&rrêt défil :",
+              "Notas de Bloq &Despl:", "Note di Bloc &Scorr:", "Avisos do Sc&roll Lock:",
+              "Meldingen voor Sc&roll Lock:", "Powiadomienia Sc&roll Lock:",
+              "Уведомления Sc&roll Lock:", "Scroll Lock の通知(&R):", "Scroll Lock 通知(&R):")
 // The note buttons, by NoteMode.
 KEYSTEAD_TEXT(NoNote, "No note", "Kein Hinweis", "Aucune note", "Sin nota", "Nessuna nota",
               "Sem aviso", "Geen melding", "Bez powiadomień", "Без уведомлений", "通知しない",
@@ -186,15 +181,15 @@ KEYSTEAD_TEXT(NotePosition, "Note &position:", "Hinweis&position:", "&Position d
 KEYSTEAD_TEXT(PositionName, "Position: {}", "Position: {}", "Position : {}", "Posición: {}",
               "Posizione: {}", "Posição: {}", "Positie: {}", "Położenie: {}", "Расположение: {}",
               "位置: {}", "位置: {}")
-KEYSTEAD_TEXT(BottomLeft, "bottom left", "unten links", "en bas à gauche",
-              "abajo a la izquierda", "in basso a sinistra", "inferior esquerda", "linksonder",
-              "na dole po lewej", "внизу слева", "左下", "左下")
+KEYSTEAD_TEXT(BottomLeft, "bottom left", "unten links", "en bas à gauche", "abajo a la izquierda",
+              "in basso a sinistra", "inferior esquerda", "linksonder", "na dole po lewej",
+              "внизу слева", "左下", "左下")
 KEYSTEAD_TEXT(BottomCentre, "bottom centre", "unten Mitte", "en bas au centre",
               "abajo en el centro", "in basso al centro", "inferior central", "middenonder",
               "na dole pośrodku", "внизу по центру", "中央下", "中下")
-KEYSTEAD_TEXT(BottomRight, "bottom right", "unten rechts", "en bas à droite",
-              "abajo a la derecha", "in basso a destra", "inferior direita", "rechtsonder",
-              "na dole po prawej", "внизу справа", "右下", "右下")
+KEYSTEAD_TEXT(BottomRight, "bottom right", "unten rechts", "en bas à droite", "abajo a la derecha",
+              "in basso a destra", "inferior direita", "rechtsonder", "na dole po prawej",
+              "внизу справа", "右下", "右下")
 KEYSTEAD_TEXT(MiddleLeft, "middle left", "Mitte links", "au milieu à gauche",
               "en medio a la izquierda", "al centro a sinistra", "centro à esquerda",
               "links in het midden", "pośrodku po lewej", "посередине слева", "左中央", "左中")
@@ -206,44 +201,39 @@ KEYSTEAD_TEXT(MiddleRight, "middle right", "Mitte rechts", "au milieu à droite"
 KEYSTEAD_TEXT(TopLeft, "top left", "oben links", "en haut à gauche", "arriba a la izquierda",
               "in alto a sinistra", "superior esquerda", "linksboven", "u góry po lewej",
               "вверху слева", "左上", "左上")
-KEYSTEAD_TEXT(TopCentre, "top centre", "oben Mitte", "en haut au centre",
-              "arriba en el centro", "in alto al centro", "superior central", "middenboven",
-              "u góry pośrodku", "вверху по центру", "中央上", "中上")
+KEYSTEAD_TEXT(TopCentre, "top centre", "oben Mitte", "en haut au centre", "arriba en el centro",
+              "in alto al centro", "superior central", "middenboven", "u góry pośrodku",
+              "вверху по центру", "中央上", "中上")
 KEYSTEAD_TEXT(TopRight, "top right", "oben rechts", "en haut à droite", "arriba a la derecha",
               "in alto a destra", "superior direita", "rechtsboven", "u góry po prawej",
               "вверху справа", "右上", "右上")
-KEYSTEAD_TEXT(NoteTime, "Note &time:", "Hinweis&dauer:", "&Durée des notes :",
-              "Du&ración de las notas:", "&Durata delle note:", "&Duração dos avisos:",
-              "&Duur van meldingen:", "Czas &wyświetlania:", "&Время показа:",
-              "通知の表示時間(&T):", "通知显示时间(&T):")
+KEYSTEAD_TEXT(NoteTime,
+              "Note &time:", "Hinweis&dauer:", "&Durée des notes :", "Du&ración de las notas:",
+              "&Durata delle note:", "&Duração dos avisos:", "&Duur van meldingen:",
+              "Czas &wyświetlania:", "&Время показа:", "通知の表示時間(&T):", "通知显示时间(&T):")
 KEYSTEAD_TEXT(NoteTimeUnit, "milliseconds (500 to 10000)", "Millisekunden (500 bis 10000)",
               "millisecondes (500 à 10000)", "milisegundos (500 a 10000)",
               "millisecondi (da 500 a 10000)", "milissegundos (500 a 10000)",
               "milliseconden (500 tot 10000)", "milisekund (od 500 do 10000)",
               "миллисекунд (от 500 до 10000)", "ミリ秒 (500 ～ 10000)", "毫秒 (500 到 10000)")
 
-// The tray icon's menu.
+// The tray icon's menu, which says Resume and Help as the window does.
 KEYSTEAD_TEXT(MenuSettings, "&Settings", "&Einstellungen", "&Paramètres", "&Configuración",
               "&Impostazioni", "&Configurações", "&Instellingen", "&Ustawienia", "&Параметры",
               "設定(&S)", "设置(&S)")
 KEYSTEAD_TEXT(MenuSuspend, "S&uspend", "Aus&setzen", "&Suspendre", "&Suspender", "Sos&pendi",
               "S&uspender", "Onder&breken", "Ws&trzymaj", "При&остановить", "一時停止(&U)",
               "暂停(&U)")
-KEYSTEAD_TEXT(MenuResume, "R&esume", "Fort&setzen", "&Reprendre", "&Reanudar", "&Riprendi",
-              "R&etomar", "Her&vatten", "&Kontynuuj", "Пр&одолжить", "再開(&E)", "继续(&E)")
-KEYSTEAD_TEXT(MenuHelp, "&Help", "&Hilfe", "Aid&e", "Ay&uda", "&Guida", "A&juda", "&Help",
-              "&Pomoc", "&Справка", "ヘルプ(&H)", "帮助(&H)")
-KEYSTEAD_TEXT(MenuExit, "E&xit", "&Beenden", "&Quitter", "Sa&lir", "&Esci", "&Sair",
-              "&Afsluiten", "&Zakończ", "В&ыход", "終了(&X)", "退出(&X)")
+KEYSTEAD_TEXT(MenuExit, "E&xit", "&Beenden", "&Quitter", "Sa&lir", "&Esci", "&Sair", "&Afsluiten",
+              "&Zakończ", "В&ыход", "終了(&X)", "退出(&X)")
 
 // The tray icon's tooltip.
 KEYSTEAD_TEXT(SuspendedLine, "(Suspended)", "(Ausgesetzt)", "(Suspendu)", "(Suspendido)",
               "(Sospeso)", "(Suspenso)", "(Onderbroken)", "(Wstrzymano)", "(Приостановлено)",
               "(一時停止中)", "(已暂停)")
 KEYSTEAD_TEXT(PausedLine, "(Paused for {})", "(Pause für {})", "(En pause pour {})",
-              "(En pausa por {})", "(In pausa per {})", "(Pausado para {})",
-              "(Gepauzeerd voor {})", "(Wstrzymano dla {})", "(Пауза: {})", "({} のため一時停止)",
-              "(因 {} 暂停)")
+              "(En pausa por {})", "(In pausa per {})", "(Pausado: {})", "(Gepauzeerd voor {})",
+              "(Wstrzymano: {})", "(Пауза: {})", "({} のため一時停止)", "(因 {} 暂停)")
 KEYSTEAD_TEXT(FullScreenProgram, "a full-screen program", "ein Vollbildprogramm",
               "un programme en plein écran", "un programa a pantalla completa",
               "un programma a schermo intero", "um programa em tela cheia",
@@ -262,13 +252,12 @@ KEYSTEAD_TEXT(CapsLock, "Caps Lock", "Feststelltaste", "Verr. Maj", "Bloq Mayús
               "Caps Lock", "Caps Lock", "Caps Lock", "Caps Lock", "Caps Lock", "Caps Lock")
 KEYSTEAD_TEXT(NumLock, "Num Lock", "Num-Taste", "Verr. Num", "Bloq Num", "Bloc Num", "Num Lock",
               "Num Lock", "Num Lock", "Num Lock", "Num Lock", "Num Lock")
-KEYSTEAD_TEXT(ScrollLock, "Scroll Lock", "Rollen-Taste", "Arrêt défil", "Bloq Despl",
-              "Bloc Scorr", "Scroll Lock", "Scroll Lock", "Scroll Lock", "Scroll Lock",
-              "Scroll Lock", "Scroll Lock")
-KEYSTEAD_TEXT(CapsShort, "Caps", "Fest", "Maj", "Mayús", "Maiusc", "Caps", "Caps", "Caps",
-              "Caps", "Caps", "Caps")
-KEYSTEAD_TEXT(NumShort, "Num", "Num", "Num", "Num", "Num", "Num", "Num", "Num", "Num", "Num",
-              "Num")
+KEYSTEAD_TEXT(ScrollLock, "Scroll Lock", "Rollen-Taste", "Arrêt défil", "Bloq Despl", "Bloc Scorr",
+              "Scroll Lock", "Scroll Lock", "Scroll Lock", "Scroll Lock", "Scroll Lock",
+              "Scroll Lock")
+KEYSTEAD_TEXT(CapsShort, "Caps", "Fest", "Maj", "Mayús", "Maiusc", "Caps", "Caps", "Caps", "Caps",
+              "Caps", "Caps")
+KEYSTEAD_TEXT(NumShort, "Num", "Num", "Num", "Num", "Num", "Num", "Num", "Num", "Num", "Num", "Num")
 KEYSTEAD_TEXT(ScrollShort, "Scroll", "Rollen", "Défil", "Despl", "Scorr", "Scroll", "Scroll",
               "Scroll", "Scroll", "Scroll", "Scroll")
 
@@ -278,11 +267,10 @@ KEYSTEAD_TEXT(HeldOffNote, "{} is held off", "{} bleibt aus", "{} reste désacti
               "{} blijft uit", "{} pozostaje wyłączony", "{}: удерживается выкл.",
               "{} はオフに固定", "{} 保持关闭")
 KEYSTEAD_TEXT(HeldOnNote, "{} is held on", "{} bleibt ein", "{} reste activé",
-              "{} se mantiene activado", "{} resta attivato", "{} mantido ligado",
-              "{} blijft aan", "{} pozostaje włączony", "{}: удерживается вкл.",
-              "{} はオンに固定", "{} 保持打开")
-KEYSTEAD_TEXT(OnNote, "{} on", "{} ein", "{} activé", "{} activado", "{} attivato",
-              "{} ligado", "{} aan", "{} włączony", "{}: вкл.", "{} オン", "{} 打开")
+              "{} se mantiene activado", "{} resta attivato", "{} mantido ligado", "{} blijft aan",
+              "{} pozostaje włączony", "{}: удерживается вкл.", "{} はオンに固定", "{} 保持打开")
+KEYSTEAD_TEXT(OnNote, "{} on", "{} ein", "{} activé", "{} activado", "{} attivato", "{} ligado",
+              "{} aan", "{} włączony", "{}: вкл.", "{} オン", "{} 打开")
 KEYSTEAD_TEXT(OffNote, "{} off", "{} aus", "{} désactivé", "{} desactivado", "{} disattivato",
               "{} desligado", "{} uit", "{} wyłączony", "{}: выкл.", "{} オフ", "{} 关闭")
 
