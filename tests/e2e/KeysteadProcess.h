@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/Wait.h"
+#include "tests/support/win32/Wait.h"
 
 namespace keystead::e2e {
 

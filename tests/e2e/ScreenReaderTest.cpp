@@ -9,7 +9,7 @@
 #include <string>
 
 #include "KeysteadProcess.h"
-#include "tests/support/AccessibleName.h"
+#include "tests/support/win32/AccessibleName.h"
 #include "toolkit/win32/Text.h"
 
 namespace keystead::e2e {

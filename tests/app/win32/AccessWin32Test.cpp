@@ -20,7 +20,7 @@
 #include "pause/fake/FakeForeground.h"
 #include "registry/fake/MemoryRegistry.h"
 #include "settings/fake/IniFile.h"
-#include "tests/support/AccessibleName.h"
+#include "tests/support/win32/AccessibleName.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Accessibility.h"
 #include "toolkit/win32/Colours.h"

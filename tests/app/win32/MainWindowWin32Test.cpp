@@ -17,7 +17,7 @@
 #include "registry/RunKey.h"
 #include "registry/fake/MemoryRegistry.h"
 #include "settings/fake/IniFile.h"
-#include "tests/support/Wait.h"
+#include "tests/support/win32/Wait.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Win32Form.h"
 #include "tray/win32/Win32NotifyArea.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/Wait.h"
+#include "tests/support/win32/Wait.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Win32Form.h"
 
