@@ -229,12 +229,16 @@ int FitTexts(std::vector<ControlPlace>& places, const FormFonts& fonts, UINT dpi
             place.rect.right += lacking;
         }
     }
-    // Left to right, so that a control pushed by one before it pushes those after it in turn.
-    std::vector<std::size_t> byLeft(places.size());
+    // Left to right, so that a control pushed by one before it pushes those after it in turn;
+    // an insertion sort, as a window has a few dozen controls and std::sort adds 4 KB.
+    std::vector<std::size_t> byLeft;
     for (std::size_t at = 0; at < places.size(); ++at) {
-        byLeft[at] = at;
+        auto before = byLeft.end();
+        while (before != byLeft.begin() && designed[*(before - 1)].left > designed[at].left) {
+            --before;
+        }
+        byLeft.insert(before, at);
     }
-    std::ranges::stable_sort(byLeft, {}, [&](std::size_t at) { return designed[at].left; });
     for (const std::size_t at : byLeft) {
         MoveRowAfter(places, designed, places[at]);
     }
