@@ -106,13 +106,23 @@ KeysteadProcess::KeysteadProcess(const std::wstring& exe, const std::wstring& ar
     if (!arguments.empty()) {
         commandLine += L" " + arguments;
     }
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process_)) {
-        const DWORD error = GetLastError();
-        process_ = {};
-        std::fprintf(stderr, "could not start %s: CreateProcessW failed with error %lu\n",
-                     Narrow(commandLine).c_str(), error);
+    // Wine now and then refuses a start with ERROR_INTERNAL_ERROR, which says nothing of the
+    // program: a few more tries, a moment apart, before the start counts as failed.
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           nullptr, &startup, &process_)) {
+            return;
+        }
+        error = GetLastError();
+        if (error != ERROR_INTERNAL_ERROR) {
+            break;
+        }
+        Sleep(250);
     }
+    process_ = {};
+    std::fprintf(stderr, "could not start %s: CreateProcessW failed with error %lu\n",
+                 Narrow(commandLine).c_str(), error);
 }
 
 KeysteadProcess::~KeysteadProcess() {
