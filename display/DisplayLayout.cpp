@@ -179,8 +179,10 @@ struct DisplayForm {
               .icon = 0,
               .controls = controls,
               .secondary = true,
-              // English keeps its fixed layout; other texts must never be cut.
-              .fitText = language != language::Language::English,
+              // Unlike the settings window, this one has no fixed design to keep, so English
+              // is fitted too: the sizes above suit one font, and Wine's draws "On every
+              // change" wider than they allow.
+              .fitText = true,
           } {}
 
     Words words;
