@@ -40,9 +40,10 @@ timestamp_option=${timestamp_url:+-ts $timestamp_url}
 for file in "$@"; do
     signed="$file.signing"
     rm -f "$signed"
-    # osslsigncode overwrites an earlier signature.
+    # osslsigncode overwrites an earlier signature. It takes the password up to the line's
+    # end, and refuses an empty file: a key without a password is an empty line.
     # shellcheck disable=SC2086
-    if ! printf '%s' "$KEYSTEAD_SIGN_PASSWORD" | osslsigncode sign -pkcs12 "$KEYSTEAD_SIGN_PKCS12" \
+    if ! printf '%s\n' "$KEYSTEAD_SIGN_PASSWORD" | osslsigncode sign -pkcs12 "$KEYSTEAD_SIGN_PKCS12" \
         -readpass /dev/stdin -h sha256 -n "$name" -i "$url" -time "$epoch" \
         $timestamp_option \
         -in "$file" -out "$signed" >"$signed.log" 2>&1; then

@@ -9,7 +9,13 @@ root=${1:-$(dirname "$0")/..}
 if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
     epoch=$SOURCE_DATE_EPOCH
 else
-    epoch=$(git -C "$root" log -1 --format=%ct 2>/dev/null) || epoch=""
+    # Only the project's own repository: a source archive unpacked inside another one (a
+    # home folder kept in git) must not take that one's last commit.
+    epoch=""
+    top=$(git -C "$root" rev-parse --show-toplevel 2>/dev/null) || top=""
+    if [ -n "$top" ] && [ "$top" = "$(cd "$root" && pwd -P)" ]; then
+        epoch=$(git -C "$root" log -1 --format=%ct 2>/dev/null) || epoch=""
+    fi
     [ -n "$epoch" ] || epoch=$(stat -c %Y "$root/CMakeLists.txt")
 fi
 case $epoch in

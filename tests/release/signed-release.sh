@@ -5,7 +5,8 @@
 # signature from that certificate (trusted here, so the chain is aside), that the zips and
 # packages hold the signed program, that the checksums match, that the two signed releases are
 # still byte-identical, that both programs stay within the size limit, and that the signed
-# 64-bit program starts and holds Caps Lock under 64-bit Wine (needs a display).
+# 64-bit program starts and holds Caps Lock under 64-bit Wine (needs a display). Leaves the
+# signed release for tests/release/signed-under-wine.sh x86.
 # Usage: tests/release/signed-release.sh PROJECT_ROOT WORK PROBE MAX_BYTES
 #   PROBE: HoldsCapsLockOff.exe, which runs a Keystead.exe and exits 0 when it holds Caps Lock
 set -eu
@@ -84,15 +85,7 @@ done
 check "sha256sum -c SHA256SUMS passes" sh -c 'cd "$1" && sha256sum -c --quiet SHA256SUMS' - "$dist"
 check "the two signed releases are byte-identical" diff -r "$dist" "$second/dist"
 
-# The signed 64-bit program under Wine, from a folder of its own, in a throw-away prefix.
-export WINEPREFIX="$work/wineprefix" WINEARCH=win64 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
-rm -rf "$WINEPREFIX" "$work/run"
-mkdir -p "$work/run"
-cp "$dist/x64/Keystead.exe" "$work/run/Keystead.exe"
-/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
+# The signed 64-bit program under Wine (the 32-bit one: keystead_release_signed_x86_under_wine).
 check "the signed program starts and holds Caps Lock off under Wine" \
-    /usr/lib/wine/wine64 "$probe" "$(printf 'Z:%s' "$work/run/Keystead.exe" | tr / '\\')"
-wineserver -k 2>/dev/null || true # this prefix only
-rm -rf "$WINEPREFIX"                # most of a gigabyte
+    "$(dirname "$0")/signed-under-wine.sh" "$work" "$probe" x64
 [ "$failures" -eq 0 ]
