@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ostream>
 #include <vector>
 
 #include "display/win32/Win32IconPainter.h"
@@ -94,6 +95,11 @@ struct Annotation {
     LONG value;
     bool windowAlive;
     bool operator==(const Annotation&) const = default;
+    friend void PrintTo(const Annotation& a, std::ostream* out) {
+        *out << "{window " << a.window << ", object " << static_cast<LONG>(a.object) << ", child "
+             << a.child << ", live setting " << (a.property == kLiveSetting) << ", type " << a.type
+             << ", value " << a.value << ", window alive " << a.windowAlive << "}";
+    }
 };
 
 // Stands in for the annotation service, as the class of that name on this thread: Wine's own
