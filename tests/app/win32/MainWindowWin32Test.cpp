@@ -93,6 +93,23 @@ protected:
         return {0, 0};
     }
 
+    // Every control where the table puts it, scaled by the fraction: exactly at 96 DPI,
+    // within the pixel that rounding may take otherwise.
+    void ExpectLayoutScaled(int numerator, int denominator) const {
+        const int slack = numerator == denominator ? 0 : 1;
+        for (const Expected& e : kLayoutAt96Dpi) {
+            SCOPED_TRACE("control " + std::to_string(e.id) + "(" + std::to_string(e.index) + ")");
+            HWND control = form_->ControlWindow(e.id, e.index);
+            RECT rect;
+            GetWindowRect(control, &rect);
+            MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+            EXPECT_NEAR(rect.left, e.x * numerator / denominator, slack);
+            EXPECT_NEAR(rect.top, e.y * numerator / denominator, slack);
+            EXPECT_NEAR(rect.right - rect.left, e.width * numerator / denominator, slack);
+            EXPECT_NEAR(rect.bottom - rect.top, e.height * numerator / denominator, slack);
+        }
+    }
+
     void PostTrayNotification(int mouseMessage) {
         PostMessageW(Window(), WM_MOUSEMOVE, 1, MAKELPARAM(mouseMessage, 0));
         Drain();
@@ -110,16 +127,7 @@ TEST_F(MainWindow, EveryControlStandsWhereTheLayoutPutsItAt96Dpi) {
     EXPECT_EQ(client.right, 329);
     EXPECT_EQ(client.bottom, 301);
 
-    for (const Expected& e : kLayoutAt96Dpi) {
-        HWND control = form_->ControlWindow(e.id, e.index);
-        RECT rect;
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-        EXPECT_EQ(rect.left, e.x) << "control " << e.id << "(" << e.index << ")";
-        EXPECT_EQ(rect.top, e.y) << "control " << e.id << "(" << e.index << ")";
-        EXPECT_EQ(rect.right - rect.left, e.width) << "control " << e.id << "(" << e.index << ")";
-        EXPECT_EQ(rect.bottom - rect.top, e.height) << "control " << e.id << "(" << e.index << ")";
-    }
+    ExpectLayoutScaled(1, 1);
     EXPECT_FALSE(IsWindowEnabled(form_->ControlWindow(ApplyButton)));
 }
 
@@ -314,18 +322,7 @@ TEST_F(MainWindow, AtHundredAndFortyFourDpiTheLayoutGrowsByHalf) {
     GetWindowRect(Window(), &frame);
     EXPECT_EQ(frame.left, suggested.left) << "where Windows suggests";
     EXPECT_EQ(frame.top, suggested.top);
-    for (const Expected& e : kLayoutAt96Dpi) {
-        HWND control = form_->ControlWindow(e.id, e.index);
-        RECT rect;
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-        const std::string name =
-            "control " + std::to_string(e.id) + "(" + std::to_string(e.index) + ")";
-        EXPECT_NEAR(rect.left, e.x * 3 / 2, 1) << name;
-        EXPECT_NEAR(rect.top, e.y * 3 / 2, 1) << name;
-        EXPECT_NEAR(rect.right - rect.left, e.width * 3 / 2, 1) << name;
-        EXPECT_NEAR(rect.bottom - rect.top, e.height * 3 / 2, 1) << name;
-    }
+    ExpectLayoutScaled(3, 2);
     LOGFONTW font{};
     GetObjectW(
         reinterpret_cast<HFONT>(SendMessageW(form_->ControlWindow(OKButton), WM_GETFONT, 0, 0)),
