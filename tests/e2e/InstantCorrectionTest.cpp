@@ -5,55 +5,14 @@
 
 #include "CapsLockTest.h"
 #include "KeysteadProcess.h"
-#include "toolkit/win32/Text.h"
-#include "toolkit/win32/Win32Form.h"
+#include "tests/support/win32/EditBox.h"
 
 namespace keystead::e2e {
 namespace {
 
 using namespace std::chrono_literals;
-using toolkit::win32::PumpMessages;
 
 constexpr auto kExitTimeout = 20s;
-
-// A window of this process whose edit box has the focus: the letters typed land here, and
-// Wine makes raw input only while some window has the focus.
-class EditBox {
-public:
-    EditBox() {
-        window_ =
-            CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_AUTOHSCROLL, 40,
-                            40, 320, 80, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        Focus();
-    }
-    ~EditBox() { DestroyWindow(window_); }
-    EditBox(const EditBox&) = delete;
-    EditBox& operator=(const EditBox&) = delete;
-
-    void Focus() {
-        SetForegroundWindow(window_);
-        SetFocus(window_);
-        WaitUntil("the edit box to take the focus", [this] { return GetFocus() == window_; });
-    }
-
-    // Types a, b and c, and gives what arrived.
-    std::string TypeLetters() {
-        Focus();
-        SetWindowTextW(window_, L"");
-        for (BYTE key : {'A', 'B', 'C'}) {
-            keybd_event(key, 0, 0, 0);
-            keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
-        }
-        WaitUntil("three letters in the edit box",
-                  [this] { return GetWindowTextLengthW(window_) >= 3; });
-        wchar_t text[16] = {};
-        GetWindowTextW(window_, text, 16);
-        return toolkit::win32::Narrow(text);
-    }
-
-private:
-    HWND window_ = nullptr;
-};
 
 class InstantCorrection : public CapsLockTest {
 protected:
@@ -74,7 +33,7 @@ protected:
     }
 
     ProgramFolder folder_{L"keystead-instant"};
-    EditBox box_;
+    testing::EditBox box_;
 };
 
 TEST_F(InstantCorrection, ForceOffPutsCapsLockBackBeforeTheNextLetters) {
@@ -121,16 +80,12 @@ TEST_F(InstantCorrection, APressAfterResumeByTheSwitchIsPutBack) {
     EXPECT_TRUE(CapsGoesOff());
 }
 
-// A key left wrong before the start is put right at once, not at the first tick a minute on.
-TEST_F(InstantCorrection, AKeyWrongAtStartUpIsPutRightWithinASecond) {
+// A key left wrong before the start is put right at once, not at the first tick a minute on:
+// the wait's ceiling stands well inside that minute. How soon is the benchmark's to measure.
+TEST_F(InstantCorrection, AKeyWrongAtStartUpIsPutRightAtOnce) {
     PressKey(VK_CAPITAL);
     Start("CapsLock=0\r\nInterval=60000\r\n");
-    bool off = false;
-    for (int wait = 0; wait < 10 && !off; ++wait) {
-        off = !KeyToggled(VK_CAPITAL);
-        PumpMessages(100ms);
-    }
-    EXPECT_TRUE(off);
+    EXPECT_TRUE(CapsGoesOff());
 }
 
 TEST_F(InstantCorrection, AllowTogglingAndIntervalZeroLeaveTheLettersCapital) {

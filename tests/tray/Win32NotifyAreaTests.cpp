@@ -118,7 +118,7 @@ TEST_F(TrayIconOnTheShell, TakesTheRecordsOfATrayIcon) {
     icon.SetIcon(&warning);
     icon.SetTooltip("Tarvine Keystead\r\n(Suspended)");
     icon.Modify();
-    icon.SetTooltip(std::string(80, 'x'));  // cut to 63 characters
+    icon.SetTooltip(std::string(200, 'x'));  // longer than the field: cut (see below)
     icon.Modify();
     icon.Remove();
     icon.Modify();  // nothing left to modify: the icon is added again
@@ -130,19 +130,22 @@ TEST_F(TrayIconOnTheShell, TakesTheRecordsOfATrayIcon) {
 }
 
 // Letters beyond the ANSI code page reach the shell as they are, in a short tooltip and in
-// one that needs the second version's longer field.
+// one that needs the second version's longer field; a longer text is cut where that field
+// (128 UTF-16 units) keeps room for its NUL.
 TEST_F(TrayIconOnTheShell, HandsTheShellTheTooltipInUtf16) {
     icon.SetOwnerForm(&owner);
     icon.SetIcon(&application);
     const struct {
-        const char* utf8;
-        const wchar_t* utf16;
+        std::string utf8;
+        std::wstring utf16;
         DWORD size;
     } kTips[] = {
         {"Tarvine Keystead\r\n(Приостановлено)", L"Tarvine Keystead\r\n(Приостановлено)",
          NOTIFYICONDATAW_V1_SIZE},
         {"Tarvine Keystead\r\nCaps Lock: オン\r\nNum Lock: オフ\r\nScroll Lock: オフ",
          L"Tarvine Keystead\r\nCaps Lock: オン\r\nNum Lock: オフ\r\nScroll Lock: オフ",
+         NOTIFYICONDATAW_V2_SIZE},
+        {std::string(200, 'x'), std::wstring(ARRAYSIZE(NOTIFYICONDATAW{}.szTip) - 1, L'x'),
          NOTIFYICONDATAW_V2_SIZE},
     };
     icon.SetTooltip(kTips[0].utf8);
@@ -152,7 +155,7 @@ TEST_F(TrayIconOnTheShell, HandsTheShellTheTooltipInUtf16) {
         icon.Modify();
         EXPECT_TRUE(area.answers.back()) << "the shell takes the wide record";
         const NOTIFYICONDATAW wide = WideRecord(kNimModify, area.records.back());
-        EXPECT_STREQ(wide.szTip, tip.utf16);
+        EXPECT_EQ(wide.szTip, tip.utf16);
         EXPECT_EQ(wide.cbSize, tip.size);
     }
     icon.Remove();

@@ -13,21 +13,12 @@
 #include <string>
 #include <thread>
 
-#include "app/Main.h"
 #include "app/MainLayout.h"
-#include "display/fake/FakeNoteScreen.h"
-#include "lockkeys/fake/FakeKeyboard.h"
-#include "pause/fake/FakeForeground.h"
-#include "registry/fake/MemoryRegistry.h"
-#include "settings/fake/IniFile.h"
+#include "tests/app/win32/Win32AppTest.h"
 #include "tests/support/win32/AccessibleName.h"
-#include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Accessibility.h"
 #include "toolkit/win32/Colours.h"
-#include "toolkit/win32/MessageLoop.h"
 #include "toolkit/win32/Text.h"
-#include "toolkit/win32/Win32Form.h"
-#include "tray/fake/FakeNotifyArea.h"
 
 namespace keystead::app {
 namespace {
@@ -37,32 +28,28 @@ using toolkit::win32::PumpMessages;
 
 bool gHighContrast = false;
 
-class AccessibleWindow : public ::testing::Test {
+class AccessibleWindow : public Win32AppTest {
 protected:
     void SetUp() override {
         toolkit::win32::SetHighContrastQuery([] { return gHighContrast; });
         application_.path = "C:\\keystead-contrast-test";  // no settings file: a first run
-        main_.Form().Load();
-        PumpMessages(100ms);
-        ASSERT_TRUE(main_.Form().Visible());
+        Win32AppTest::SetUp();
     }
     void TearDown() override {
-        main_.Form().Unload();
-        PumpMessages(50ms);
+        Win32AppTest::TearDown();
         toolkit::win32::SetHighContrastQuery(nullptr);
     }
 
-    HWND Window() { return reinterpret_cast<HWND>(main_.Form().hWnd()); }
+    // Windows tells every top-level window; the controls show the change once repainted.
     void Switch(bool on, UINT message, WPARAM wParam) {
         gHighContrast = on;
         SendMessageW(Window(), message, wParam, 0);
-        PumpMessages(100ms);
+        testing::WaitUntilQuiet();
     }
     // How many pixels of a control show the colour, as on screen.
     int PixelsIn(int id, int index, COLORREF wanted) {
-        auto* form = dynamic_cast<toolkit::win32::Win32Form*>(&main_.Form());
         RECT rect;
-        GetWindowRect(form->ControlWindow(id, index), &rect);
+        GetWindowRect(form_->ControlWindow(id, index), &rect);
         MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&rect), 2);
         HDC dc = GetDC(Window());
         int count = 0;
@@ -74,21 +61,6 @@ protected:
         ReleaseDC(Window(), dc);
         return count;
     }
-
-    toolkit::fake::FakeApplication application_;
-    toolkit::win32::Win32Screen screen_;
-    toolkit::win32::Win32FormFactory forms_{screen_};
-    toolkit::fake::FakeShell shell_;
-    lockkeys::FakeKeyboard keyboard_;
-    settings::fake::IniFile profile_;
-    registry::fake::MemoryRegistry registry_;
-    tray::FakeNotifyArea notifyArea_;
-    pause::FakeForeground foreground_;
-    display::FakeNoteScreen notes_;
-    display::FakeIconPainter icons_;
-    const Platform platform_{application_, screen_,     forms_,      shell_, keyboard_, profile_,
-                             registry_,    notifyArea_, foreground_, notes_, icons_};
-    Main main_{platform_};
 };
 
 TEST_F(AccessibleWindow, PaintsInWindowsColoursWhileOnAndKeepsUnappliedEdits) {
@@ -135,7 +107,6 @@ TEST_F(AccessibleWindow, PaintsInWindowsColoursWhileOnAndKeepsUnappliedEdits) {
 using keystead::testing::AccessibleName;
 
 TEST_F(AccessibleWindow, ScreenReadersHearWhichKeyEachOptionButtonIsFor) {
-    auto* form = dynamic_cast<toolkit::win32::Win32Form*>(&main_.Form());
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     struct Case {
         int id;
@@ -157,7 +128,7 @@ TEST_F(AccessibleWindow, ScreenReadersHearWhichKeyEachOptionButtonIsFor) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        HWND control = form->ControlWindow(c.id, c.index);
+        HWND control = form_->ControlWindow(c.id, c.index);
         const char* given = toolkit::win32::ScreenReaderName(control);
         EXPECT_STREQ(given != nullptr ? given : "<none>", c.name);
         EXPECT_EQ(AccessibleName(control), c.name);

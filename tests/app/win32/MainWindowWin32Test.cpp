@@ -9,18 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/Main.h"
 #include "app/MainLayout.h"
-#include "display/fake/FakeNoteScreen.h"
-#include "lockkeys/fake/FakeKeyboard.h"
-#include "pause/fake/FakeForeground.h"
 #include "registry/RunKey.h"
-#include "registry/fake/MemoryRegistry.h"
-#include "settings/fake/IniFile.h"
-#include "tests/support/win32/Wait.h"
-#include "toolkit/fake/FakeToolkit.h"
-#include "toolkit/win32/Win32Form.h"
-#include "tray/win32/Win32NotifyArea.h"
+#include "tests/app/win32/Win32AppTest.h"
 
 namespace keystead::app {
 namespace {
@@ -28,7 +19,6 @@ namespace {
 using namespace std::chrono_literals;
 using testing::WaitUntil;
 using toolkit::kNoIndex;
-using toolkit::win32::PumpMessages;
 using toolkit::win32::Win32Form;
 
 std::string TempFolder() {
@@ -63,7 +53,7 @@ const Expected kLayoutAt96Dpi[] = {
     {ScrollLockFrame, kNoIndex, 84, 68, 249, 25},
 };
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public Win32AppTest {
 protected:
     MainWindow() {
         application_.path = TempFolder();
@@ -71,24 +61,11 @@ protected:
     }
 
     void SetUp() override {
-        main_.Form().Load();
-        form_ = dynamic_cast<Win32Form*>(&main_.Form());
-        ASSERT_NE(form_, nullptr);
-        ASSERT_TRUE(WaitUntil("the window to show", [this] { return form_->Visible(); }))
-            << "a first run shows the window";
+        Win32AppTest::SetUp();
         SetForegroundWindow(Window());
         ASSERT_TRUE(
             WaitUntil("the window in front", [this] { return GetForegroundWindow() == Window(); }));
     }
-
-    void TearDown() override {
-        if (form_->Loaded()) {
-            form_->Unload();
-        }
-        PumpMessages(50ms);
-    }
-
-    HWND Window() const { return reinterpret_cast<HWND>(form_->hWnd()); }
 
     void Key(WORD key, bool alt = false) {
         if (alt)
@@ -101,11 +78,8 @@ protected:
     }
 
     // Serves the queue until nothing that came in waits in it: the strokes, and whatever
-    // their handling posted.
-    static void Drain() {
-        WaitUntil("the queue to empty",
-                  [] { return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) == 0; });
-    }
+    // their handling posted or painted.
+    static void Drain() { testing::WaitUntilQuiet(); }
 
     // The control that has the focus, as (id, index).
     std::pair<int, int> Focused() const {
@@ -119,26 +93,27 @@ protected:
         return {0, 0};
     }
 
+    // Every control where the table puts it, scaled by the fraction: exactly at 96 DPI,
+    // within the pixel that rounding may take otherwise.
+    void ExpectLayoutScaled(int numerator, int denominator) const {
+        const int slack = numerator == denominator ? 0 : 1;
+        for (const Expected& e : kLayoutAt96Dpi) {
+            SCOPED_TRACE("control " + std::to_string(e.id) + "(" + std::to_string(e.index) + ")");
+            HWND control = form_->ControlWindow(e.id, e.index);
+            RECT rect;
+            GetWindowRect(control, &rect);
+            MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+            EXPECT_NEAR(rect.left, e.x * numerator / denominator, slack);
+            EXPECT_NEAR(rect.top, e.y * numerator / denominator, slack);
+            EXPECT_NEAR(rect.right - rect.left, e.width * numerator / denominator, slack);
+            EXPECT_NEAR(rect.bottom - rect.top, e.height * numerator / denominator, slack);
+        }
+    }
+
     void PostTrayNotification(int mouseMessage) {
         PostMessageW(Window(), WM_MOUSEMOVE, 1, MAKELPARAM(mouseMessage, 0));
         Drain();
     }
-
-    toolkit::fake::FakeApplication application_;
-    toolkit::win32::Win32Screen screen_;
-    toolkit::win32::Win32FormFactory forms_{screen_};
-    toolkit::fake::FakeShell shell_;
-    lockkeys::FakeKeyboard keyboard_;
-    settings::fake::IniFile profile_;
-    registry::fake::MemoryRegistry registry_;
-    tray::win32::Win32NotifyArea notifyArea_;
-    pause::FakeForeground foreground_;
-    display::FakeNoteScreen notes_;
-    display::FakeIconPainter icons_;
-    const Platform platform_{application_, screen_,     forms_,      shell_, keyboard_, profile_,
-                             registry_,    notifyArea_, foreground_, notes_, icons_};
-    Main main_{platform_};
-    Win32Form* form_ = nullptr;
 };
 
 TEST_F(MainWindow, EveryControlStandsWhereTheLayoutPutsItAt96Dpi) {
@@ -152,16 +127,7 @@ TEST_F(MainWindow, EveryControlStandsWhereTheLayoutPutsItAt96Dpi) {
     EXPECT_EQ(client.right, 329);
     EXPECT_EQ(client.bottom, 301);
 
-    for (const Expected& e : kLayoutAt96Dpi) {
-        HWND control = form_->ControlWindow(e.id, e.index);
-        RECT rect;
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-        EXPECT_EQ(rect.left, e.x) << "control " << e.id << "(" << e.index << ")";
-        EXPECT_EQ(rect.top, e.y) << "control " << e.id << "(" << e.index << ")";
-        EXPECT_EQ(rect.right - rect.left, e.width) << "control " << e.id << "(" << e.index << ")";
-        EXPECT_EQ(rect.bottom - rect.top, e.height) << "control " << e.id << "(" << e.index << ")";
-    }
+    ExpectLayoutScaled(1, 1);
     EXPECT_FALSE(IsWindowEnabled(form_->ControlWindow(ApplyButton)));
 }
 
@@ -356,18 +322,7 @@ TEST_F(MainWindow, AtHundredAndFortyFourDpiTheLayoutGrowsByHalf) {
     GetWindowRect(Window(), &frame);
     EXPECT_EQ(frame.left, suggested.left) << "where Windows suggests";
     EXPECT_EQ(frame.top, suggested.top);
-    for (const Expected& e : kLayoutAt96Dpi) {
-        HWND control = form_->ControlWindow(e.id, e.index);
-        RECT rect;
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-        const std::string name =
-            "control " + std::to_string(e.id) + "(" + std::to_string(e.index) + ")";
-        EXPECT_NEAR(rect.left, e.x * 3 / 2, 1) << name;
-        EXPECT_NEAR(rect.top, e.y * 3 / 2, 1) << name;
-        EXPECT_NEAR(rect.right - rect.left, e.width * 3 / 2, 1) << name;
-        EXPECT_NEAR(rect.bottom - rect.top, e.height * 3 / 2, 1) << name;
-    }
+    ExpectLayoutScaled(3, 2);
     LOGFONTW font{};
     GetObjectW(
         reinterpret_cast<HFONT>(SendMessageW(form_->ControlWindow(OKButton), WM_GETFONT, 0, 0)),

@@ -3,36 +3,31 @@
 // the icon handed to the notification area holds the pixels drawn.
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <functional>
+#include <ostream>
 #include <vector>
 
 #include "display/win32/Win32IconPainter.h"
 #include "display/win32/Win32NoteScreen.h"
+#include "tests/support/win32/EditBox.h"
+#include "tests/support/win32/Wait.h"
 #include "toolkit/win32/Library.h"
-#include "toolkit/win32/MessageLoop.h"
 #include "toolkit/win32/Pictures.h"
 
 namespace keystead::display::win32 {
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
-
-// Serves this thread's messages until the condition holds or the ceiling passes.
-bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds ceiling) {
-    const auto end = Clock::now() + ceiling;
-    while (!condition()) {
-        if (Clock::now() > end) {
-            return false;
-        }
-        toolkit::win32::PumpMessages(10ms);
-    }
-    return true;
-}
+using keystead::testing::HoldsFor;
+using keystead::testing::WaitUntil;
+using toolkit::win32::LibraryFunction;
 
 // The screen-reader flag, set for one test and put back as it was.
 class ScreenReaderFlag {
@@ -49,29 +44,178 @@ private:
     BOOL was_ = FALSE;
 };
 
-// First: ole32, once another test has loaded it, stays.
-TEST(NoteWindow, BringsNoComInWithoutAScreenReader) {
-    ASSERT_EQ(GetModuleHandleW(L"ole32.dll"), nullptr) << "loaded before the note";
+// COM from ole32 loaded by hand, as the note loads it: a test that linked ole32 would have it
+// mapped from the start.
+class Ole32 {
+public:
+    HRESULT Initialize() const {
+        return Function<decltype(&CoInitializeEx)>("CoInitializeEx")(nullptr,
+                                                                     COINIT_APARTMENTTHREADED);
+    }
+    void Uninitialize() const { Function<decltype(&CoUninitialize)>("CoUninitialize")(); }
+    // Whether COM is off on this thread, as the note must leave it: it starts afresh.
+    bool Off() const {
+        const HRESULT started = Initialize();
+        Uninitialize();
+        return started == S_OK;
+    }
+    HRESULT Register(const CLSID& id, IUnknown* object, DWORD* cookie) const {
+        return Function<decltype(&CoRegisterClassObject)>("CoRegisterClassObject")(
+            id, object, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, cookie);
+    }
+    void Revoke(DWORD cookie) const {
+        Function<decltype(&CoRevokeClassObject)>("CoRevokeClassObject")(cookie);
+    }
+
+private:
+    template <typename F>
+    F Function(const char* name) const {
+        const F function = LibraryFunction<F>(library_.get(), name);
+        EXPECT_NE(function, nullptr) << name;
+        return function;
+    }
+    toolkit::win32::UniqueLibrary library_ = toolkit::win32::LoadSystemLibrary(L"ole32.dll");
+};
+
+// The annotation service of Active Accessibility, and UI Automation's live setting.
+constexpr CLSID kAnnotationService = {
+    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr IID kAnnotationInterface = {
+    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+constexpr MSAAPROPID kLiveSetting = {
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+
+// What the note asked of the annotation service about a window.
+struct Annotation {
+    HWND window;
+    DWORD object;
+    DWORD child;
+    MSAAPROPID property;
+    VARTYPE type;
+    LONG value;
+    bool windowAlive;
+    bool operator==(const Annotation&) const = default;
+    friend void PrintTo(const Annotation& a, std::ostream* out) {
+        *out << "{window " << a.window << ", object " << static_cast<LONG>(a.object) << ", child "
+             << a.child << ", live setting " << (a.property == kLiveSetting) << ", type " << a.type
+             << ", value " << a.value << ", window alive " << a.windowAlive << "}";
+    }
+};
+
+// Stands in for the annotation service, as the class of that name on this thread: Wine's own
+// service takes no property (E_NOTIMPL), so only a stand-in shows what the note sets.
+class AnnotationService final : public IClassFactory, public IAccPropServices {
+public:
+    std::vector<Annotation> set;
+    std::vector<Annotation> cleared;
+
+    HRESULT WINAPI QueryInterface(REFIID id, void** object) override {
+        *object = nullptr;
+        if (id == kAnnotationInterface) {
+            *object = static_cast<IAccPropServices*>(this);
+        } else if (id == __uuidof(IUnknown) || id == __uuidof(IClassFactory)) {
+            *object = static_cast<IClassFactory*>(this);
+        }
+        return *object != nullptr ? S_OK : E_NOINTERFACE;
+    }
+    // Lives on the test's stack, beyond every reference COM holds.
+    ULONG WINAPI AddRef() override { return 2; }
+    ULONG WINAPI Release() override { return 1; }
+    HRESULT WINAPI CreateInstance(IUnknown* outer, REFIID id, void** object) override {
+        return outer != nullptr ? CLASS_E_NOAGGREGATION : QueryInterface(id, object);
+    }
+    HRESULT WINAPI LockServer(BOOL) override { return S_OK; }
+
+    HRESULT WINAPI SetHwndProp(HWND window, DWORD object, DWORD child, MSAAPROPID property,
+                               VARIANT value) override {
+        set.push_back(
+            {window, object, child, property, value.vt, value.lVal, IsWindow(window) != FALSE});
+        return S_OK;
+    }
+    HRESULT WINAPI ClearHwndProps(HWND window, DWORD object, DWORD child,
+                                  const MSAAPROPID* properties, int count) override {
+        for (int i = 0; i < count; ++i) {
+            cleared.push_back(
+                {window, object, child, properties[i], VT_EMPTY, 0, IsWindow(window) != FALSE});
+        }
+        return S_OK;
+    }
+
+    // Nothing the note asks for.
+    HRESULT WINAPI SetPropValue(const BYTE*, DWORD, MSAAPROPID, VARIANT) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetPropServer(const BYTE*, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                 AnnoScope) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ClearProps(const BYTE*, DWORD, const MSAAPROPID*, int) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetHwndPropStr(HWND, DWORD, DWORD, MSAAPROPID, LPCWSTR) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                     AnnoScope) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE**, DWORD*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI DecomposeHwndIdentityString(const BYTE*, DWORD, HWND*, DWORD*, DWORD*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                      AnnoScope) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ClearHmenuProps(HMENU, DWORD, const MSAAPROPID*, int) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE**, DWORD*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE*, DWORD, HMENU*, DWORD*) override {
+        return E_NOTIMPL;
+    }
+};
+
+const NoteLook kLook{{0, 0, 0}, {0, 153, 255}, "MS Sans Serif"};
+
+// A note without a screen reader: how many of its checks fail, each named on stderr.
+int FaultsOfANoteWithoutAScreenReader() {
+    int faults = 0;
+    const auto expect = [&faults](bool holds, const char* what) {
+        if (!holds) {
+            std::fprintf(stderr, "%s\n", what);
+            ++faults;
+        }
+    };
+    expect(GetModuleHandleW(L"ole32.dll") == nullptr, "ole32 loaded before the note");
     ScreenReaderFlag off(false);
-    Win32NoteScreen screen({{0, 0, 0}, {0, 153, 255}, "MS Sans Serif"});
+    Win32NoteScreen screen(kLook);
     screen.ShowNote("Caps Lock is held off", 2, 500, true);
-    ASSERT_NE(screen.NoteWindow(), nullptr);
-    EXPECT_EQ(screen.LiveSetting(), nullptr);
-    EXPECT_EQ(GetModuleHandleW(L"ole32.dll"), nullptr);
-    EXPECT_EQ(GetModuleHandleW(L"oleacc.dll"), nullptr);
+    expect(screen.NoteWindow() != nullptr, "no note");
+    expect(screen.LiveSetting() == nullptr, "a live setting made");
+    expect(GetModuleHandleW(L"ole32.dll") == nullptr, "ole32 loaded");
+    expect(GetModuleHandleW(L"oleacc.dll") == nullptr, "oleacc loaded");
+    return faults;
+}
+
+// In a process of its own, whatever ran before: ole32, once loaded, stays.
+TEST(NoteWindow, BringsNoComInWithoutAScreenReader) {
+    EXPECT_EXIT(std::exit(FaultsOfANoteWithoutAScreenReader()), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(NoteWindow, ShowsWithoutTakingTheFocusAndGoesWhenItsTimeIsUp) {
-    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320, 80,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetForegroundWindow(edit);
-    SetFocus(edit);
-    toolkit::win32::PumpMessages(50ms);
+    const keystead::testing::EditBox edit;
+    ASSERT_TRUE(edit.Focus());
     const HWND front = GetForegroundWindow();
 
-    Win32NoteScreen screen({{0, 0, 0}, {0, 153, 255}, "MS Sans Serif"});
+    Win32NoteScreen screen(kLook);
     EXPECT_EQ(screen.NoteWindow(), nullptr) << "created only when needed";
-    const auto shown = Clock::now();
     screen.ShowNote("Caps Lock is held off", 2, 500, true);
     HWND note = screen.NoteWindow();
     ASSERT_NE(note, nullptr);
@@ -83,9 +227,9 @@ TEST(NoteWindow, ShowsWithoutTakingTheFocusAndGoesWhenItsTimeIsUp) {
         WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
     EXPECT_EQ(exStyle & wanted, wanted);
     EXPECT_TRUE(IsWindowVisible(note));
-    toolkit::win32::PumpMessages(50ms);
-    EXPECT_EQ(GetForegroundWindow(), front);
-    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_TRUE(HoldsFor(
+        "the edit box in front with the focus",
+        [&] { return GetForegroundWindow() == front && GetFocus() == edit.Handle(); }, 50ms));
 
     // In the work area's bottom centre.
     RECT work{};
@@ -96,19 +240,56 @@ TEST(NoteWindow, ShowsWithoutTakingTheFocusAndGoesWhenItsTimeIsUp) {
     EXPECT_LE(place.bottom, work.bottom);
     EXPECT_NEAR((place.left + place.right) / 2, (work.left + work.right) / 2, 2);
 
+    // How soon it goes is the benchmark's to measure: here only that it goes.
     screen.ShowNote("Num Lock on", 2, 500, false);
     EXPECT_EQ(screen.NoteWindow(), note) << "a new note replaces the one shown";
-    EXPECT_TRUE(PumpUntil([&] { return screen.NoteWindow() == nullptr; }, 3s));
-    EXPECT_LT(Clock::now() - shown, 500ms + 500ms + 500ms);
+    EXPECT_TRUE(WaitUntil("the note to go", [&] { return screen.NoteWindow() == nullptr; }));
     EXPECT_FALSE(IsWindow(note));
-    DestroyWindow(edit);
 }
 
+// The property set, and cleared while the window still stands, as the annotation service
+// asks: shown through a stand-in for the service.
 TEST(NoteWindow, IsAnAssertiveLiveRegionWhileAScreenReaderRuns) {
     ScreenReaderFlag on(true);
-    Win32NoteScreen screen({{0, 0, 0}, {0, 153, 255}, "MS Sans Serif"});
-    screen.ShowNote("Caps Lock on", 2, 300, false);
-    EXPECT_EQ(screen.LiveSetting(), nullptr) << "only a note of a key put back cuts in";
+    const Ole32 com;
+    AnnotationService service;
+    HWND note = nullptr;
+    {
+        ASSERT_EQ(com.Initialize(), S_OK);
+        DWORD cookie = 0;
+        ASSERT_EQ(com.Register(kAnnotationService, static_cast<IClassFactory*>(&service), &cookie),
+                  S_OK);
+        Win32NoteScreen screen(kLook);
+        screen.ShowNote("Caps Lock on", 2, 300, false);
+        EXPECT_EQ(screen.LiveSetting(), nullptr) << "only a note of a key put back cuts in";
+        screen.ShowNote("Caps Lock is held off", 2, 300, true);
+        note = screen.NoteWindow();
+        EXPECT_NE(note, nullptr);
+        const AssertiveLiveSetting* live = screen.LiveSetting();
+        EXPECT_NE(live, nullptr);
+        EXPECT_EQ(live != nullptr ? live->Result() : E_FAIL, S_OK);
+        EXPECT_TRUE(WaitUntil("the note to go", [&] { return screen.NoteWindow() == nullptr; }));
+        EXPECT_EQ(screen.LiveSetting(), nullptr);
+        com.Revoke(cookie);
+        com.Uninitialize();
+    }
+    const auto client = static_cast<DWORD>(OBJID_CLIENT);
+    EXPECT_EQ(service.set,
+              (std::vector<Annotation>{{note, client, CHILDID_SELF, kLiveSetting, VT_I4, 2, true}}))
+        << "assertive (2) on the note's client area";
+    EXPECT_EQ(
+        service.cleared,
+        (std::vector<Annotation>{{note, client, CHILDID_SELF, kLiveSetting, VT_EMPTY, 0, true}}))
+        << "cleared before the window goes";
+    EXPECT_TRUE(com.Off()) << "COM left as it was found";
+}
+
+// The system's own service: Windows' takes the property, Wine's answers E_NOTIMPL, so under
+// Wine this shows only that the service is made and the note shows, readable, whatever the
+// answer; the stand-in above shows what is set.
+TEST(NoteWindow, ShowsWhateverTheSystemsAnnotationServiceAnswers) {
+    ScreenReaderFlag on(true);
+    Win32NoteScreen screen(kLook);
     screen.ShowNote("Caps Lock is held off", 2, 300, true);
     HWND note = screen.NoteWindow();
     ASSERT_NE(note, nullptr);
@@ -119,25 +300,15 @@ TEST(NoteWindow, IsAnAssertiveLiveRegionWhileAScreenReaderRuns) {
     ASSERT_NE(live, nullptr);
     EXPECT_EQ(live->Window(), note);
     EXPECT_NE(GetModuleHandleW(L"oleacc.dll"), nullptr) << "no annotation service made";
-    // Wine's oleacc makes the service but takes no property yet: the note goes on as before.
     EXPECT_TRUE(live->Result() == S_OK || live->Result() == E_NOTIMPL) << live->Result();
     EXPECT_TRUE(IsWindowVisible(note));
-    EXPECT_TRUE(PumpUntil([&] { return screen.NoteWindow() == nullptr; }, 3s));
+    EXPECT_TRUE(WaitUntil("the note to go", [&] { return screen.NoteWindow() == nullptr; }));
     EXPECT_EQ(screen.LiveSetting(), nullptr);
-
-    // COM is left as it was found: this thread starts it afresh.
-    const auto ole32 = toolkit::win32::LoadSystemLibrary(L"ole32.dll");
-    const auto initialize =
-        toolkit::win32::LibraryFunction<decltype(&CoInitializeEx)>(ole32.get(), "CoInitializeEx");
-    const auto uninitialize =
-        toolkit::win32::LibraryFunction<decltype(&CoUninitialize)>(ole32.get(), "CoUninitialize");
-    ASSERT_NE(initialize, nullptr);
-    EXPECT_EQ(initialize(nullptr, COINIT_APARTMENTTHREADED), S_OK);
-    uninitialize();
+    EXPECT_TRUE(Ole32().Off()) << "COM left as it was found";
 }
 
 TEST(NoteWindow, LastingNotesStandSideBySide) {
-    Win32NoteScreen screen({{0, 0, 0}, {0, 153, 255}, "MS Sans Serif"});
+    Win32NoteScreen screen(kLook);
     screen.ShowLasting({"Caps Lock on", "Num Lock on"}, 8);
     HWND caps = FindWindowW(Win32NoteScreen::ClassName(), L"Caps Lock on");
     HWND num = FindWindowW(Win32NoteScreen::ClassName(), L"Num Lock on");

@@ -9,30 +9,35 @@
 #include <string>
 
 #include "pause/win32/Win32Foreground.h"
-#include "toolkit/win32/MessageLoop.h"
+#include "tests/support/win32/Wait.h"
 #include "toolkit/win32/Text.h"
 
 namespace keystead::pause::win32 {
 namespace {
 
 using namespace std::chrono_literals;
-using toolkit::win32::PumpMessages;
+using keystead::testing::HoldsFor;
+using keystead::testing::WaitUntil;
+
+// Longer than the watch takes to look again (a quarter second): long enough to hear news
+// that would come.
+constexpr auto kNoNews = 700ms;
 
 // A visible top-level window of this process, brought to the front on demand.
 class FrontWindow {
 public:
-    FrontWindow()
-        : window_(CreateWindowExW(0, L"STATIC", L"front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60,
-                                  200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {
-    }
+    explicit FrontWindow(DWORD style = WS_OVERLAPPEDWINDOW, RECT place = {60, 60, 260, 160})
+        : window_(CreateWindowExW(0, L"STATIC", L"front", style | WS_VISIBLE, place.left, place.top,
+                                  place.right - place.left, place.bottom - place.top, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr)) {}
     ~FrontWindow() { DestroyWindow(window_); }
     FrontWindow(const FrontWindow&) = delete;
     FrontWindow& operator=(const FrontWindow&) = delete;
 
-    // Then serves the queue for a while, as the program's message loop would.
-    void BringToFront() const {
+    bool BringToFront() const {
         SetForegroundWindow(window_);
-        PumpMessages(700ms);
+        return WaitUntil("the window in front",
+                         [this] { return GetForegroundWindow() == window_; });
     }
     HWND Handle() const { return window_; }
 
@@ -60,63 +65,93 @@ std::string OwnFileName() {
     return toolkit::win32::Narrow(full.substr(full.find_last_of(L"\\/") + 1));
 }
 
+bool SameFile(const std::string& one, const std::string& other) {
+    return CompareStringOrdinal(toolkit::win32::Widen(one).c_str(), -1,
+                                toolkit::win32::Widen(other).c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
 TEST(Win32Foreground, NamesTheFileOfTheProgramInFront) {
     FrontWindow window;
-    window.BringToFront();
-    ASSERT_EQ(GetForegroundWindow(), window.Handle());
+    ASSERT_TRUE(window.BringToFront());
     Win32Foreground foreground;
     const std::string name = foreground.ProgramName();
-    EXPECT_EQ(CompareStringOrdinal(toolkit::win32::Widen(name).c_str(), -1,
-                                   toolkit::win32::Widen(OwnFileName()).c_str(), -1, TRUE),
-              CSTR_EQUAL)
-        << name;
+    EXPECT_TRUE(SameFile(name, OwnFileName())) << name;
     EXPECT_EQ(name.find_first_of("\\/:"), std::string::npos) << "no folder";
 }
 
-TEST(Win32Foreground, TheShellAnswersAboutFullScreenPrograms) {
+// This program's own windows in front, one of them over the whole monitor as a game's: the
+// shell has no full-screen program to report (Wine's never has), and the size tells them apart.
+TEST(Win32Foreground, AnswersAboutTheWindowInFront) {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const struct {
+        const char* name;
+        DWORD style;
+        RECT place;
+        bool covers;
+    } kWindows[] = {
+        {"a window", WS_OVERLAPPEDWINDOW, {60, 60, 260, 160}, false},
+        {"a window over the monitor", WS_POPUP, {0, 0, width, height}, true},
+    };
     Win32Foreground foreground;
-    EXPECT_NE(foreground.NotificationState(), UserNotificationState::Unknown);
+    for (const auto& w : kWindows) {
+        SCOPED_TRACE(w.name);
+        FrontWindow window(w.style, w.place);
+        ASSERT_TRUE(window.BringToFront());
+        EXPECT_TRUE(SameFile(foreground.ProgramName(), OwnFileName()));
+        EXPECT_EQ(foreground.NotificationState(), UserNotificationState::AcceptsNotifications);
+        EXPECT_EQ(foreground.FrontCoversMonitor(), w.covers);
+    }
 }
 
 TEST(Win32Foreground, HearsEachNewForegroundWindowWhileTheWatchLives) {
     FrontWindow first;
     FrontWindow second;
-    first.BringToFront();
+    ASSERT_TRUE(first.BringToFront());
     Win32Foreground foreground;
     Listener listener;
     Listener other;
     auto watch = foreground.Watch(listener);
     ASSERT_NE(watch, nullptr);
+    const auto hears = [](const Listener& l, int times) {
+        return WaitUntil("the listener to hear", [&] { return l.heard == times; });
+    };
     {
         auto otherWatch = foreground.Watch(other);
-        second.BringToFront();
-        ASSERT_EQ(GetForegroundWindow(), second.Handle());
-        EXPECT_EQ(listener.heard, 1);
-        EXPECT_EQ(other.heard, 1) << "each watch hears";
+        ASSERT_TRUE(second.BringToFront());
+        EXPECT_TRUE(hears(listener, 1));
+        EXPECT_TRUE(hears(other, 1)) << "each watch hears";
     }
 
-    first.BringToFront();
-    EXPECT_EQ(listener.heard, 2);
-    EXPECT_EQ(other.heard, 1) << "a watch destroyed hears no more";
-    first.BringToFront();
-    EXPECT_EQ(listener.heard, 2) << "the same window in front again is no news";
+    ASSERT_TRUE(first.BringToFront());
+    EXPECT_TRUE(hears(listener, 2));
+    EXPECT_TRUE(HoldsFor(
+        "one call", [&] { return other.heard == 1; }, kNoNews))
+        << "a watch destroyed hears no more";
+    ASSERT_TRUE(first.BringToFront());
+    EXPECT_TRUE(HoldsFor(
+        "two calls", [&] { return listener.heard == 2; }, kNoNews))
+        << "the same window in front again is no news";
 
     watch.reset();
-    second.BringToFront();
-    EXPECT_EQ(listener.heard, 2);
+    ASSERT_TRUE(second.BringToFront());
+    EXPECT_TRUE(HoldsFor(
+        "two calls", [&] { return listener.heard == 2; }, kNoNews));
 }
 
 TEST(Win32Foreground, AFailingListenerDoesNotLeaveTheHook) {
     FrontWindow first;
     FrontWindow second;
-    first.BringToFront();
+    ASSERT_TRUE(first.BringToFront());
     Win32Foreground foreground;
     Listener listener;
     listener.fail = true;
     auto watch = foreground.Watch(listener);
-    second.BringToFront();
-    first.BringToFront();
-    EXPECT_EQ(listener.heard, 2) << "still called after a failure";
+    ASSERT_TRUE(second.BringToFront());
+    EXPECT_TRUE(WaitUntil("the first call", [&] { return listener.heard == 1; }));
+    ASSERT_TRUE(first.BringToFront());
+    EXPECT_TRUE(WaitUntil("a call after the failure", [&] { return listener.heard == 2; }))
+        << "still called after a failure";
 }
 
 }  // namespace

@@ -33,6 +33,24 @@ bool WaitUntil(const char* what, Condition&& condition,
     return true;
 }
 
+// Serves this thread's messages until the lookup finds something (a window, say), and gives
+// what it found: an empty value, and a line on stderr, when the ceiling comes first.
+template <typename Find>
+auto WaitFor(const char* what, Find&& find, std::chrono::milliseconds ceiling = kWaitCeiling) {
+    decltype(find()) found{};
+    WaitUntil(
+        what, [&] { return static_cast<bool>(found = find()); }, ceiling);
+    return found;
+}
+
+// Serves this thread's messages until none waits: the input, what was posted or sent, and the
+// repaints all handled, so that what a test reads next is what they left behind.
+inline bool WaitUntilQuiet() {
+    return WaitUntil("the queue to empty", [] {
+        return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_PAINT)) == 0;
+    });
+}
+
 // Serves this thread's messages while the condition keeps holding, for the whole time given:
 // the check that something does not happen. False, and a line on stderr, once it stops.
 template <typename Condition>
