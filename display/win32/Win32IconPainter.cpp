@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "toolkit/win32/Colours.h"
 #include "toolkit/win32/Layout.h"
 #include "toolkit/win32/Library.h"
 #include "toolkit/win32/Pictures.h"
@@ -31,11 +32,9 @@ int Win32IconPainter::IconSize() {
     return size > 0 ? size : 16;
 }
 
+// Asked where the windows ask, so that the icon and the windows never disagree.
 std::optional<ContrastColours> Win32IconPainter::HighContrast() {
-    HIGHCONTRASTW contrast{};
-    contrast.cbSize = sizeof contrast;
-    if (!SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) ||
-        (contrast.dwFlags & HCF_HIGHCONTRASTON) == 0) {
+    if (!toolkit::win32::HighContrast()) {
         return std::nullopt;
     }
     return ContrastColours{ToRgb(GetSysColor(COLOR_WINDOWTEXT)),
