@@ -8,9 +8,11 @@
 
 namespace keystead::app {
 
-// Section "display" of the settings file, under the administrator's rules.
+// Section "display" of the settings file, under the administrator's rules. Like section
+// "pause", it comes from the file beside the program when the user's copy has none.
 void Main::LoadDisplay(const std::string& settingsPath) {
-    ownDisplay_ = settings::LoadDisplaySection(platform_.profile, settingsPath);
+    ownDisplay_ = settings::LoadDisplaySection(platform_.profile, settingsPath,
+                                               settings::SettingsFilePath(platform_.app));
     display_.SetSection(DisplayInForce(policies_.display, ownDisplay_));
     display_.KeysMayHaveChanged(settings_);
 }

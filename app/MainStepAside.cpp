@@ -12,11 +12,8 @@ namespace keystead::app {
 // none: the user's copy, written by the program, never holds it unless the user added it.
 void Main::LoadStepAside(const std::string& settingsPath) {
     constexpr std::size_t kMaxLength = pause::ProgramList::kMaxListLength + 1;
-    pauseSection_ = settings::LoadPauseSection(platform_.profile, settingsPath, kMaxLength);
-    const std::string beside = settings::SettingsFilePath(platform_.app);
-    if (!pauseSection_.present && settingsPath != beside) {
-        pauseSection_ = settings::LoadPauseSection(platform_.profile, beside, kMaxLength);
-    }
+    pauseSection_ = settings::LoadPauseSection(
+        platform_.profile, settingsPath, settings::SettingsFilePath(platform_.app), kMaxLength);
     PutStepAsideRulesInForce();
     stepAside_.Update();
 }

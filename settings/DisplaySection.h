@@ -41,6 +41,9 @@ struct DisplaySection {
 const char* NoteKey(std::size_t key);
 
 DisplaySection LoadDisplaySection(Profile& profile, const std::string& path);
+// From the file start-up read, or from the one beside the program (ReadFromFileOrBeside).
+DisplaySection LoadDisplaySection(Profile& profile, const std::string& path,
+                                  const std::string& beside);
 // Writes every value of the section as plain decimal text; true when all writes succeeded.
 bool SaveDisplaySection(Profile& profile, const std::string& path, const DisplaySection& section);
 

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
+
+#include "settings/SettingsFile.h"
 
 namespace keystead::settings {
 
@@ -26,6 +29,20 @@ PauseSection LoadPauseSection(Profile& profile, const std::string& path,
         section.programs.clear();
     }
     return section;
+}
+
+PauseSection LoadPauseSection(Profile& profile, const std::string& path, const std::string& beside,
+                              std::size_t maxProgramsLength) {
+    return ReadFromFileOrBeside(path, beside,
+                                [&](const std::string& file) -> std::optional<PauseSection> {
+                                    PauseSection section =
+                                        LoadPauseSection(profile, file, maxProgramsLength);
+                                    if (!section.present) {
+                                        return std::nullopt;
+                                    }
+                                    return section;
+                                })
+        .value_or(PauseSection{});
 }
 
 }  // namespace keystead::settings

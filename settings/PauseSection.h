@@ -18,5 +18,8 @@ struct PauseSection {
 // At most maxProgramsLength characters of "Programs" are read.
 PauseSection LoadPauseSection(Profile& profile, const std::string& path,
                               std::size_t maxProgramsLength);
+// From the file start-up read, or from the one beside the program (ReadFromFileOrBeside).
+PauseSection LoadPauseSection(Profile& profile, const std::string& path, const std::string& beside,
+                              std::size_t maxProgramsLength);
 
 }  // namespace keystead::settings

@@ -32,6 +32,20 @@ SettingsFiles FindSettingsFiles(const toolkit::Application& app, const std::stri
 // one beside the program.
 std::string FileToLoad(Profile& profile, const SettingsFiles& files);
 
+// A section the user keeps by hand ("pause", "display") comes from the file start-up read,
+// or from the one beside the program when that is another file (the user's copy) and holds
+// none of it: the user edits the file beside the program, and the program writes its
+// sections into the user's copy only when it cannot write there. `read` gives what a file
+// holds of the section, or nothing when it holds none of its keys.
+template <typename Read>
+auto ReadFromFileOrBeside(const std::string& path, const std::string& beside, Read read) {
+    auto section = read(path);
+    if (!section && path != beside) {
+        section = read(beside);
+    }
+    return section;
+}
+
 // Reads section "main" of the file: "CapsLock", "NumLock" and "ScrollLock" into the three
 // modes (defaults 0, 1 and 0) and "Interval" into the timer (default 1000). Each read stands
 // alone and a failing one is skipped: a mode that does not fit into 16 bits keeps the value

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "toolkit/win32/Colours.h"
 #include "toolkit/win32/Layout.h"
@@ -15,6 +17,24 @@ namespace {
 
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 using UniqueBitmap = toolkit::win32::UniqueHandle<HBITMAP, ::DeleteObject>;
+
+// The AND mask, for whatever draws the icon without its alpha channel (a remote session in
+// 16-bit colour, an icon copied out to a file): set where nothing is drawn. A bitmap made
+// without bits holds undefined ones, and a monochrome one takes rows of whole 16-bit words.
+std::vector<std::uint8_t> MaskBits(const IconPixels& pixels) {
+    const auto size = static_cast<std::size_t>(pixels.size);
+    const std::size_t stride = (size + 15) / 16 * 2;
+    std::vector<std::uint8_t> bits(stride * size, 0);
+    for (int y = 0; y < pixels.size; ++y) {
+        for (int x = 0; x < pixels.size; ++x) {
+            if ((pixels.At(x, y) >> 24) == 0) {
+                bits[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x / 8)] |=
+                    static_cast<std::uint8_t>(0x80U >> (x % 8));
+            }
+        }
+    }
+    return bits;
+}
 
 std::uint32_t ToRgb(COLORREF colour) {
     return (static_cast<std::uint32_t>(GetRValue(colour)) << 16) |
@@ -57,8 +77,8 @@ std::unique_ptr<toolkit::Picture> Win32IconPainter::MakePicture(const IconPixels
     toolkit::win32::ScopedDc screen(nullptr);
     UniqueBitmap colour(CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO*>(&header),
                                          DIB_RGB_COLORS, &bits, nullptr, 0));
-    // The alpha channel decides; the mask only has to be there.
-    UniqueBitmap mask(CreateBitmap(pixels.size, pixels.size, 1, 1, nullptr));
+    const std::vector<std::uint8_t> maskBits = MaskBits(pixels);
+    UniqueBitmap mask(CreateBitmap(pixels.size, pixels.size, 1, 1, maskBits.data()));
     if (!colour || !mask || bits == nullptr) {
         return nullptr;
     }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "MainHarness.h"
+#include "display/DisplayWindow.h"
 
 namespace keystead::app::testing {
 namespace {
@@ -55,14 +56,15 @@ TEST_F(StandardUserTest, StartUpReadsTheUsersCopyOnlyWhenTheFolderFileCannotBeWr
         Start();
         EXPECT_EQ(app.lengthQueries, std::vector<std::string>{c.read});
         // Section "main", then section "pause", and that again beside the program when the
-        // user's copy has none, then section "display".
+        // user's copy has none, then section "display", which follows the same rule.
         const bool besideToo = c.read != kSettingsPath;
         const std::size_t display = besideToo ? 8 : 6;
-        ASSERT_EQ(profile.reads.size(), display + 6);
+        ASSERT_EQ(profile.reads.size(), display + (besideToo ? 12 : 6));
         EXPECT_EQ(profile.reads[0], "CapsLock@" + c.read);
         EXPECT_EQ(profile.reads[4], "Programs@" + c.read);
         if (besideToo) {
             EXPECT_EQ(profile.reads[6], std::string("Programs@") + kSettingsPath);
+            EXPECT_EQ(profile.reads[display + 6], std::string("ShowKeys@") + kSettingsPath);
         }
         EXPECT_EQ(profile.reads[display], "ShowKeys@" + c.read);
     }
@@ -97,6 +99,38 @@ TEST_F(StandardUserTest, TheNewerUsersCopyKeepsThePauseListOfTheFolder) {
     EXPECT_EQ(Form().Timer().Interval(), 250);
     EXPECT_NE(main->TrayIcon()->Tooltip().find("game.exe"), std::string::npos)
         << "stepped aside for the folder's list";
+}
+
+// Section "display" too comes from the folder's file when the user's copy has none, and
+// Apply writes it where the program writes: beside the program, or the user's copy when the
+// folder refuses.
+TEST_F(StandardUserTest, AUsersCopyWithoutADisplaySectionKeepsTheFolders) {
+    for (const bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly ? "read-only folder" : "newer user's copy");
+        profile.states.clear();
+        profile.refused.clear();
+        profile.values = {{{"display", "CapsLockNote"}, "1"}};
+        profile.files[kUserSettings] = {{{"main", "Interval"}, "250"}};
+        app.files[kUserSettings] = 64;
+        profile.writtenAt = {{kSettingsPath, 1000}, {kUserSettings, 2000}};
+        if (readOnly) {
+            ReadOnlyFolder();
+        }
+        Start();
+        ASSERT_EQ(Form().Timer().Interval(), 250) << "the user's copy is read";
+        Form().SystemMenu(kDisplayMenuCommand);
+        toolkit::fake::FakeForm& window = *factory.last;
+        EXPECT_TRUE(window.OptionValue(display::CapsLockNoteSetting, 1));
+        window.Click(display::NumLockNoteSetting, 2);
+        window.Click(display::DisplayApplyButton);
+        const std::string written = readOnly ? kUserSettings : kSettingsPath;
+        const auto saved = [&](const char* key) {
+            return profile.files[written][{"display", key}];
+        };
+        EXPECT_EQ(saved("CapsLockNote"), "1");
+        EXPECT_EQ(saved("NumLockNote"), "2");
+        main.reset();
+    }
 }
 
 TEST_F(StandardUserTest, TheUsersCopyDecidesTheFirstRunAndGivesTheSettings) {

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "toolkit/EndingCopy.h"
 #include "toolkit/win32/Handles.h"
 #include "toolkit/win32/Library.h"
 #include "toolkit/win32/Win32Form.h"
@@ -58,7 +59,35 @@ void AllowForeground(DWORD processId) {
     }
 }
 
+class Win32EndingCopy : public EndingCopy {
+public:
+    Win32EndingCopy(HANDLE process, HWND window) : process_(process), window_(window) {
+        GetWindowThreadProcessId(window, &processId_);
+    }
+    bool CanWaitForProcess() const override { return process_ != nullptr; }
+    bool WaitForProcess(std::uint32_t timeoutMs) override {
+        return WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+    }
+    // The handle of a destroyed window may soon name a window of another process.
+    bool WindowGone() override {
+        DWORD owner = 0;
+        return GetWindowThreadProcessId(window_, &owner) == 0 || owner != processId_;
+    }
+    std::int64_t Now() override { return static_cast<std::int64_t>(GetTickCount64()); }
+    void Pause(std::uint32_t ms) override { Sleep(ms); }
+
+private:
+    HANDLE process_;
+    HWND window_;
+    DWORD processId_ = 0;
+};
+
 }  // namespace
+
+RequestAnswer AwaitCopyEnd(HANDLE process, HWND window, DWORD timeoutMs) {
+    Win32EndingCopy copy(process, window);
+    return AwaitEnd(copy, timeoutMs);
+}
 
 RequestAnswer SendRequest(std::uint32_t request, bool waitForEnd) {
     COPYDATASTRUCT data{kRequestTag, sizeof request, &request};
@@ -72,7 +101,8 @@ RequestAnswer SendRequest(std::uint32_t request, bool waitForEnd) {
                 continue;
             }
             // Opened before the request goes, so that its end cannot be missed, nor a new
-            // process under a reused id be waited for.
+            // process under a reused id be waited for. An elevated copy refuses a plain
+            // start: then its window is watched instead.
             UniqueKernelHandle running(waitForEnd ? OpenProcess(SYNCHRONIZE, FALSE, process)
                                                   : nullptr);
             // The copy brings its window to the front for /settings; Windows lets it only
@@ -89,11 +119,7 @@ RequestAnswer SendRequest(std::uint32_t request, bool waitForEnd) {
             } else if (answer == kRequestRefused) {
                 return kRequestRefused;
             } else if (answer == kRequestDone) {
-                if (waitForEnd && running &&
-                    WaitForSingleObject(running.get(), kEndTimeoutMs) != WAIT_OBJECT_0) {
-                    return kRequestNotEnded;
-                }
-                return kRequestDone;
+                return waitForEnd ? AwaitCopyEnd(running.get(), window) : kRequestDone;
             }
         }
         Sleep(kAttemptPauseMs);

@@ -20,8 +20,12 @@ inline constexpr DWORD kEndTimeoutMs = 5000;
 // Gives the request to the first form window of another process that takes it, and gives
 // its answer; waits a little for a copy that is still starting. With waitForEnd, the copy's
 // process is opened before the request goes, and a request carried out is done only once
-// that process has ended (kRequestNotEnded after kEndTimeoutMs).
+// that process has ended, or its window has gone when the process could not be opened
+// (kRequestNotEnded after kEndTimeoutMs).
 RequestAnswer SendRequest(std::uint32_t request, bool waitForEnd = false);
+// The wait for a copy that took the request to end (AwaitEnd): on its process when the
+// handle is there, else on its window.
+RequestAnswer AwaitCopyEnd(HANDLE process, HWND window, DWORD timeoutMs = kEndTimeoutMs);
 // Lets requests through to the window of an elevated copy from a plain start.
 void AllowRequests(HWND window);
 // The answer to a WM_COPYDATA: the form's answer to a well-formed request, else not taken.

@@ -92,5 +92,19 @@ TEST_F(Requests, ASendSkipsTheWindowsOfItsOwnProcess) {
     EXPECT_TRUE(events_.heard.empty());
 }
 
+// An elevated copy's process cannot be opened from a plain start: its window is watched.
+TEST(AwaitCopyEnd, WithoutTheProcessTheWindowMustGo) {
+    for (const bool destroyed : {false, true}) {
+        HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(window, nullptr);
+        if (destroyed) {
+            DestroyWindow(window);
+        }
+        EXPECT_EQ(AwaitCopyEnd(nullptr, window, 300), destroyed ? kRequestDone : kRequestNotEnded);
+        DestroyWindow(window);
+    }
+}
+
 }  // namespace
 }  // namespace keystead::toolkit::win32
