@@ -135,14 +135,17 @@ def hold_wineserver(environment):
         return None
     env = dict(os.environ, **environment)
     loader = "/usr/lib/wine/wine" if env.get("WINEARCH") == "win32" else "/usr/lib/wine/wine64"
-    if subprocess.run([loader, "--version"], capture_output=True).returncode != 0:
+    # Never a pipe for their output: the server they leave running would hold it open.
+    quiet = {"env": env, "stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
+    if subprocess.run([loader, "--version"], **quiet).returncode != 0:
         return None  # that Wine cannot start here; its suites report themselves skipped
     if not os.path.exists(os.path.join(prefix, "system.reg")):
         # Booted first: scripts/wine-run.sh waits for the server to end after a boot.
         os.makedirs(prefix, exist_ok=True)
-        subprocess.run([loader, "wineboot", "-i"], env=env, capture_output=True)
-        subprocess.run(["wineserver", "-w"], env=env, capture_output=True)
-    subprocess.run(["wineserver", "-p"], env=env, capture_output=True)
+        subprocess.run([loader, "wineboot", "-i"], **quiet)
+        subprocess.run(["wineserver", "-w"], **quiet)
+    subprocess.run(["wineserver", "-p"], **quiet)
+    print(f"One Wine server for the whole run, in {prefix}", flush=True)
     return env
 
 
@@ -185,7 +188,8 @@ def test(log, preset, extra):
             retried.append(case["name"])
     finally:
         if held is not None:
-            subprocess.run(["wineserver", "-k"], env=held, capture_output=True)
+            subprocess.run(["wineserver", "-k"], env=held, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL)
 
     failed, skipped, passed = [], [], 0
     inner_skips, starts_refused = [], 0
