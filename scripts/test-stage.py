@@ -127,11 +127,14 @@ def preset_environment(preset):
 
 
 def hold_wineserver(environment):
-    """One Wine server for the whole ctest run of a preset, rather than one started and shut
-    down around every test program: a server starting while the last one stops is where Wine
-    has dropped programs. Returns the environment to stop it with, or None."""
+    """With KEYSTEAD_HOLD_WINESERVER=1, one Wine server for the whole ctest run of a preset,
+    rather than one started and shut down around every test program, where a server starting
+    while the last one stops may be what drops programs. Off by default: Wine's own services
+    (services.exe, winedevice, plugplay, rpcss), started by the first suite, inherit its
+    output pipe and live on with the held server, so ctest waited for that pipe to close until
+    the suite's time-out. Returns the environment to stop the server with, or None."""
     prefix = environment.get("WINEPREFIX")
-    if not prefix or os.environ.get("KEYSTEAD_HOLD_WINESERVER", "1") == "0":
+    if not prefix or os.environ.get("KEYSTEAD_HOLD_WINESERVER") != "1":
         return None
     env = dict(os.environ, **environment)
     loader = "/usr/lib/wine/wine" if env.get("WINEARCH") == "win32" else "/usr/lib/wine/wine64"
