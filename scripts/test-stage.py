@@ -83,7 +83,9 @@ def junit_cases(path):
     for case in ElementTree.parse(path).getroot().iter("testcase"):
         output = case.findtext("system-out") or ""
         skipped = case.find("skipped")
-        if skipped is not None:
+        # ctest marks a test it could not run ("Unable to find executable") skipped as well:
+        # only one that said so itself (exit code 77) is.
+        if skipped is not None and skipped.get("message", "").startswith("SKIP_RETURN_CODE"):
             outcome = "skipped"
         elif case.get("status") == "run" and case.find("failure") is None:
             outcome = "passed"
@@ -204,7 +206,8 @@ def test(log, preset, extra):
             else:
                 skipped.append(f"{case['name']}: {reason}")
         elif case["outcome"] == "failed":
-            failed.append(case["name"])
+            not_run = f" ({case['skip_message']})" if case["skip_message"] else ""
+            failed.append(case["name"] + not_run)
         else:
             passed += 1
         inner_skips += [f"{case['name']}: {test}" for test in GTEST_SKIPPED.findall(case["output"])]
