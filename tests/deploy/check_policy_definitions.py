@@ -6,7 +6,8 @@ strings, none empty, and the same presentations, and every policy writes the val
 program reads, of the type and range it reads.
 
 Usage: check_policy_definitions.py PROJECT_ROOT [SCHEMA]
-The schema defaults to ../shared/schemas/admx/PolicyDefinitionFiles.xsd beside the root."""
+The schema defaults to ../shared/schemas/admx/PolicyDefinitionFiles.xsd beside the root; without
+it the check reports itself skipped (exit 77), as a plain clone has no shared/."""
 import os
 import re
 import subprocess
@@ -167,6 +168,10 @@ def main():
     root = os.path.abspath(sys.argv[1])
     schema = sys.argv[2] if len(sys.argv) > 2 else os.path.join(
         root, "..", "shared", "schemas", "admx", "PolicyDefinitionFiles.xsd")
+    if not os.path.isfile(schema):
+        print(f"SKIPPED: no ADMX schema at {os.path.normpath(schema)} (it comes with shared/ "
+              "beside the project)")
+        return 77
     admx_path = os.path.join(root, "deploy", "policy", "TarvineKeystead.admx")
     adml_path = os.path.join(root, "deploy", "policy", "en-US", "TarvineKeystead.adml")
     for path in (admx_path, adml_path):

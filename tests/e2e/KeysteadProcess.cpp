@@ -26,6 +26,18 @@ constexpr wchar_t kRunValue[] = L"Tarvine Keystead";
 // Answers to a message sent to the program: long enough for two busy cores under Wine.
 constexpr UINT kAnswerCeilingMs = 10000;
 
+// Every start of the program, and those Wine refused, told at the end of the suite: a retry
+// that hides a refusal must not hide how often Wine refuses (scripts/test-stage.py reads it).
+struct StartCount {
+    int starts = 0;
+    int refused = 0;
+    ~StartCount() {
+        if (starts > 0) {
+            std::fprintf(stderr, "Wine refused %d of %d starts of the program\n", refused, starts);
+        }
+    }
+} startCount;
+
 struct FindChild {
     const wchar_t* caption;
     int nth;
@@ -109,7 +121,9 @@ KeysteadProcess::KeysteadProcess(const std::wstring& exe, const std::wstring& ar
     // Wine now and then refuses a start with ERROR_INTERNAL_ERROR, which says nothing of the
     // program: a few more tries, a moment apart, before the start counts as failed.
     DWORD error = ERROR_SUCCESS;
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    constexpr int kTries = 3;
+    for (int attempt = 1; attempt <= kTries; ++attempt) {
+        ++startCount.starts;
         if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                            nullptr, &startup, &process_)) {
             return;
@@ -118,6 +132,9 @@ KeysteadProcess::KeysteadProcess(const std::wstring& exe, const std::wstring& ar
         if (error != ERROR_INTERNAL_ERROR) {
             break;
         }
+        ++startCount.refused;
+        std::fprintf(stderr, "Wine refused to start %s (ERROR_INTERNAL_ERROR), try %d of %d\n",
+                     Narrow(commandLine).c_str(), attempt, kTries);
         Sleep(250);
     }
     process_ = {};

@@ -15,11 +15,11 @@ struct Spoken {
     const wchar_t* cancel;
 };
 
-constexpr Spoken kCancelTerms[] = {
-    {"en", L"Cancel"},  {"de", L"Abbrechen"},   {"fr", L"Annuler"},   {"es", L"Cancelar"},
-    {"it", L"Annulla"}, {"pt-BR", L"Cancelar"}, {"nl", L"Annuleren"}, {"pl", L"Anuluj"},
-    {"ru", L"Отмена"},  {"ja", L"キャンセル"},  {"zh-CN", L"取消"},
-};
+// Each start of the program under Wine takes seconds, so three languages go end to end: one of
+// letters beyond the code page here, English for a tag the program lacks and German from
+// Windows (below). Every tag's term is held by tests/language, every language's windows by
+// tests/app.
+constexpr Spoken kCancelTerms[] = {{"ja", L"キャンセル"}};
 
 // A caption without its access key: "&Cancel" and "キャンセル(&C)" both read as the term.
 std::wstring WithoutAccessKey(std::wstring caption) {
@@ -71,11 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Tags, EachLanguage, ::testing::ValuesIn(kCancelTerms),
                          });
 
 TEST_F(LanguageEndToEnd, ATagTheProgramLacksGivesEnglish) {
-    for (const char* tag : {"xx", "tlh"}) {
-        EXPECT_EQ(CancelCaption(std::string("Language=") + tag + "\r\n"), L"Cancel") << tag;
-        End(*process_);
-        process_.reset();
-    }
+    EXPECT_EQ(CancelCaption("Language=xx\r\n"), L"Cancel");
 }
 
 // Wine takes a program's display language from the Linux locale its first Windows process

@@ -41,6 +41,23 @@ TEST(ChooseLanguage, PolicyThenOwnThenWindowsThenEnglish) {
     }
 }
 
+// The tag a user writes as `Language=` reaches the term that language's Windows gives its Cancel
+// button. The end-to-end suite starts the real program for three of them; this holds every one.
+TEST(ChooseLanguage, EachTagSpeaksItsWindowsCancelTerm) {
+    struct Case {
+        const char* tag;
+        const char* cancel;
+    } const cases[] = {
+        {"en", "Cancel"},  {"de", "Abbrechen"},   {"fr", "Annuler"},   {"es", "Cancelar"},
+        {"it", "Annulla"}, {"pt-BR", "Cancelar"}, {"nl", "Annuleren"}, {"pl", "Anuluj"},
+        {"ru", "Отмена"},  {"ja", "キャンセル"},  {"zh-CN", "取消"},   {"xx", "Cancel"},
+        {"tlh", "Cancel"},  // tags the program lacks give English
+    };
+    for (const Case& c : cases) {
+        EXPECT_STREQ(Say(Text::Cancel, ChooseLanguage("", c.tag, {})), c.cancel) << c.tag;
+    }
+}
+
 // A language ships complete: a text left empty in any column fails here.
 TEST(Texts, EveryTextInEveryLanguage) {
     for (std::size_t text = 0; text < kTextCount; ++text) {
