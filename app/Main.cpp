@@ -42,6 +42,7 @@ Main::Main(const Platform& platform, language::Language language)
                platform.registry,
                [this] { return !form_->Timer().Enabled() || stepAside_.Active(); }) {
     display_.SetLanguage(language_);
+    display_.OnWatchChange([this] { WatchForeground(); });
     enforcer_.SetCorrectionListener(
         [this](const lockkeys::Flips& flips) { display_.PutBack(flips, settings_); });
     form_->Timer().SetHandler([this] { Timer_Timer(); });

@@ -87,6 +87,7 @@ private:
     // Stepping aside for listed or full-screen programs.
     void LoadStepAside(const std::string& settingsPath);
     void PutStepAsideRulesInForce();
+    void WatchForeground();
     void Foreground_Change() override;
     void UpdateStepAside();
     std::string Tooltip(bool suspended) const;

@@ -21,7 +21,12 @@ void Main::LoadStepAside(const std::string& settingsPath) {
 void Main::PutStepAsideRulesInForce() {
     stepAside_.SetRules(pause::BuildProgramList(pauseSection_.programs, {policies_.pausePrograms}),
                         pauseSection_.fullScreen);
-    if (!stepAside_.HasRules()) {
+    WatchForeground();
+}
+
+// Also while the display keeps a lasting note, which a full-screen program in front takes down.
+void Main::WatchForeground() {
+    if (!stepAside_.HasRules() && !display_.WatchesForeground()) {
         foregroundWatch_.reset();
     } else if (!foregroundWatch_) {
         foregroundWatch_ = platform_.foreground.Watch(*this);
@@ -33,6 +38,7 @@ void Main::PutStepAsideRulesInForce() {
 void Main::Foreground_Change() {
     const bool wasActive = stepAside_.Active();
     UpdateStepAside();
+    display_.ForegroundChanged();
     if (wasActive && Enforcing()) {
         enforcer_.CheckNow(settings_);
     }

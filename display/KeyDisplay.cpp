@@ -81,12 +81,16 @@ KeyDisplay::KeyDisplay(lockkeys::Keyboard& keyboard, NoteScreen& notes, IconPain
       registry_(registry),
       quiet_(std::move(quiet)) {}
 
+// A lasting note the new section no longer asks for goes at once, and one that stays moves
+// to a new place at once: with nothing on, no later look at the keys would do either.
 void KeyDisplay::SetSection(const settings::DisplaySection& section) {
+    const bool moved = section.position != section_.position;
     section_ = section;
     if (!section_.showKeys) {
         drawn_.reset();
         picture_.reset();
     }
+    UpdateLasting(moved);
 }
 
 // Never over a full-screen program, nor while the keys are left alone.
@@ -139,19 +143,29 @@ bool KeyDisplay::KeysMayHaveChanged(const lockkeys::Settings& settings, bool tic
     return changed && section_.showKeys;
 }
 
-// While on: one note per key that is on, for as long as it is, never while quiet.
-void KeyDisplay::UpdateLasting() {
+// While on: one note per key that is on, for as long as it is; under the rule of every note,
+// never while quiet nor over a full-screen program. Only while one is asked for are the
+// foreground and quiet asked about, and the foreground watched.
+void KeyDisplay::UpdateLasting(bool placeAgain) {
     std::vector<std::string> lasting;
-    if (!quiet_()) {
-        for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
-            if (section_.notes[key] == NoteMode::WhileOn && On(key)) {
-                lasting.push_back(ChangeNote(key, true, language_));
-            }
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        if (section_.notes[key] == NoteMode::WhileOn && On(key)) {
+            lasting.push_back(ChangeNote(key, true, language_));
         }
     }
-    if (lasting != lasting_) {
+    const bool watch = !lasting.empty();
+    if (watch && !MayShowNote()) {
+        lasting.clear();
+    }
+    if (lasting != lasting_ || (placeAgain && !lasting.empty())) {
         lasting_ = std::move(lasting);
         notes_.ShowLasting(lasting_, section_.position);
+    }
+    if (watch != watchesForeground_) {
+        watchesForeground_ = watch;
+        if (watchChanged_) {
+            watchChanged_();
+        }
     }
 }
 

@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "display/IconPainter.h"
 #include "display/KeyIcon.h"
@@ -68,6 +70,14 @@ public:
     bool KeysMayHaveChanged(const lockkeys::Settings& settings, bool tick = false);
     // The taskbar's theme or high contrast may have changed. True when the icon changed.
     bool ThemeChanged();
+    // Another window came to the front, or stepping aside began or ended: a lasting note goes
+    // while a full-screen program or one stepped aside for is in front, and comes back after.
+    void ForegroundChanged() { UpdateLasting(); }
+    // Whether ForegroundChanged is wanted: only while a lasting note is asked for, so that
+    // otherwise nothing need watch the foreground for the display. `changed` is called each
+    // time the answer changes.
+    bool WatchesForeground() const { return watchesForeground_; }
+    void OnWatchChange(std::function<void()> changed) { watchChanged_ = std::move(changed); }
 
     // The icon that shows the keys, or null for the classic icons (ShowKeys off).
     const toolkit::Picture* TrayPicture(bool suspended, const lockkeys::Settings& settings);
@@ -79,7 +89,7 @@ private:
     bool On(std::size_t key) const { return known_[key].value_or(false); }
     bool MayShowNote();
     void ShowNote(const std::string& text, bool announce);
-    void UpdateLasting();
+    void UpdateLasting(bool placeAgain = false);
 
     lockkeys::Keyboard& keyboard_;
     NoteScreen& notes_;
@@ -93,6 +103,8 @@ private:
     std::array<std::optional<bool>, lockkeys::kLockKeyCount> known_;
     std::array<std::optional<bool>, lockkeys::kLockKeyCount> expected_;
     std::vector<std::string> lasting_;
+    bool watchesForeground_ = false;
+    std::function<void()> watchChanged_;
     std::optional<bool> lightTaskbar_;
     std::optional<IconLook> drawn_;
     std::unique_ptr<toolkit::Picture> picture_;

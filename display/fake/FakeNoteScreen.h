@@ -25,8 +25,9 @@ public:
     void ShowNote(const std::string& text, int position, int timeMs, bool announce) override {
         notes.push_back({text, position, timeMs, announce});
     }
-    void ShowLasting(const std::vector<std::string>& texts, int /*position*/) override {
+    void ShowLasting(const std::vector<std::string>& texts, int position) override {
         lasting = texts;
+        lastingPosition = position;
     }
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
@@ -38,6 +39,7 @@ public:
 
     std::vector<Note> notes;
     std::vector<std::string> lasting;
+    int lastingPosition = 0;
 };
 
 // Keeps the pixels of each picture it makes; the handle counts them from 0x1000.

@@ -19,6 +19,8 @@ constexpr wchar_t kNoteClass[] = L"KeysteadNote";
 // Never active, never in the way: clicks go through, no taskbar button, not in Alt+Tab.
 constexpr DWORD kExStyle =
     WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+// The window's extra bytes hold the DPI it is shown at: each note its own monitor's.
+constexpr int kDpiSlot = 0;
 constexpr UINT_PTR kHideTimer = 1;
 constexpr UINT_PTR kFadeTimer = 2;
 constexpr UINT kFadeStepMs = 20;
@@ -35,18 +37,11 @@ constexpr DWORD kEventLiveRegionChanged = 0x8019;
 
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 
-// The monitor of the window in front, and its DPI.
-struct Monitor {
-    RECT work;
-    UINT dpi;
-};
-
-Monitor MonitorInFront() {
-    HMONITOR monitor = MonitorFromWindow(GetForegroundWindow(), MONITOR_DEFAULTTOPRIMARY);
+NoteMonitor MonitorOf(HMONITOR monitor) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    Monitor result{{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-                   toolkit::win32::SystemDpi()};
+    NoteMonitor result{{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+                       toolkit::win32::SystemDpi()};
     if (GetMonitorInfoW(monitor, &info)) {
         result.work = info.rcWork;
     }
@@ -60,6 +55,10 @@ Monitor MonitorInFront() {
         result.dpi = dpiX;
     }
     return result;
+}
+
+NoteMonitor MonitorInFront() {
+    return MonitorOf(MonitorFromWindow(GetForegroundWindow(), MONITOR_DEFAULTTOPRIMARY));
 }
 
 int Scaled(int pixels96, UINT dpi) {
@@ -105,7 +104,7 @@ SIZE NoteSize(HWND window, const char* face, UINT dpi) {
 
 // Where a row of notes of this total width and height stands, by the keypad's numbers;
 // `row` moves a second row inwards from the edge.
-POINT PlaceRow(const Monitor& monitor, int position, int width, int height, int row) {
+POINT RowOrigin(const NoteMonitor& monitor, int position, int width, int height, int row) {
     const RECT& work = monitor.work;
     const int margin = Scaled(kMargin, monitor.dpi);
     const int column = (position - 1) % 3;  // 0 left, 1 centre, 2 right
@@ -130,6 +129,27 @@ void ShowAt(HWND window, POINT at, SIZE size, BYTE alpha) {
     InvalidateRect(window, nullptr, TRUE);
 }
 
+// Notes side by side on a monitor, measured and painted at its DPI. Each window keeps that
+// DPI before it moves: one moved onto a monitor of another DPI on the way is told so by
+// WM_DPICHANGED, which then finds it placed already.
+void ShowRow(const std::vector<HWND>& windows, const char* face, const NoteMonitor& monitor,
+             int position, int row, BYTE alpha) {
+    std::vector<SIZE> sizes;
+    int width = 0;
+    int height = 0;
+    for (HWND window : windows) {
+        SetWindowLongPtrW(window, kDpiSlot, static_cast<LONG_PTR>(monitor.dpi));
+        sizes.push_back(NoteSize(window, face, monitor.dpi));
+        width += sizes.back().cx + (width > 0 ? Scaled(kGap, monitor.dpi) : 0);
+        height = std::max<int>(height, sizes.back().cy);
+    }
+    POINT at = RowOrigin(monitor, position, width, height, row);
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        ShowAt(windows[i], at, {sizes[i].cx, height}, alpha);
+        at.x += sizes[i].cx + Scaled(kGap, monitor.dpi);
+    }
+}
+
 }  // namespace
 
 const wchar_t* Win32NoteScreen::ClassName() {
@@ -143,6 +163,7 @@ HWND Win32NoteScreen::Create(const std::string& text) {
         WNDCLASSEXW noteClass{};
         noteClass.cbSize = sizeof noteClass;
         noteClass.lpfnWndProc = WindowProc;
+        noteClass.cbWndExtra = sizeof(LONG_PTR);  // the DPI the note is shown at
         noteClass.hInstance = GetModuleHandleW(nullptr);
         noteClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         noteClass.lpszClassName = kNoteClass;
@@ -166,11 +187,9 @@ void Win32NoteScreen::ShowNote(const std::string& text, int position, int timeMs
         SetWindowTextW(note_.get(), toolkit::win32::Widen(text).c_str());
         KillTimer(note_.get(), kFadeTimer);
     }
-    const Monitor monitor = MonitorInFront();
-    dpi_ = monitor.dpi;
-    const SIZE size = NoteSize(note_.get(), look_.fontFace, monitor.dpi);
+    notePosition_ = position;
     alpha_ = kOpaque;
-    ShowAt(note_.get(), PlaceRow(monitor, position, size.cx, size.cy, 0), size, alpha_);
+    ShowRow({note_.get()}, look_.fontFace, MonitorInFront(), position, 0, alpha_);
     SetTimer(note_.get(), kHideTimer, static_cast<UINT>(timeMs), nullptr);
     if (announce && SystemFlag(SPI_GETSCREENREADER)) {
         if (!live_) {
@@ -182,30 +201,55 @@ void Win32NoteScreen::ShowNote(const std::string& text, int position, int timeMs
 
 void Win32NoteScreen::ShowLasting(const std::vector<std::string>& texts, int position) {
     lasting_.clear();
-    if (texts.empty()) {
-        return;
-    }
-    const Monitor monitor = MonitorInFront();
-    dpi_ = monitor.dpi;
-    std::vector<SIZE> sizes;
-    int width = 0;
-    int height = 0;
+    lastingPosition_ = position;
     for (const std::string& text : texts) {
-        HWND window = Create(text);
-        if (window == nullptr) {
-            continue;
+        if (HWND window = Create(text)) {
+            lasting_.emplace_back(window);
         }
-        lasting_.emplace_back(window);
-        sizes.push_back(NoteSize(window, look_.fontFace, monitor.dpi));
-        width += sizes.back().cx + (width > 0 ? Scaled(kGap, monitor.dpi) : 0);
-        height = std::max<int>(height, sizes.back().cy);
     }
-    // Side by side, one row in from the short note's place.
-    POINT at = PlaceRow(monitor, position, width, height, 1);
-    for (std::size_t i = 0; i < lasting_.size(); ++i) {
-        ShowAt(lasting_[i].get(), at, {sizes[i].cx, height}, kOpaque);
-        at.x += sizes[i].cx + Scaled(kGap, monitor.dpi);
+    if (!lasting_.empty()) {
+        // One row in from the short note's place.
+        ShowRow(LastingWindows(), look_.fontFace, MonitorInFront(), position, 1, kOpaque);
     }
+}
+
+std::vector<HWND> Win32NoteScreen::LastingWindows() const {
+    std::vector<HWND> windows;
+    for (const UniqueWindow& window : lasting_) {
+        windows.push_back(window.get());
+    }
+    return windows;
+}
+
+UINT Win32NoteScreen::Dpi(HWND window) {
+    const LONG_PTR dpi = GetWindowLongPtrW(window, kDpiSlot);
+    return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+}
+
+// The note's row laid out again on a monitor: the short note alone, the lasting ones together
+// (they stand on one monitor, so the first of them answers for all).
+void Win32NoteScreen::PlaceAgain(HWND window, const NoteMonitor& monitor) {
+    if (window == note_.get()) {
+        ShowRow({window}, look_.fontFace, monitor, notePosition_, 0, alpha_);
+    } else if (!lasting_.empty() && window == lasting_.front().get()) {
+        ShowRow(LastingWindows(), look_.fontFace, monitor, lastingPosition_, 1, kOpaque);
+    }
+}
+
+// Its monitor's DPI changed, or it was moved onto a monitor of another: there, at the new DPI.
+void Win32NoteScreen::OnDpiChanged(HWND window, UINT dpi, const RECT& suggested) {
+    if (dpi == Dpi(window)) {
+        return;  // placed at this DPI already, by ShowRow
+    }
+    NoteMonitor monitor = MonitorOf(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST));
+    monitor.dpi = dpi;
+    PlaceAgain(window, monitor);
+}
+
+// Monitors came, went, were rearranged or their work area changed: a note stays where the
+// keypad's number puts it, on the monitor nearest to where it stood, never off every screen.
+void Win32NoteScreen::OnDisplayChange(HWND window) {
+    PlaceAgain(window, MonitorOf(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)));
 }
 
 void Win32NoteScreen::OnTimer(HWND window, UINT_PTR timer) {
@@ -249,15 +293,16 @@ void Win32NoteScreen::Paint(HWND window) {
     GetClientRect(window, &client);
     SetDCBrushColor(dc, foreground);
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    const int edge = std::max(1, Scaled(1, toolkit::win32::WindowDpi(window)));
+    const UINT dpi = Dpi(window);
+    const int edge = std::max(1, Scaled(1, dpi));
     RECT inside{client.left + edge, client.top + edge, client.right - edge, client.bottom - edge};
     SetDCBrushColor(dc, background);
     FillRect(dc, &inside, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 
     wchar_t text[64] = {};
     GetWindowTextW(window, text, 64);
-    // The size was measured at the monitor's DPI: the font is made at the same.
-    UniqueFont font = NoteFont(look_.fontFace, dpi_);
+    // The size was measured at its monitor's DPI: the font is made at the same.
+    UniqueFont font = NoteFont(look_.fontFace, dpi);
     HGDIOBJ old = SelectObject(dc, font.get());
     SetTextColor(dc, foreground);
     SetBkMode(dc, TRANSPARENT);
@@ -292,6 +337,22 @@ LRESULT CALLBACK Win32NoteScreen::WindowProc(HWND window, UINT message, WPARAM w
                 screen->OnTimer(window, wParam);
             }
             return 0;
+        case WM_DPICHANGED:
+            if (screen != nullptr) {
+                screen->OnDpiChanged(window, HIWORD(wParam),
+                                     *reinterpret_cast<const RECT*>(lParam));
+            }
+            return 0;
+        case WM_DISPLAYCHANGE:
+            if (screen != nullptr) {
+                screen->OnDisplayChange(window);
+            }
+            break;
+        case WM_SETTINGCHANGE:
+            if (screen != nullptr && wParam == SPI_SETWORKAREA) {
+                screen->OnDisplayChange(window);
+            }
+            break;
         default:
             break;
     }

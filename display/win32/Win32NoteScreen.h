@@ -20,6 +20,12 @@ struct NoteLook {
     const char* fontFace;
 };
 
+// A monitor's work area and DPI, where notes stand.
+struct NoteMonitor {
+    RECT work;
+    UINT dpi;
+};
+
 // Notes as top-most windows that let every click through and never take the focus, so that
 // typing goes on into the window in front. Each is created when needed and destroyed when it
 // hides: with no note up, nothing of this stays in memory.
@@ -40,6 +46,8 @@ public:
 
     // The window class of every note.
     static const wchar_t* ClassName();
+    // The DPI a note is measured and painted at: that of the monitor it stands on.
+    static UINT Dpi(HWND note);
 
 private:
     using UniqueWindow = toolkit::win32::UniqueHandle<HWND, ::DestroyWindow>;
@@ -48,13 +56,19 @@ private:
     void OnTimer(HWND window, UINT_PTR timer);
     void Paint(HWND window);
     void CloseNote();
+    std::vector<HWND> LastingWindows() const;
+    void PlaceAgain(HWND window, const NoteMonitor& monitor);
+    void OnDpiChanged(HWND window, UINT dpi, const RECT& suggested);
+    void OnDisplayChange(HWND window);
 
     NoteLook look_;
     UniqueWindow note_;
     std::unique_ptr<AssertiveLiveSetting> live_;  // after note_: it goes before the window
     std::vector<UniqueWindow> lasting_;
     BYTE alpha_ = 0;
-    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;  // of the monitor the notes stand on
+    // Where each row stands by the keypad's numbers, to place it again when the screen changes.
+    int notePosition_ = 0;
+    int lastingPosition_ = 0;
 };
 
 }  // namespace keystead::display::win32

@@ -2,6 +2,7 @@
 // back, the keys in the tray icon and tooltip at each check, and the administrator's rules.
 // Without section "display" everything stays as it was.
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,41 @@ TEST_F(DisplayTest, TheAdministratorsRuleBeatsTheFileAndComesAtTheBroadcast) {
     EXPECT_NE(LastTrayCall().record.hIcon, Form().Icon().Handle());
     PressCaps();
     EXPECT_TRUE(notes.notes.empty());
+}
+
+// Watched for the note alone, with no program to step aside for.
+TEST_F(DisplayTest, ALastingNoteGivesWayToAFullScreenProgramInFrontAndComesBack) {
+    using Lines = std::vector<std::string>;
+    Display("NumLockNote", "3");
+    keyboard.states[kVkNumLock] = 1;
+    Start();
+    Form().RecheckTick();  // the first look at the keys, as the message loop starts
+    EXPECT_EQ(notes.lasting, Lines{"Num Lock on"});
+    foreground.state = pause::UserNotificationState::RunningD3dFullScreen;
+    foreground.BringToFront("game.exe");
+    EXPECT_EQ(notes.lasting, Lines{});
+    foreground.state = pause::UserNotificationState::AcceptsNotifications;
+    foreground.BringToFront("notepad.exe");
+    EXPECT_EQ(notes.lasting, Lines{"Num Lock on"});
+
+    keyboard.states[kVkNumLock] = 0;
+    Form().RawKeyUp(kVkNumLock);
+    EXPECT_EQ(foreground.listener, nullptr) << "no note: nothing watches";
+}
+
+TEST_F(DisplayTest, ARuleThatTurnsEveryNoteOffTakesTheLastingNoteDown) {
+    Display("NumLockNote", "3");
+    keyboard.states[kVkNumLock] = 1;
+    Start();
+    Form().RecheckTick();  // the first look at the keys, as the message loop starts
+    ASSERT_EQ(notes.lasting, std::vector<std::string>{"Num Lock on"});
+    for (const char* key : {"CapsLockNote", "NumLockNote", "ScrollLockNote"}) {
+        registryApi.store.PutValue(registry::kHkeyLocalMachine, kPolicySubKey, key,
+                                   {registry::kRegDword, {0, 0, 0, 0}});
+    }
+    Form().PolicyChange();
+    EXPECT_TRUE(notes.lasting.empty());
+    EXPECT_EQ(foreground.listener, nullptr);
 }
 
 TEST_F(DisplayTest, ALightTaskbarIsReadAgainWhenTheThemeChanges) {

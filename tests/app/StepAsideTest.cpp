@@ -136,6 +136,23 @@ TEST_F(StepAsideTest, SuspensionAndSteppingAsideShowSideBySide) {
     EXPECT_EQ(Tip(), "Tarvine Keystead\r\n(Paused for mstsc.exe)") << "resuming keeps the line";
 }
 
+// Not left up until the next tick, which with an interval of 0 never comes.
+TEST_F(StepAsideTest, ALastingNoteGoesAtOnceWhenSteppingAsideBeginsAndComesBackAfter) {
+    using Lines = std::vector<std::string>;
+    Pause("Programs", "mstsc.exe");
+    profile.Put("Interval", "0");
+    profile.Put("NumLock", "2");
+    profile.values[{"display", "NumLockNote"}] = "3";
+    keyboard.states[lockkeys::kVkNumLock] = 1;
+    Start();
+    Form().RecheckTick();  // the first look at the keys, as the message loop starts
+    EXPECT_EQ(notes.lasting, Lines{"Num Lock on"});
+    foreground.BringToFront("mstsc.exe");
+    EXPECT_EQ(notes.lasting, Lines{});
+    foreground.BringToFront("notepad.exe");
+    EXPECT_EQ(notes.lasting, Lines{"Num Lock on"});
+}
+
 TEST_F(StepAsideTest, EndingTheProgramStopsWatchingTheForeground) {
     Pause("Programs", "mstsc.exe");
     Start();

@@ -109,6 +109,94 @@ TEST_F(KeyDisplayTest, ALastingNoteStaysWhileTheKeyIsOnAndNeverWhileQuiet) {
     EXPECT_EQ(screen_.lasting, Texts{});
 }
 
+// "No note" everywhere, a rule that turns every note off or another place: at once, since
+// with nothing on no later look at the keys comes to do it.
+TEST_F(KeyDisplayTest, ANewSectionTakesDownOrMovesTheLastingNoteAtOnce) {
+    struct Case {
+        const char* what;
+        NoteMode caps, num;
+        bool showKeys;
+        int position;
+        Texts lasting;
+    };
+    const Case cases[] = {
+        {"nothing on", NoteMode::None, NoteMode::None, false, 7, {}},
+        {"the icon alone", NoteMode::None, NoteMode::None, true, 7, {}},
+        {"Num Lock on every change", NoteMode::None, NoteMode::OnEveryChange, false, 7, {}},
+        {"Caps Lock while on, and off", NoteMode::WhileOn, NoteMode::None, false, 7, {}},
+        {"another place", NoteMode::None, NoteMode::WhileOn, false, 3, {"Num Lock on"}},
+    };
+    for (const Case& c : cases) {
+        Notes(NoteMode::None, NoteMode::WhileOn);
+        Key(kVkNumLock, 1);
+        ASSERT_EQ(screen_.lasting, Texts{"Num Lock on"}) << c.what;
+        screen_.lastingPosition = 0;
+        settings::DisplaySection section;
+        section.showKeys = c.showKeys;
+        section.notes = {c.caps, c.num, NoteMode::None};
+        section.position = c.position;
+        display_.SetSection(section);
+        EXPECT_EQ(screen_.lasting, c.lasting) << c.what;
+        if (!c.lasting.empty()) {
+            EXPECT_EQ(screen_.lastingPosition, c.position) << c.what;
+        }
+    }
+}
+
+// The rule of every note, told of each window that comes to the front.
+TEST_F(KeyDisplayTest, ALastingNoteGivesWayToAFullScreenProgramAndWhileQuiet) {
+    using State = pause::UserNotificationState;
+    struct Case {
+        State state;
+        bool covers;
+        bool quiet;
+        bool stands;
+    };
+    const Case cases[] = {
+        {State::AcceptsNotifications, true, false, true},
+        {State::RunningD3dFullScreen, false, false, false},
+        {State::PresentationMode, false, false, false},
+        {State::Busy, true, false, false},
+        {State::Busy, false, false, true},  // an overlay on a bare desktop
+        {State::AcceptsNotifications, true, true, false},
+    };
+    Notes(NoteMode::None, NoteMode::WhileOn);
+    Key(kVkNumLock, 1);
+    for (const Case& c : cases) {
+        foreground_.state = State::AcceptsNotifications;
+        quiet_ = false;
+        display_.ForegroundChanged();
+        ASSERT_EQ(screen_.lasting, Texts{"Num Lock on"});
+        foreground_.state = c.state;
+        foreground_.frontCoversMonitor = c.covers;
+        quiet_ = c.quiet;
+        display_.ForegroundChanged();
+        EXPECT_EQ(screen_.lasting, c.stands ? Texts{"Num Lock on"} : Texts{})
+            << static_cast<int>(c.state) << c.covers << c.quiet;
+    }
+}
+
+TEST_F(KeyDisplayTest, TheForegroundMattersOnlyWhileALastingNoteIsAskedFor) {
+    int changes = 0;
+    display_.OnWatchChange([&] { ++changes; });
+    Notes(NoteMode::WhenHeld, NoteMode::WhileOn);
+    EXPECT_FALSE(display_.WatchesForeground()) << "Num Lock off";
+    Key(kVkNumLock, 1);
+    EXPECT_TRUE(display_.WatchesForeground());
+    foreground_.state = pause::UserNotificationState::RunningD3dFullScreen;
+    display_.ForegroundChanged();
+    EXPECT_TRUE(display_.WatchesForeground()) << "to come back when the program goes";
+    Key(kVkNumLock, 0);
+    EXPECT_FALSE(display_.WatchesForeground());
+    EXPECT_EQ(changes, 2);
+
+    foreground_.stateQuestions = 0;
+    Notes(NoteMode::WhenHeld, NoteMode::WhenHeld);
+    Key(kVkNumLock, 1);
+    Key(kVkNumLock, 0);
+    EXPECT_EQ(foreground_.stateQuestions, 0) << "nothing asked without a lasting note";
+}
+
 TEST_F(KeyDisplayTest, WithNothingOnTheKeysAreNeverRead) {
     Notes(NoteMode::None, NoteMode::None);
     display_.PutBack(kCapsFlipped, settings_);
