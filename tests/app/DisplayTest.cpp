@@ -24,15 +24,6 @@ protected:
     void Display(const std::string& key, const std::string& value) {
         profile.values[{"display", key}] = value;
     }
-    // The user presses Caps Lock, against "Force off".
-    void PressCaps() {
-        keyboard.states[kVkCapital] = 1;
-        Form().RawKeyUp(kVkCapital);
-    }
-    std::string Tip() const {
-        const std::string_view tip = LastTrayCall().Tip();
-        return std::string(tip.substr(0, tip.find('\0')));
-    }
 };
 
 TEST_F(DisplayTest, WithoutTheSectionNothingIsShownOrRead) {

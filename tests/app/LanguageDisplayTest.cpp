@@ -32,14 +32,6 @@ protected:
         form = factory.last;
         main->Form().Load();
     }
-    void PressCaps() {
-        keyboard.states[kVkCapital] = 1;
-        Form().RawKeyUp(kVkCapital);
-    }
-    std::string Tip() const {
-        const std::string_view tip = LastTrayCall().Tip();
-        return std::string(tip.substr(0, tip.find('\0')));
-    }
 };
 
 // The UTF-16 units of UTF-8 text, as the shell counts its tooltip; -1 for a cut character.

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -130,6 +131,16 @@ protected:
     }
 
     const tray::FakeNotifyArea::Call& LastTrayCall() const { return notifyArea.calls.back(); }
+    // The tooltip the shell was last handed, without the field's padding.
+    std::string Tip() const {
+        const std::string_view tip = LastTrayCall().Tip();
+        return std::string(tip.substr(0, tip.find('\0')));
+    }
+    // The user presses Caps Lock, which turns it on.
+    void PressCaps() {
+        keyboard.states[lockkeys::kVkCapital] = 1;
+        Form().RawKeyUp(lockkeys::kVkCapital);
+    }
 
     CountingApplication app;
     toolkit::fake::FakeScreen screen;

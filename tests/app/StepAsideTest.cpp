@@ -35,11 +35,6 @@ protected:
         }
         return presses;
     }
-
-    std::string Tip() const {
-        const std::string_view tip = LastTrayCall().Tip();
-        return std::string(tip.substr(0, tip.find('\0')));
-    }
 };
 
 TEST_F(StepAsideTest, AnEmptyListAsksNothingAndWatchesNothing) {
