@@ -90,6 +90,12 @@ void KeyDisplay::SetSection(const settings::DisplaySection& section) {
         drawn_.reset();
         picture_.reset();
     }
+    if (!section_.AnyOn()) {
+        // Nothing reads the keys now: what they were is no longer known, and a change made
+        // meanwhile is no change to show when something is switched on again.
+        known_.fill(std::nullopt);
+        expected_.fill(std::nullopt);
+    }
     UpdateLasting(moved);
 }
 

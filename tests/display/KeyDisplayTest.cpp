@@ -206,6 +206,16 @@ TEST_F(KeyDisplayTest, WithNothingOnTheKeysAreNeverRead) {
     EXPECT_EQ(display_.Tooltip("Tarvine Keystead", settings_, 127), "Tarvine Keystead");
 }
 
+TEST_F(KeyDisplayTest, AChangeMadeWhileNothingWasOnIsNoChangeToShow) {
+    Notes(NoteMode::None, NoteMode::OnEveryChange);
+    Notes(NoteMode::None, NoteMode::None);
+    keyboard_.states[kVkNumLock] = 1;  // toggled while the display reads nothing
+    Notes(NoteMode::None, NoteMode::OnEveryChange);
+    EXPECT_EQ(screen_.Texts(), Texts{});
+    Key(kVkNumLock, 0);
+    EXPECT_EQ(screen_.Texts(), Texts{"Num Lock off"});
+}
+
 TEST_F(KeyDisplayTest, TheIconFollowsTheKeysButNotAFlipOnItsWay) {
     settings::DisplaySection section;
     section.showKeys = true;
