@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/Policies.h"
-#include "app/Product.h"
+#include "product/Product.h"
 #include "registry/Policy.h"
 #include "settings/SettingsFile.h"
 #include "toolkit/IgnoreFailure.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/Main.h"
-#include "app/Product.h"
+#include "product/Product.h"
 #include "registry/Registration.h"
 #include "registry/RunKey.h"
 #include "settings/SettingsFile.h"

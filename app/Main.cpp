@@ -8,7 +8,7 @@
 #include "app/KeyboardLayout.h"
 #include "app/MainLayout.h"
 #include "app/PauseTooltip.h"
-#include "app/Product.h"
+#include "product/Product.h"
 #include "registry/Registration.h"
 #include "registry/RunKey.h"
 #include "settings/SettingsFile.h"

@@ -2,7 +2,7 @@
 // may have changed and puts what the display draws into the tray.
 #include "app/Main.h"
 #include "app/MainLayout.h"
-#include "app/Product.h"
+#include "product/Product.h"
 #include "settings/SettingsFile.h"
 #include "toolkit/IgnoreFailure.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/Product.h"
+#include "product/Product.h"
 #include "toolkit/Timer.h"
 
 namespace keystead::app {

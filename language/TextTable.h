@@ -3,7 +3,7 @@
 // '&' marks an access key; "{}" stands for what the program puts in. Adding a text is adding
 // a row here: the compiler refuses a row with a column missing, and a test an empty column.
 // No include guard: Texts.h and Texts.cpp read the rows with their own KEYSTEAD_TEXT (and
-// include app/Product.h, whose name the texts use).
+// include product/Product.h, whose name the texts use).
 
 #define KEYSTEAD_NAME KEYSTEAD_PRODUCT_NAME
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Product.h"
+#include "product/Product.h"
 #include "language/Language.h"
 
 namespace keystead::language {

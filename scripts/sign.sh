@@ -1,6 +1,6 @@
 #!/bin/sh
 # Signs Keystead's programs and packages (.exe, .msi) with Authenticode: SHA-256, the product's
-# name and web address (from app/Product.h), and the release's time (scripts/source-date-epoch.sh)
+# name and web address (from product/Product.h), and the release's time (scripts/source-date-epoch.sh)
 # as the signing time, so that the same key gives the same signed bytes. The certificate:
 #   KEYSTEAD_SIGN_PKCS12         a PKCS#12 file (.pfx, .p12) with the certificate and its key
 #   KEYSTEAD_SIGN_PASSWORD       its password; osslsigncode reads it from a pipe, so it never
@@ -30,10 +30,10 @@ if [ -z "${KEYSTEAD_SIGN_PASSWORD+set}" ]; then
 fi
 
 # The name and the address as the program itself says them.
-define() { sed -n "s/^#define $1 \"\(.*\)\"\$/\1/p" "$root/app/Product.h"; }
+define() { sed -n "s/^#define $1 \"\(.*\)\"\$/\1/p" "$root/product/Product.h"; }
 name=$(define KEYSTEAD_PRODUCT_NAME)
 url=$(define KEYSTEAD_WEB_ADDRESS)
-[ -n "$name" ] && [ -n "$url" ] || { echo "no product name or web address in app/Product.h" >&2; exit 1; }
+[ -n "$name" ] && [ -n "$url" ] || { echo "no product name or web address in product/Product.h" >&2; exit 1; }
 epoch=$("$root/scripts/source-date-epoch.sh" "$root")
 timestamp_option=${timestamp_url:+-ts $timestamp_url}
 

@@ -10,7 +10,7 @@
 #include "app/Launch.h"
 #include "app/Main.h"
 #include "app/MainLayout.h"
-#include "app/Product.h"
+#include "product/Product.h"
 #include "display/win32/Win32IconPainter.h"
 #include "display/win32/Win32NoteScreen.h"
 #include "lockkeys/win32/Win32Keyboard.h"
@@ -46,7 +46,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     // No COM here: the shell wrapper sets it up around each "open", so that ole32 and what
     // it brings stay out of memory while the program idles in the tray.
 
-    toolkit::win32::Win32Application application(app::kProductName);
+    toolkit::win32::Win32Application application(kProductName);
     // Before our own window exists, or the running copy's would not be the only one.
     const app::Launch launch =
         app::PlanLaunch(commandLine != nullptr ? commandLine : "", application);

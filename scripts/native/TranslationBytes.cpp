@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Product.h"
+#include "product/Product.h"
 #include "language/Language.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #define KEYSTEAD_ICON_SUSPENDED 2
 
 #ifndef RC_INVOKED
-namespace keystead::app {
+namespace keystead {
 
 inline constexpr char kProductName[] = KEYSTEAD_PRODUCT_NAME;
 inline constexpr int kEnforcingIcon = KEYSTEAD_ICON_ENFORCING;
@@ -21,5 +21,5 @@ inline constexpr int kSuspendedIcon = KEYSTEAD_ICON_SUSPENDED;
 // The maker's donation page, opened by the Donate button.
 inline constexpr char kDonationPage[] = KEYSTEAD_WEB_ADDRESS;
 
-}  // namespace keystead::app
+}  // namespace keystead
 #endif
