@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Policies.h"
+#include "policies/Policies.h"
 #include "product/Product.h"
 #include "registry/Policy.h"
 #include "settings/SettingsFile.h"
@@ -24,7 +24,7 @@ language::Language ChosenLanguage(toolkit::Application& app, settings::Profile& 
     using toolkit::IgnoreFailure;
     std::string policy;
     IgnoreFailure([&] {
-        policy = registry::PolicyKeys(registry, kPolicySubKey).Text(kLanguageName);
+        policy = registry::PolicyKeys(registry, policies::kPolicySubKey).Text(kLanguageName);
         policy = policy.substr(0, policy.find(';'));  // the machine's over the user's
     });
     std::string own;

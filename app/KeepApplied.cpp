@@ -3,7 +3,7 @@
 // crash or a power cut loses nothing that was applied.
 #include <string>
 
-#include "app/Main.h"
+#include "app/Keystead.h"
 #include "product/Product.h"
 #include "registry/Registration.h"
 #include "registry/RunKey.h"
@@ -27,13 +27,13 @@ bool FileExists(const toolkit::Application& app, const std::string& path) {
 }  // namespace
 
 // Each step runs on when the one before it failed.
-void Main::KeepApplied() {
+void Keystead::KeepApplied() {
     toolkit::Application& app = platform_.app;
     toolkit::IgnoreFailure([&] {
         // What an administrator fixed is not the user's choice: the file keeps the user's own.
-        own_.Keep(policies_, settings_, form_->Timer());
+        const policies::UserChoice& own = rules_.Own(checks_.Settings(), checks_.Interval());
         settings::SaveSettings(platform_.profile, settings::FindSettingsFiles(app, kProductName),
-                               own_.Settings(), own_.Interval());
+                               own.Settings(), own.Interval());
     });
     toolkit::IgnoreFailure([&] { KeepRegistration(); });
 }
@@ -41,12 +41,10 @@ void Main::KeepApplied() {
 // Rewritten or removed every time, except that a registration of another copy that is still
 // there (a newer version tried from Downloads, or the installed one while this is tried) is
 // that copy's: it stays as it is unless the user changed the box in this run.
-void Main::KeepRegistration() {
+void Keystead::KeepRegistration() {
     const toolkit::Application& app = platform_.app;
     const std::string data = registry::RunValueData(app.Path(), app.ExeName());
-    if (policies_.startWithWindows == false) {
-        // Forbidden by policy: the machine's registration is the administrator's own.
-        registry::UnregisterUser(platform_.registry, kProductName);
+    if (rules_.KeepStartUpRule()) {
         return;
     }
     const std::string own(registry::RunValueProgram(data));
@@ -58,7 +56,7 @@ void Main::KeepRegistration() {
     };
     // Once this copy starts at logon, a user value left by another one would start a second
     // copy beside it: that one goes, while a machine-wide value stays the administrator's.
-    const bool startsThis = settings_.AutoRun == lockkeys::kTrue &&
+    const bool startsThis = checks_.Settings().AutoRun == lockkeys::kTrue &&
                             (registry::StartsProgramIn(platform_.registry, registry::kRunRoot,
                                                        kProductName, own, expand) ||
                              registry::StartsProgramIn(platform_.registry, registry::kUserRunRoot,
@@ -67,7 +65,7 @@ void Main::KeepRegistration() {
         (anotherIn(registry::kRunRoot) || (!startsThis && anotherIn(registry::kUserRunRoot)))) {
         return;
     }
-    if (settings_.AutoRun == lockkeys::kTrue) {
+    if (checks_.Settings().AutoRun == lockkeys::kTrue) {
         registry::Register(platform_.registry, kProductName, data);
     } else {
         registry::Unregister(platform_.registry, kProductName);

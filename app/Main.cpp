@@ -2,16 +2,12 @@
 
 #include <cmath>
 #include <string>
-#include <utility>
 
 #include "app/IntervalText.h"
-#include "app/KeyboardLayout.h"
 #include "app/MainLayout.h"
-#include "app/PauseTooltip.h"
+#include "app/ManagedSettings.h"
+#include "language/Texts.h"
 #include "product/Product.h"
-#include "registry/Registration.h"
-#include "registry/RunKey.h"
-#include "settings/SettingsFile.h"
 #include "toolkit/IgnoreFailure.h"
 
 namespace keystead::app {
@@ -29,201 +25,20 @@ constexpr char kReadmeName[] = "\\Readme.txt";
 
 }  // namespace
 
-Main::Main(const Platform& platform, language::Language language)
-    : platform_(platform),
+Main::Main(toolkit::FormFactory& forms, toolkit::Application& app, toolkit::Shell& shell,
+           language::Language language, MainEvents& events)
+    : app_(app),
+      shell_(shell),
       language_(language),
-      form_(platform.forms.Create(MainFormDesign(language_), *this)),
-      enforcer_(
-          platform.keyboard, [&app = platform.app] { return app.TickCount(); },
-          [&registry = platform.registry] { return ShiftTurnsOffCapsLock(registry); },
-          [this] { form_->RecheckTimer().SetEnabled(true); }),
-      stepAside_(platform.foreground),
-      display_(platform.keyboard, platform.notes, platform.icons, platform.foreground,
-               platform.registry,
-               [this] { return !form_->Timer().Enabled() || stepAside_.Active(); }) {
-    display_.SetLanguage(language_);
-    display_.OnWatchChange([this] { WatchForeground(); });
-    enforcer_.SetCorrectionListener(
-        [this](const lockkeys::Flips& flips) { display_.PutBack(flips, settings_); });
-    form_->Timer().SetHandler([this] { Timer_Timer(); });
-    form_->RecheckTimer().SetInterval(lockkeys::Enforcer::kRecheckMs);
-    form_->RecheckTimer().SetHandler([this] { RecheckTimer_Timer(); });
-}
-
-// Start-up. Each step runs on when the one before it failed.
-void Main::Form_Load() {
-    toolkit::Application& app = platform_.app;
-    if (app.PrevInstance()) {
-        app.End();  // the instance already running carries on alone
-    }
-    // The only copy: an upgrade of the package that closes it brings it back.
-    IgnoreFailure([&] { app.RegisterForRestart(); });
-
-    // The file beside the program, unless that cannot be written and the user has a copy.
-    std::string settingsPath;
-    IgnoreFailure([&] { settingsPath = settings::SettingsFilePath(app); });
-    IgnoreFailure([&] {
-        settingsPath =
-            settings::FileToLoad(platform_.profile, settings::FindSettingsFiles(app, kProductName));
-    });
-
-    // A missing or empty settings file marks a first run: show the user the settings.
-    std::uint64_t length = 0;
-    IgnoreFailure([&] { length = app.FileLength(settingsPath); });
-    if (length == 0) {
-        IgnoreFailure([&] { form_->Show(); });
-    }
-
-    IgnoreFailure([&] {
-        settings::LoadSettings(platform_.profile, settingsPath, settings_, form_->Timer());
-    });
-    IgnoreFailure([&] {
-        if (RunValueIsSet()) {
-            settings_.AutoRun = kTrue;
-        }
-    });
-    IgnoreFailure([&] { UpdatePolicies(); });
-    IgnoreFailure([&] { LoadControls(); });
-    IgnoreFailure([&] { LoadStepAside(settingsPath); });
-    IgnoreFailure([&] { LoadDisplay(settingsPath); });
-
-    trayIcon_ = std::make_unique<tray::TrayIcon>(platform_.notifyArea, platform_.screen);
-    trayIcon_->SetListener(this);
-    trayIcon_->SetClock([&app = platform_.app] { return app.TickCount(); });
-    IgnoreFailure([&] { trayIcon_->SetOwnerForm(form_.get()); });
-    IgnoreFailure([&] { trayIcon_->SetIcon(TrayPicture(false)); });
-    IgnoreFailure([&] { trayIcon_->SetTooltip(Tooltip(false)); });
-    IgnoreFailure([&] { trayIcon_->Add(); });
-
-    // Last, so that no check runs before everything is in place.
-    IgnoreFailure([&] { form_->Timer().SetEnabled(true); });
-    loadFinished_ = true;
-    // A key left wrong before the start is put right as soon as the message loop runs, not
-    // one interval later (a minute, at the longest).
-    IgnoreFailure([&] { form_->RecheckTimer().SetEnabled(true); });
-}
-
-// Machine-wide or the user's own, and not disabled in Task Manager.
-bool Main::RunValueIsSet() {
-    return registry::IsRegistered(platform_.registry, kProductName);
-}
-
-// Shut-down: the applied settings go to the file and the registration is rewritten or
-// removed, as at every Apply. Each step runs on when the one before it failed.
-void Main::Form_Unload(bool& /*cancel*/) {
-    displayWindow_.reset();    // the program ends with its main window
-    foregroundWatch_.reset();  // a program coming to the front no longer matters
-    KeepApplied();
-    IgnoreFailure([&] {
-        if (trayIcon_) {
-            trayIcon_->Remove();
-        }
-    });
-}
-
-void Main::Timer_Timer() {
-    timerHasFired_ = true;
-    UpdateStepAside();
-    if (!stepAside_.Active()) {
-        enforcer_.TimerCheck(settings_);
-    }
-    ShowKeys(true);
-}
-
-// Once, for a key that a check left alone.
-void Main::RecheckTimer_Timer() {
-    form_->RecheckTimer().SetEnabled(false);
-    if (Enforcing()) {
-        enforcer_.CheckNow(settings_);
-    }
-    ShowKeys();
-}
-
-// The checks made at once act only while a timer check could run: suspended, interval 0
-// and "Allow toggling" leave the keys alone as they always did, and so does stepping aside.
-bool Main::Enforcing() const {
-    const toolkit::Timer& timer = form_->Timer();
-    return timer.Enabled() && timer.Interval() != 0 && !stepAside_.Active();
-}
-
-void Main::Form_RawKeyUp(int keyCode, std::uint32_t extraInformation) {
-    if (Enforcing()) {
-        enforcer_.KeyReleased(keyCode, extraInformation, settings_);
-    }
-    ShowKeys();
-}
-
-// Windows and keyboard firmware reset Num Lock at these moments.
-void Main::Form_SessionUnlock() {
-    if (Enforcing()) {
-        enforcer_.CheckNow(settings_);
-    }
-}
-
-void Main::Form_PowerResume() {
-    if (Enforcing()) {
-        enforcer_.CheckNow(settings_);
-    }
-}
-
-// Windows reports the keyboards already there when the window starts to listen: the first
-// check still comes one interval after start-up.
-void Main::Form_KeyboardArrival() {
-    if (timerHasFired_ && Enforcing()) {
-        enforcer_.CheckNow(settings_);
-    }
-}
-
-// Reads the administrator's rules and puts them into force. False when they are as before.
-bool Main::UpdatePolicies() {
-    own_.Keep(policies_, settings_, form_->Timer());
-    Policies rules = ReadPolicies(platform_.registry);
-    rules.machineStartUp =
-        registry::IsRegisteredIn(platform_.registry, registry::kRunRoot, kProductName) &&
-        !registry::MachineRunWritable(platform_.registry);
-    if (rules == policies_) {
-        return false;
-    }
-    policies_ = std::move(rules);
-    PutInForce(policies_, own_, settings_, form_->Timer());
-    if (policies_.startWithWindows == false) {
-        registry::UnregisterUser(platform_.registry, kProductName);
-    }
-    return true;
-}
-
-// Group Policy has been applied: changed rules show at once, without a restart. A setting a
-// rule now fixes shows the rule; the user's edits of the others, not yet applied, stay.
-void Main::Form_PolicyChange() {
-    const bool edited = form_->Enabled(ApplyButton);
-    const ShownSettings shown = ReadShownSettings(*form_);
-    const Policies before = policies_;
-    if (!UpdatePolicies()) {
-        return;
-    }
-    LoadControls();
-    if (edited && ShowAgainWhatRulesLeave(shown, before, policies_, *form_)) {
-        form_->SetEnabled(ApplyButton, true);
-    }
-    PutStepAsideRulesInForce();
-    Foreground_Change();
-    PutDisplayRulesInForce();
-    if (policies_.allowSuspend == false && !form_->Timer().Enabled()) {
-        ToggleSuspend();  // suspended before the rule came
-    }
-}
+      events_(events),
+      form_(forms.Create(MainFormDesign(language), *this)) {}
 
 void Main::ApplyControls() {
-    toolkit::Timer& timer = form_->Timer();
-    bool wasEnabled = timer.Enabled();
-    if (wasEnabled) {
-        timer.SetEnabled(false);
-    }
-
+    lockkeys::Settings chosen = loaded_;
     for (LockMode i = lockkeys::kForceOff; i <= lockkeys::kAllowToggling; ++i) {
         for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
             if (form_->OptionValue(kModeGroups[key], i)) {
-                lockkeys::ModeOf(settings_, key) = i;
+                lockkeys::ModeOf(chosen, key) = i;
             }
         }
     }
@@ -231,21 +46,24 @@ void Main::ApplyControls() {
     // Enter presses OK while the box may still have the focus, before the check on leaving
     // it has run: correct the text first, so that the timer gets what the box then shows.
     IntervalSetting_LostFocus();
-    timer.SetInterval(
-        static_cast<std::int64_t>(std::floor(TextToNumber(form_->Text(IntervalSetting)))));
+    const auto interval =
+        static_cast<std::int64_t>(std::floor(TextToNumber(form_->Text(IntervalSetting))));
 
-    const lockkeys::Flag autoRun = settings_.AutoRun;
-    settings_.AutoRun = form_->CheckValue(AutoRunSetting) == toolkit::kChecked ? kTrue : kFalse;
-    autoRunChanged_ = autoRunChanged_ || settings_.AutoRun != autoRun;
+    chosen.AutoRun = form_->CheckValue(AutoRunSetting) == toolkit::kChecked ? kTrue : kFalse;
+    const bool autoRunChanged = chosen.AutoRun != loaded_.AutoRun;
     form_->SetEnabled(ApplyButton, false);
-    if (wasEnabled) {
-        timer.SetEnabled(true);
-    }
+    loaded_ = chosen;
+    loadedInterval_ = interval;
+    events_.Main_Applied(chosen, interval, autoRunChanged);
 }
 
-void Main::LoadControls() {
+void Main::LoadControls(const lockkeys::Settings& settings, std::int64_t interval,
+                        const policies::Policies& rules) {
+    loaded_ = settings;
+    loadedInterval_ = interval;
+    rules_ = rules;
     for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
-        const LockMode mode = lockkeys::ModeOf(settings_, key);
+        const LockMode mode = lockkeys::ModeOf(settings, key);
         if (mode >= lockkeys::kForceOff && mode <= lockkeys::kAllowToggling) {
             form_->SetOptionValue(kModeGroups[key], mode, true);
         } else {
@@ -256,73 +74,52 @@ void Main::LoadControls() {
             }
         }
     }
-    form_->SetText(IntervalSetting, IntegerText(form_->Timer().Interval()));
+    form_->SetText(IntervalSetting, IntegerText(static_cast<double>(interval)));
     form_->SetCheckValue(AutoRunSetting,
-                         settings_.AutoRun == kTrue ? toolkit::kChecked : toolkit::kUnchecked);
-    ShowPolicies(policies_, *form_, language_);
+                         settings.AutoRun == kTrue ? toolkit::kChecked : toolkit::kUnchecked);
+    ShowPolicies(rules, *form_, language_);
     // Last: the changes above raise notices that enable the button.
     form_->SetEnabled(ApplyButton, false);
 }
 
-void Main::ToggleSuspend() {
-    toolkit::Timer& timer = form_->Timer();
-    if (policies_.allowSuspend == false && timer.Enabled()) {
-        return;  // the administrator keeps the keys checked
-    }
-    if (timer.Enabled()) {
-        timer.SetEnabled(false);
-        display_.KeysMayHaveChanged(settings_);  // lasting notes go while suspended
-        trayIcon_->SetIcon(TrayPicture(true));
-        trayIcon_->SetTooltip(Tooltip(true));
-        trayIcon_->Modify();
-        form_->SetCaption(SuspendButton, language::Say(language::Text::Resume, language_));
-    } else {
-        timer.SetEnabled(true);
-        display_.KeysMayHaveChanged(settings_);
-        trayIcon_->SetIcon(TrayPicture(false));
-        trayIcon_->SetTooltip(Tooltip(false));
-        trayIcon_->Modify();
-        form_->SetCaption(SuspendButton, language::Say(language::Text::Suspend, language_));
+// Windows applies policy every 90 minutes or so, whatever the user is doing.
+void Main::ShowRules(const lockkeys::Settings& settings, std::int64_t interval,
+                     const policies::Policies& before, const policies::Policies& now) {
+    const bool edited = form_->Enabled(ApplyButton);
+    const ShownSettings shown = ReadShownSettings(*form_);
+    LoadControls(settings, interval, now);
+    if (edited && ShowAgainWhatRulesLeave(shown, before, now, *form_)) {
+        form_->SetEnabled(ApplyButton, true);
     }
 }
 
-// The first line shows suspension alone; stepping aside adds a line of its own.
-std::string Main::Tooltip(bool suspended) const {
-    std::string tooltip = kProductName;
-    if (suspended) {
-        tooltip += "\r\n";
-        tooltip += language::Say(language::Text::SuspendedLine, language_);
-    }
-    if (stepAside_.Active()) {
-        tooltip = PausedTooltip(tooltip, stepAside_.Program(), tray::kMaxTooltipLength, language_);
-    }
-    return display_.Tooltip(tooltip, settings_, tray::kMaxTooltipLength);
+void Main::ShowSuspended(bool suspended) {
+    form_->SetCaption(
+        SuspendButton,
+        language::Say(suspended ? language::Text::Resume : language::Text::Suspend, language_));
 }
 
 void Main::HelpFile() {
     std::string path;
-    IgnoreFailure([&] { path = platform_.app.Path() + kReadmeName; });
-    IgnoreFailure(
-        [&] { platform_.shell.Execute(form_->hWnd(), "open", path, "", "", kShowNormal); });
+    IgnoreFailure([&] { path = app_.Path() + kReadmeName; });
+    IgnoreFailure([&] { shell_.Execute(form_->hWnd(), "open", path, "", "", kShowNormal); });
 }
 
 void Main::DonateButton_Click() {
-    platform_.shell.Execute(form_->hWnd(), "open", kDonationPage, "", "", kShowNormal);
+    shell_.Execute(form_->hWnd(), "open", kDonationPage, "", "", kShowNormal);
 }
 
 void Main::ApplyButton_Click() {
     ApplyControls();
-    KeepApplied();
 }
 
 void Main::OKButton_Click() {
     ApplyControls();
-    KeepApplied();
     form_->Hide();
 }
 
 void Main::CancelButton_Click() {
-    LoadControls();
+    LoadControls(loaded_, loadedInterval_, rules_);
     form_->Hide();
 }
 
@@ -335,6 +132,12 @@ void Main::IntervalSetting_LostFocus() {
 void Main::Form_KeyUp(int keyCode, int /*shift*/) {
     if (keyCode == kHelpKey) {
         HelpFile();
+    }
+}
+
+void Main::Form_SystemMenu(int command) {
+    if (command == kDisplayMenuCommand) {
+        events_.DisplayMenu_Click();
     }
 }
 
@@ -356,7 +159,7 @@ void Main::Control_Click(int id, int /*index*/) {
             CancelButton_Click();
             break;
         case SuspendButton:
-            ToggleSuspend();
+            events_.SuspendButton_Click();
             break;
         case DonateButton:
             DonateButton_Click();
@@ -378,20 +181,6 @@ void Main::Control_Change(int id) {
 void Main::Control_LostFocus(int id) {
     if (id == IntervalSetting) {
         IntervalSetting_LostFocus();
-    }
-}
-
-void Main::TrayIcon_MouseUp(std::int16_t Button) {
-    if (Button == tray::kRightButton) {
-        ToggleSuspend();
-    }
-}
-
-void Main::TrayIcon_MouseDblClick(std::int16_t Button) {
-    if (Button == tray::kLeftButton) {
-        form_->Show();
-    } else if (Button == tray::kRightButton) {
-        form_->Unload();
     }
 }
 

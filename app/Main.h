@@ -1,138 +1,82 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
-#include <string>
-#include <vector>
 
-#include "app/CommandLine.h"
-#include "app/ManagedSettings.h"
-#include "app/Platform.h"
-#include "app/Policies.h"
-#include "display/DisplayWindow.h"
-#include "display/KeyDisplay.h"
-#include "language/Texts.h"
-#include "lockkeys/Enforcer.h"
+#include "language/Language.h"
 #include "lockkeys/Settings.h"
-#include "pause/StepAside.h"
-#include "settings/DisplaySection.h"
-#include "settings/PauseSection.h"
+#include "policies/Policies.h"
+#include "toolkit/Application.h"
 #include "toolkit/Form.h"
-#include "tray/TrayIcon.h"
+#include "toolkit/Shell.h"
 
 namespace keystead::app {
 
-// The settings window: the program's start-up object and the owner of everything else.
-// It holds the applied settings, the enforcement timer and the notification-area icon;
-// the program lives exactly as long as it is loaded.
-class Main final : private toolkit::FormEvents,
-                   private tray::TrayIconEvents,
-                   private pause::ForegroundEvents {
+// What the user does in the settings window, for the program to carry out.
+class MainEvents {
 public:
-    // `language`: what the window, the menu, the tooltips and the notes speak (ChosenLanguage
-    // at the program's start).
-    explicit Main(const Platform& platform,
-                  language::Language language = language::Language::English);
+    // The window was loaded: the program starts. Unloaded: it ends.
+    virtual void Form_Load() = 0;
+    virtual void Form_Unload() = 0;
+    // Apply or OK: the settings and interval the window shows are the user's choice now.
+    virtual void Main_Applied(const lockkeys::Settings& settings, std::int64_t interval,
+                              bool autoRunChanged) = 0;
+    virtual void SuspendButton_Click() = 0;
+    // The display item of the window's system menu.
+    virtual void DisplayMenu_Click() = 0;
+
+protected:
+    ~MainEvents() = default;
+};
+
+// The settings window: the three lock keys' modes, the interval, the start-up box, Apply, OK,
+// Cancel, Suspend, Help and Donate. It shows what it is told and tells what the user did.
+class Main final : private toolkit::FormEvents {
+public:
+    // `language`: what the window speaks (ChosenLanguage at the program's start).
+    Main(toolkit::FormFactory& forms, toolkit::Application& app, toolkit::Shell& shell,
+         language::Language language, MainEvents& events);
     Main(const Main&) = delete;
     Main& operator=(const Main&) = delete;
 
     toolkit::Form& Form() { return *form_; }
-    const lockkeys::Settings& Settings() const { return settings_; }
-    // Null until start-up has put the icon in place.
-    tray::TrayIcon* TrayIcon() { return trayIcon_.get(); }
-    // The administrator's rules in force; pausePrograms is their list of programs to pause for.
-    const Policies& Rules() const { return policies_; }
-
+    void Show() { form_->Show(); }
+    // Copies the settings in force and the rules into the controls; nothing left to apply.
+    void LoadControls(const lockkeys::Settings& settings, std::int64_t interval,
+                      const policies::Policies& rules);
+    // New rules: the settings they fix show the rule, and the user's edits of the others,
+    // not yet applied, stay.
+    void ShowRules(const lockkeys::Settings& settings, std::int64_t interval,
+                   const policies::Policies& before, const policies::Policies& now);
+    // The Suspend button says what it would do.
+    void ShowSuspended(bool suspended);
     // Opens the read-me beside the executable.
     void HelpFile();
-    // Carries out a command-line switch, of this start or handed over by a later one;
-    // refused, and nothing done, where the administrator's rules forbid it.
-    toolkit::RequestAnswer RunCommand(Command command);
 
 private:
-    // Start-up and shut-down.
-    void Form_Load() override;
-    void Form_Unload(bool& cancel) override;
-
-    // The controls.
+    void Form_Load() override { events_.Form_Load(); }
+    void Form_Unload(bool& /*cancel*/) override { events_.Form_Unload(); }
     void Form_KeyUp(int keyCode, int shift) override;
     void Control_Click(int id, int index) override;
     void Control_Change(int id) override;
     void Control_LostFocus(int id) override;
+    void Form_SystemMenu(int command) override;
     void ApplyButton_Click();
     void OKButton_Click();
     void CancelButton_Click();
     void DonateButton_Click();
     void IntervalSetting_LostFocus();
-
-    // The notification-area icon.
-    void TrayIcon_MouseUp(std::int16_t Button) override;
-    void TrayIcon_MouseDblClick(std::int16_t Button) override;
-    // The keyboard on the icon (MainTrayMenu.cpp).
-    void TrayIcon_KeySelect() override;
-    std::vector<tray::TrayMenuItem> TrayIcon_MenuItems() override;
-    void TrayIcon_MenuClick(std::uint32_t command) override;
-
-    // The lock keys: at each tick, and at once when a key may have changed.
-    void Timer_Timer();
-    void RecheckTimer_Timer();
-    void Form_RawKeyUp(int keyCode, std::uint32_t extraInformation) override;
-    void Form_SessionUnlock() override;
-    void Form_PowerResume() override;
-    void Form_KeyboardArrival() override;
-    void Form_PolicyChange() override;
-    bool Enforcing() const;
-
-    // A later start's command-line switch.
-    toolkit::RequestAnswer Form_Request(std::uint32_t request) override;
-    // Stepping aside for listed or full-screen programs.
-    void LoadStepAside(const std::string& settingsPath);
-    void PutStepAsideRulesInForce();
-    void WatchForeground();
-    void Foreground_Change() override;
-    void UpdateStepAside();
-    std::string Tooltip(bool suspended) const;
-    // Showing the lock keys (MainDisplay.cpp).
-    void LoadDisplay(const std::string& settingsPath);
-    void PutDisplayRulesInForce();
-    void ShowKeys(bool tick = false);
-    void Form_ThemeChange() override;
-    const toolkit::Picture* TrayPicture(bool suspended);
-    // The window in which the user chooses all that (MainDisplay.cpp).
-    void ShowDisplayWindow();
-    void Form_SystemMenu(int command) override;
-    void LoadDisplayWindow();
-    void KeepDisplay();
-
     void ApplyControls();
-    void LoadControls();
-    void ToggleSuspend();
-    // Whether the administrator lets the user suspend the checks.
-    bool SuspendAllowed() const { return policies_.allowSuspend != false; }
-    bool RunValueIsSet();
-    bool UpdatePolicies();
-    // Writes the applied settings and the registration (KeepApplied.cpp).
-    void KeepApplied();
-    void KeepRegistration();
 
-    const Platform& platform_;
-    // Chosen once at the start: a change takes effect at the next.
+    toolkit::Application& app_;
+    toolkit::Shell& shell_;
     const language::Language language_;
-    lockkeys::Settings settings_;
+    MainEvents& events_;
     std::unique_ptr<toolkit::Form> form_;
-    std::unique_ptr<tray::TrayIcon> trayIcon_;
-    lockkeys::Enforcer enforcer_;
-    bool timerHasFired_ = false;
-    bool loadFinished_ = false;  // requests wait for the tray icon and the timer
-    // Group Policy's rules, and the user's own choices that they hide.
-    Policies policies_;
-    UserChoice own_;
-    bool autoRunChanged_ = false;  // by an Apply in this run
-    settings::PauseSection pauseSection_;
-    pause::StepAside stepAside_;
-    std::unique_ptr<pause::ForegroundWatch> foregroundWatch_;
-    settings::DisplaySection ownDisplay_;  // as the file has it
-    display::KeyDisplay display_;
-    std::unique_ptr<display::DisplayWindow> displayWindow_;  // once opened
+    // What the controls were loaded with: a mode no button shows is kept by Apply.
+    lockkeys::Settings loaded_;
+    std::int64_t loadedInterval_ = 0;
+    policies::Policies rules_;
 };
 
 }  // namespace keystead::app

@@ -4,36 +4,6 @@
 
 namespace keystead::app {
 
-void UserChoice::Keep(const Policies& rules, const lockkeys::Settings& inForce,
-                      const toolkit::Timer& timer) {
-    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
-        if (!rules.modes[key]) {
-            lockkeys::ModeOf(settings_, key) = lockkeys::ModeOf(inForce, key);
-        }
-    }
-    if (!rules.interval) {
-        interval_.SetInterval(timer.Interval());
-    }
-    if (!rules.StartUpFixed()) {
-        settings_.AutoRun = inForce.AutoRun;
-    }
-}
-
-void PutInForce(const Policies& rules, const UserChoice& own, lockkeys::Settings& inForce,
-                toolkit::Timer& timer) {
-    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
-        lockkeys::ModeOf(inForce, key) =
-            rules.modes[key].value_or(lockkeys::ModeOf(own.Settings(), key));
-    }
-    const std::int32_t interval = rules.interval.value_or(own.Interval().Interval());
-    if (timer.Interval() != interval) {
-        timer.SetInterval(interval);  // a new interval restarts the period
-    }
-    const std::optional<bool> startUp = rules.StartUpFixed();
-    inForce.AutoRun =
-        startUp ? (*startUp ? lockkeys::kTrue : lockkeys::kFalse) : own.Settings().AutoRun;
-}
-
 ShownSettings ReadShownSettings(const toolkit::Form& form) {
     ShownSettings shown;
     for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
@@ -49,8 +19,8 @@ ShownSettings ReadShownSettings(const toolkit::Form& form) {
     return shown;
 }
 
-bool ShowAgainWhatRulesLeave(const ShownSettings& shown, const Policies& before,
-                             const Policies& now, toolkit::Form& form) {
+bool ShowAgainWhatRulesLeave(const ShownSettings& shown, const policies::Policies& before,
+                             const policies::Policies& now, toolkit::Form& form) {
     bool differs = false;
     for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
         const int index = shown.modes[key];
@@ -72,7 +42,8 @@ bool ShowAgainWhatRulesLeave(const ShownSettings& shown, const Policies& before,
     return differs;
 }
 
-void ShowPolicies(const Policies& rules, toolkit::Form& form, language::Language language) {
+void ShowPolicies(const policies::Policies& rules, toolkit::Form& form,
+                  language::Language language) {
     for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
         for (int index = lockkeys::kForceOff; index <= lockkeys::kAllowToggling; ++index) {
             form.SetItemEnabled(kModeGroups[key], index, !rules.modes[key]);

@@ -72,14 +72,17 @@ bool TaskbarIsLight(registry::RegistryApi& registry) {
 }
 
 KeyDisplay::KeyDisplay(lockkeys::Keyboard& keyboard, NoteScreen& notes, IconPainter& painter,
-                       pause::Foreground& foreground, registry::RegistryApi& registry,
-                       std::function<bool()> quiet)
+                       pause::Foreground& foreground, registry::RegistryApi& registry)
     : keyboard_(keyboard),
       notes_(notes),
       painter_(painter),
       foreground_(foreground),
-      registry_(registry),
-      quiet_(std::move(quiet)) {}
+      registry_(registry) {}
+
+void KeyDisplay::SetQuiet(bool quiet) {
+    quiet_ = quiet;
+    UpdateLasting();
+}
 
 // A lasting note the new section no longer asks for goes at once, and one that stays moves
 // to a new place at once: with nothing on, no later look at the keys would do either.
@@ -101,7 +104,7 @@ void KeyDisplay::SetSection(const settings::DisplaySection& section) {
 
 // Never over a full-screen program, nor while the keys are left alone.
 bool KeyDisplay::MayShowNote() {
-    return !quiet_() && !pause::FullScreenProgram(foreground_);
+    return !quiet_ && !pause::FullScreenProgram(foreground_);
 }
 
 void KeyDisplay::ShowNote(const std::string& text, bool announce) {

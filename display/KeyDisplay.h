@@ -52,15 +52,15 @@ bool TaskbarIsLight(registry::RegistryApi& registry);
 // only while something is switched on, so that with nothing on it costs nothing.
 class KeyDisplay {
 public:
-    // `quiet`: suspended or stepping aside, when no note may show.
     KeyDisplay(lockkeys::Keyboard& keyboard, NoteScreen& notes, IconPainter& painter,
-               pause::Foreground& foreground, registry::RegistryApi& registry,
-               std::function<bool()> quiet);
+               pause::Foreground& foreground, registry::RegistryApi& registry);
 
     void SetSection(const settings::DisplaySection& section);
     // The language of the notes and the tooltip.
     void SetLanguage(language::Language language) { language_ = language; }
     const settings::DisplaySection& Section() const { return section_; }
+    // Suspended or stepping aside: no note may show, and a lasting one goes until it ends.
+    void SetQuiet(bool quiet);
 
     // The program typed these flips to put keys back as the settings hold them.
     void PutBack(const lockkeys::Flips& flips, const lockkeys::Settings& settings);
@@ -96,7 +96,7 @@ private:
     IconPainter& painter_;
     pause::Foreground& foreground_;
     registry::RegistryApi& registry_;
-    std::function<bool()> quiet_;
+    bool quiet_ = false;
     settings::DisplaySection section_;
     language::Language language_ = language::Language::English;
     // What the keys last read, and what a flip of the program's will make them.

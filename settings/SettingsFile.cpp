@@ -95,9 +95,9 @@ bool SaveSettings(Profile& profile, const std::string& path, const lockkeys::Set
     return allWritten;
 }
 
-void SaveSettings(Profile& profile, const SettingsFiles& files, const lockkeys::Settings& settings,
-                  const toolkit::Timer& timer) {
-    if (SaveSettings(profile, files.beside, settings, timer) || files.user.empty()) {
+void SaveBesideOrInUsersCopy(Profile& profile, const SettingsFiles& files,
+                             const std::function<bool(const std::string& path)>& save) {
+    if (save(files.beside) || files.user.empty()) {
         return;
     }
     // The program's folder cannot be written (under Program Files for a standard user, or a
@@ -107,7 +107,14 @@ void SaveSettings(Profile& profile, const SettingsFiles& files, const lockkeys::
             profile.CreateFolder(files.userFolder);
         }
     });
-    SaveSettings(profile, files.user, settings, timer);
+    save(files.user);
+}
+
+void SaveSettings(Profile& profile, const SettingsFiles& files, const lockkeys::Settings& settings,
+                  const toolkit::Timer& timer) {
+    SaveBesideOrInUsersCopy(profile, files, [&](const std::string& path) {
+        return SaveSettings(profile, path, settings, timer);
+    });
 }
 
 }  // namespace keystead::settings

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "lockkeys/Settings.h"
@@ -59,6 +60,10 @@ void LoadSettings(Profile& profile, const std::string& path, lockkeys::Settings&
 bool SaveSettings(Profile& profile, const std::string& path, const lockkeys::Settings& settings,
                   const toolkit::Timer& timer);
 
+// Saves with `save` into the file beside the program; when a write there fails (`save` says
+// false), into the user's copy instead, creating its folder first.
+void SaveBesideOrInUsersCopy(Profile& profile, const SettingsFiles& files,
+                             const std::function<bool(const std::string& path)>& save);
 // Saves beside the program; when a write there fails, saves everything into the user's copy
 // instead, creating its folder first.
 void SaveSettings(Profile& profile, const SettingsFiles& files, const lockkeys::Settings& settings,

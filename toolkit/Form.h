@@ -119,8 +119,18 @@ public:
     virtual void Control_Click(int id, int index) = 0;
     virtual void Control_Change(int id) = 0;
     virtual void Control_LostFocus(int id) = 0;
+    // The user chose an item of FormDesign::systemMenu.
+    virtual void Form_SystemMenu(int /*command*/) {}
 
-    // Notices of the system, heard whether or not the window is shown or has the focus.
+protected:
+    ~FormEvents() = default;
+};
+
+// Notices of the system that reach the program's main window, heard whether or not it is
+// shown or has the focus. They concern the whole program, not the window: whoever owns the
+// program hears them (Form::SetSystemEvents).
+class SystemEvents {
+public:
     // A key was released in any program, as raw keyboard input reports it, with the extra
     // information its sender gave. Raised once the input has been processed, so that the
     // key state read then includes it.
@@ -139,11 +149,9 @@ public:
     virtual void Form_PolicyChange() {}
     // The taskbar's light or dark theme, or high contrast, may have changed.
     virtual void Form_ThemeChange() {}
-    // The user chose an item of FormDesign::systemMenu.
-    virtual void Form_SystemMenu(int /*command*/) {}
 
 protected:
-    ~FormEvents() = default;
+    ~SystemEvents() = default;
 };
 
 // A top-level window made from a FormDesign. It is created hidden with its timer off.
@@ -157,6 +165,9 @@ public:
 
     // Runs the load handler once; the window stays hidden.
     virtual void Load() = 0;
+    // Who hears the system's notices; set before Load (none: they go unheard). A secondary
+    // form hears none.
+    virtual void SetSystemEvents(SystemEvents& listener) = 0;
     // Makes the window visible, modeless and without an owner.
     virtual void Show() = 0;
     virtual void Hide() = 0;

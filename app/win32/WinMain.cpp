@@ -1,4 +1,4 @@
-// Keystead.exe: the real platform services, the settings window, and the message loop.
+// Keystead.exe: the real platform services, the program, and the message loop.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -7,14 +7,14 @@
 #include <exception>
 
 #include "app/ChosenLanguage.h"
+#include "app/Keystead.h"
 #include "app/Launch.h"
-#include "app/Main.h"
 #include "app/MainLayout.h"
-#include "product/Product.h"
 #include "display/win32/Win32IconPainter.h"
 #include "display/win32/Win32NoteScreen.h"
 #include "lockkeys/win32/Win32Keyboard.h"
 #include "pause/win32/Win32Foreground.h"
+#include "product/Product.h"
 #include "registry/win32/Win32Registry.h"
 #include "settings/win32/Win32Profile.h"
 #include "toolkit/win32/Library.h"
@@ -70,11 +70,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     const app::Platform platform{application, screen,     forms,      shell, keyboard, profile,
                                  registry,    notifyArea, foreground, notes, icons};
 
-    app::Main main(platform, language);
-    main.Form().Load();
-    if (!main.Form().Loaded()) {
+    app::Keystead keystead(platform, language);
+    keystead.Form().Load();
+    if (!keystead.Form().Loaded()) {
         return 0;
     }
-    main.RunCommand(launch.command);
+    keystead.RunCommand(launch.command);
     return toolkit::win32::RunMessageLoop();
 }

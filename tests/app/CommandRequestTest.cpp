@@ -117,7 +117,7 @@ TEST_F(CommandRequestTest, RequestsWaitUntilStartUpHasFinished) {
     starting.files = app.files;
     const Platform during{starting,    screen,     factory,    shell, keyboard, profile,
                           registryApi, notifyArea, foreground, notes, icons};
-    main = std::make_unique<Main>(during);
+    main = std::make_unique<Keystead>(during);
     form = factory.last;
     starting.form = form;
     Form().Load();

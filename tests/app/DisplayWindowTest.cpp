@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "MainHarness.h"
-#include "app/Policies.h"
 #include "display/DisplayWindow.h"
 #include "language/Texts.h"
+#include "policies/Policies.h"
 
 namespace keystead::app::testing {
 namespace {

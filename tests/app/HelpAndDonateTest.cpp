@@ -79,7 +79,7 @@ TEST_F(HelpFileTest, TheFolderIsTakenAsReported) {
 TEST_F(HelpFileTest, WorksWhileTheWindowIsHiddenAndCanBeCalledDirectly) {
     Start();
     ASSERT_FALSE(Form().Visible());
-    main->HelpFile();
+    main->SettingsWindow().HelpFile();
     ASSERT_EQ(shell.calls.size(), 1u);
     ExpectOpens(shell.calls[0], "C:\\Tools\\Readme.txt");
     EXPECT_FALSE(Form().Visible());

@@ -28,7 +28,7 @@ protected:
         profile.values[{"display", "CapsLockNote"}] = "1";
     }
     void StartIn(Language language) {
-        main = std::make_unique<Main>(platform, language);
+        main = std::make_unique<Keystead>(platform, language);
         form = factory.last;
         main->Form().Load();
     }

@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "MemoryProfile.h"
-#include "app/Main.h"
+#include "app/Keystead.h"
 #include "app/MainLayout.h"
 #include "app/Platform.h"
 #include "display/fake/FakeNoteScreen.h"
@@ -28,6 +28,8 @@
 #include "tray/fake/FakeNotifyArea.h"
 
 namespace keystead::app::testing {
+
+using policies::kPolicySubKey;
 
 inline constexpr char kSettingsPath[] = "C:\\Tools\\Keystead.ini";
 inline constexpr char kRunValueName[] = "Tarvine Keystead";
@@ -88,7 +90,7 @@ protected:
 
     // Creates the window without loading it.
     void Create() {
-        main = std::make_unique<Main>(platform);
+        main = std::make_unique<Keystead>(platform);
         form = factory.last;
     }
 
@@ -155,7 +157,7 @@ protected:
     display::FakeIconPainter icons;
     Platform platform{app,         screen,     factory,    shell, keyboard, profile,
                       registryApi, notifyArea, foreground, notes, icons};
-    std::unique_ptr<Main> main;
+    std::unique_ptr<Keystead> main;
     toolkit::fake::FakeForm* form = nullptr;
 };
 

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "MainHarness.h"
-#include "app/Policies.h"
+#include "policies/Policies.h"
 
 namespace keystead::app::testing {
 namespace {

@@ -87,7 +87,7 @@ class TranslatedStart : public MainTest {
 protected:
     // As the program's start does: the language first, then the window.
     void StartIn(Language language) {
-        main = std::make_unique<Main>(platform, language);
+        main = std::make_unique<Keystead>(platform, language);
         form = factory.last;
         main->Form().Load();
     }

@@ -43,10 +43,8 @@ protected:
     FakeIconPainter painter_;
     pause::FakeForeground foreground_;
     registry::fake::MemoryRegistry registry_;
-    bool quiet_ = false;
     lockkeys::Settings settings_;  // Caps Lock "Force off", Num Lock "Allow toggling"
-    KeyDisplay display_{keyboard_,   screen_,   painter_,
-                        foreground_, registry_, [this] { return quiet_; }};
+    KeyDisplay display_{keyboard_, screen_, painter_, foreground_, registry_};
 };
 
 TEST_F(KeyDisplayTest, NotesByEventAndSetting) {
@@ -87,10 +85,10 @@ TEST_F(KeyDisplayTest, APutBackNoteIsAnnouncedAtTheChosenPlaceAndTime) {
 
 TEST_F(KeyDisplayTest, NoNoteWhileQuietOrOverAFullScreenProgram) {
     Notes(NoteMode::OnEveryChange, NoteMode::OnEveryChange);
-    quiet_ = true;
+    display_.SetQuiet(true);
     display_.PutBack(kCapsFlipped, settings_);
     Key(kVkNumLock, 1);
-    quiet_ = false;
+    display_.SetQuiet(false);
     foreground_.state = pause::UserNotificationState::RunningD3dFullScreen;
     display_.PutBack(kCapsFlipped, settings_);
     Key(kVkNumLock, 0);
@@ -101,10 +99,10 @@ TEST_F(KeyDisplayTest, ALastingNoteStaysWhileTheKeyIsOnAndNeverWhileQuiet) {
     Notes(NoteMode::None, NoteMode::WhileOn);
     Key(kVkNumLock, 1);
     EXPECT_EQ(screen_.lasting, Texts{"Num Lock on"});
-    quiet_ = true;
+    display_.SetQuiet(true);
     display_.KeysMayHaveChanged(settings_);
     EXPECT_EQ(screen_.lasting, Texts{});
-    quiet_ = false;
+    display_.SetQuiet(false);
     Key(kVkNumLock, 0);
     EXPECT_EQ(screen_.lasting, Texts{});
 }
@@ -164,12 +162,12 @@ TEST_F(KeyDisplayTest, ALastingNoteGivesWayToAFullScreenProgramAndWhileQuiet) {
     Key(kVkNumLock, 1);
     for (const Case& c : cases) {
         foreground_.state = State::AcceptsNotifications;
-        quiet_ = false;
+        display_.SetQuiet(false);
         display_.ForegroundChanged();
         ASSERT_EQ(screen_.lasting, Texts{"Num Lock on"});
         foreground_.state = c.state;
         foreground_.frontCoversMonitor = c.covers;
-        quiet_ = c.quiet;
+        display_.SetQuiet(c.quiet);
         display_.ForegroundChanged();
         EXPECT_EQ(screen_.lasting, c.stands ? Texts{"Num Lock on"} : Texts{})
             << static_cast<int>(c.state) << c.covers << c.quiet;

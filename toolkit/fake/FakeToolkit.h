@@ -45,6 +45,7 @@ public:
     FakeForm(const FormDesign& design, FormEvents& events, std::uintptr_t handle = 0x10);
 
     // Form
+    void SetSystemEvents(SystemEvents& listener) override { system_ = &listener; }
     void Load() override;
     void Show() override { visible_ = true; }
     void Hide() override { visible_ = false; }
@@ -82,19 +83,19 @@ public:
     void ReleaseKey(int keyCode, int shift = 0);
     // What the system reports.
     void RawKeyUp(int keyCode, std::uint32_t extraInformation = 0) {
-        events_.Form_RawKeyUp(keyCode, extraInformation);
+        System().Form_RawKeyUp(keyCode, extraInformation);
     }
-    void SessionUnlock() { events_.Form_SessionUnlock(); }
-    void PowerResume() { events_.Form_PowerResume(); }
-    void KeyboardArrival() { events_.Form_KeyboardArrival(); }
+    void SessionUnlock() { System().Form_SessionUnlock(); }
+    void PowerResume() { System().Form_PowerResume(); }
+    void KeyboardArrival() { System().Form_KeyboardArrival(); }
     // What a later start of the program hands over; whether the form took it.
     RequestAnswer Request(std::uint32_t request) {
-        return loaded_ ? events_.Form_Request(request) : kRequestNotTaken;
+        return loaded_ ? System().Form_Request(request) : kRequestNotTaken;
     }
-    void PolicyChange() { events_.Form_PolicyChange(); }
+    void PolicyChange() { System().Form_PolicyChange(); }
     // The user chose an item of the system menu.
     void SystemMenu(int command) { events_.Form_SystemMenu(command); }
-    void ThemeChange() { events_.Form_ThemeChange(); }
+    void ThemeChange() { System().Form_ThemeChange(); }
     // One period of the timer, if it runs.
     void Tick();
     // One period of the retry timer, if it runs.
@@ -127,8 +128,12 @@ private:
     };
     Control& At(int id, int index);
     const Control& At(int id, int index) const;
+    SystemEvents& System() { return system_ != nullptr ? *system_ : unheard_; }
 
+    struct Unheard final : SystemEvents {};
     FormEvents& events_;
+    SystemEvents* system_ = nullptr;
+    Unheard unheard_;
     std::uintptr_t handle_;
     std::map<std::pair<int, int>, Control> controls_;
     std::map<int, FakePicture> pictures_;
@@ -146,7 +151,7 @@ private:
 };
 
 // A form's owner that handles none of its events: for tests of what stands on a form.
-class NoFormEvents : public FormEvents {
+class NoFormEvents : public FormEvents, public SystemEvents {
 public:
     void Form_Load() override {}
     void Form_Unload(bool&) override {}

@@ -16,6 +16,7 @@ namespace keystead::toolkit::win32 {
 struct FormState {
     const FormDesign& design;
     FormEvents& events;
+    SystemEvents* system = nullptr;  // the main window's alone
     HWND window = nullptr;
     bool loaded = false;
     int quietChanges = 0;  // > 0 while code changes a control: its own notice is not raised

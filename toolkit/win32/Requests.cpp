@@ -143,7 +143,7 @@ void AllowRequests(HWND window) {
     }
 }
 
-LRESULT ReceiveRequest(LPARAM copyData, FormEvents& events) {
+LRESULT ReceiveRequest(LPARAM copyData, SystemEvents& events) {
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(copyData);
     std::uint32_t request = 0;
     if (data == nullptr || data->dwData != kRequestTag || data->cbData != sizeof request ||

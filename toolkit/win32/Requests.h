@@ -29,6 +29,6 @@ RequestAnswer AwaitCopyEnd(HANDLE process, HWND window, DWORD timeoutMs = kEndTi
 // Lets requests through to the window of an elevated copy from a plain start.
 void AllowRequests(HWND window);
 // The answer to a WM_COPYDATA: the form's answer to a well-formed request, else not taken.
-LRESULT ReceiveRequest(LPARAM copyData, FormEvents& events);
+LRESULT ReceiveRequest(LPARAM copyData, SystemEvents& events);
 
 }  // namespace keystead::toolkit::win32

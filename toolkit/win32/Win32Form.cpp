@@ -66,10 +66,6 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen&
         fonts_ = CreateFormFonts(design, dpi_);
         controls_ = std::make_unique<ControlSet>(state_);
         ApplyLayout();
-        // Raw keyboard input goes to one window of the process: the main one's.
-        if (!design.secondary) {
-            notices_ = std::make_unique<Win32SystemNotices>(Window(), state_.events);
-        }
     } catch (...) {
         notices_.reset();
         SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
@@ -128,6 +124,16 @@ void Win32Form::AddSystemMenuItems() {
         AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(item.command),
                     Widen(item.caption).c_str());
     }
+}
+
+// Raw keyboard input goes to one window of the process: the main one's. It starts to listen
+// once someone hears.
+void Win32Form::SetSystemEvents(SystemEvents& listener) {
+    if (state_.design.secondary || state_.system != nullptr) {
+        return;
+    }
+    state_.system = &listener;
+    notices_ = std::make_unique<Win32SystemNotices>(Window(), listener);
 }
 
 void Win32Form::Load() {
@@ -308,8 +314,9 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_COPYDATA:
-            return state_.loaded && !state_.design.secondary ? ReceiveRequest(lParam, state_.events)
-                                                             : FALSE;
+            return state_.loaded && state_.system != nullptr
+                       ? ReceiveRequest(lParam, *state_.system)
+                       : FALSE;
         case WM_SYSCOMMAND:
             if (OnSystemMenu(static_cast<int>(wParam & 0xFFF0))) {
                 return 0;
@@ -323,8 +330,8 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;  // and on to the default handling, as before
         case WM_SYSCOLORCHANGE:
             OnColoursChange();
-            if (state_.loaded) {
-                state_.events.Form_ThemeChange();
+            if (state_.loaded && state_.system != nullptr) {
+                state_.system->Form_ThemeChange();
             }
             break;
         default:
@@ -434,15 +441,15 @@ const wchar_t* Win32Form::ClassName() {
 // Group Policy broadcasts "Policy" once it has written the machine's or the user's rules;
 // Windows says "ImmersiveColorSet" when the taskbar turns light or dark.
 void Win32Form::OnSettingChange(WPARAM action, LPARAM area) {
-    if (!state_.loaded) {
+    if (!state_.loaded || state_.system == nullptr) {
         return;
     }
     const auto* name = reinterpret_cast<const wchar_t*>(area);
     if (name != nullptr && lstrcmpiW(name, L"Policy") == 0) {
-        state_.events.Form_PolicyChange();
+        state_.system->Form_PolicyChange();
     } else if ((name != nullptr && lstrcmpiW(name, L"ImmersiveColorSet") == 0) ||
                action == SPI_SETHIGHCONTRAST) {
-        state_.events.Form_ThemeChange();
+        state_.system->Form_ThemeChange();
     }
 }
 

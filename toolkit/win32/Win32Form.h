@@ -26,6 +26,7 @@ public:
     Win32Form& operator=(const Win32Form&) = delete;
     ~Win32Form() override;
 
+    void SetSystemEvents(SystemEvents& listener) override;
     void Load() override;
     void Show() override;
     void Hide() override;

@@ -35,7 +35,7 @@ bool KeyboardInputGoesTo(HWND window) {
 
 }  // namespace
 
-Win32SystemNotices::Win32SystemNotices(HWND window, FormEvents& events)
+Win32SystemNotices::Win32SystemNotices(HWND window, SystemEvents& events)
     : window_(window), events_(events) {
     // Also while another program has the focus (INPUTSINK), and keyboards as they come.
     RAWINPUTDEVICE keyboard{kGenericDesktopPage, kKeyboardUsage, RIDEV_INPUTSINK | RIDEV_DEVNOTIFY,

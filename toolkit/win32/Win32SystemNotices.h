@@ -13,7 +13,7 @@ namespace keystead::toolkit::win32 {
 // until destruction, which must come before the window's end.
 class Win32SystemNotices {
 public:
-    Win32SystemNotices(HWND window, FormEvents& events);
+    Win32SystemNotices(HWND window, SystemEvents& events);
     ~Win32SystemNotices();
     Win32SystemNotices(const Win32SystemNotices&) = delete;
     Win32SystemNotices& operator=(const Win32SystemNotices&) = delete;
@@ -25,7 +25,7 @@ private:
     void OnRawInput(HRAWINPUT input);
 
     HWND window_;
-    FormEvents& events_;
+    SystemEvents& events_;
     UniqueLibrary wtsapi_;
     bool sessionNotices_ = false;
 };

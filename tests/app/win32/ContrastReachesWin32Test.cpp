@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/Main.h"
+#include "app/Keystead.h"
 #include "app/MainLayout.h"
 #include "display/fake/FakeNoteScreen.h"
 #include "display/win32/Win32IconPainter.h"
@@ -96,7 +96,7 @@ protected:
     KeptPainter icons_;
     const Platform platform_{application_, screen_,     forms_,      shell_, keyboard_, profile_,
                              registry_,    notifyArea_, foreground_, notes_, icons_};
-    app::Main main_{platform_};
+    app::Keystead main_{platform_};
     HWND display_ = nullptr;
 };
 

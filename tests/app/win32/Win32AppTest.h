@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Main.h"
+#include "app/Keystead.h"
 #include "display/fake/FakeNoteScreen.h"
 #include "lockkeys/fake/FakeKeyboard.h"
 #include "pause/fake/FakeForeground.h"
@@ -51,7 +51,7 @@ protected:
     display::FakeIconPainter icons_;
     const Platform platform_{application_, screen_,     forms_,      shell_, keyboard_, profile_,
                              registry_,    notifyArea_, foreground_, notes_, icons_};
-    Main main_{platform_};
+    Keystead main_{platform_};
     toolkit::win32::Win32Form* form_ = nullptr;
 };
 

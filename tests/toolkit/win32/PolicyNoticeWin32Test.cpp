@@ -22,6 +22,7 @@ TEST(PolicyNotice, OnlyTheSettingChangeNamedPolicyIsRaised) {
     PolicyRecorder events;
     Win32Screen screen;
     Win32Form form{kBareForm, events, screen};
+    form.SetSystemEvents(events);
     HWND window = reinterpret_cast<HWND>(form.hWnd());
     struct Case {
         const wchar_t* area;  // null: no text

@@ -30,6 +30,7 @@ public:
 
 class Requests : public ::testing::Test {
 protected:
+    Requests() { form_.SetSystemEvents(events_); }
     LRESULT Send(const COPYDATASTRUCT* data) {
         return SendMessageW(reinterpret_cast<HWND>(form_.hWnd()), WM_COPYDATA, 0,
                             reinterpret_cast<LPARAM>(data));

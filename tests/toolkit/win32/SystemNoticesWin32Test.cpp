@@ -32,6 +32,7 @@ public:
 
 class SystemNotices : public ::testing::Test {
 protected:
+    SystemNotices() { form_.SetSystemEvents(events_); }
     Recorder events_;
     Win32Screen screen_;
     Win32Form form_{kBareForm, events_, screen_};

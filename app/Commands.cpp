@@ -1,20 +1,19 @@
 // The command-line switches, as the running program carries them out: each does what the
 // matching tray command or button does.
-#include "app/Main.h"
+#include "app/Keystead.h"
 
 namespace keystead::app {
 
-toolkit::RequestAnswer Main::RunCommand(Command command) {
-    // Suspended is the timer being off (Suspend button, right click on the icon).
-    const bool enforcing = form_->Timer().Enabled();
+toolkit::RequestAnswer Keystead::RunCommand(Command command) {
+    const bool enforcing = !checks_.Suspended();
     const bool toggles = command == Command::Toggle || (command == Command::Suspend && enforcing) ||
                          (command == Command::Resume && !enforcing);
-    if (toggles && !SuspendAllowed()) {
+    if (toggles && !rules_.SuspendAllowed()) {
         return toolkit::kRequestRefused;  // the administrator keeps the keys checked
     }
     switch (command) {
         case Command::Settings:
-            form_->Show();
+            main_.Show();
             break;
         case Command::Suspend:
             if (enforcing) {
@@ -30,10 +29,10 @@ toolkit::RequestAnswer Main::RunCommand(Command command) {
             ToggleSuspend();
             break;
         case Command::Exit:
-            form_->Unload();
+            main_.Form().Unload();
             break;
         case Command::Display:
-            ShowDisplayWindow();
+            display_.ShowWindow();
             break;
         case Command::None:
             break;
@@ -43,8 +42,9 @@ toolkit::RequestAnswer Main::RunCommand(Command command) {
 
 // Taken only from a program that has finished starting, and only a known switch: anything
 // else another program sends is turned away.
-toolkit::RequestAnswer Main::Form_Request(std::uint32_t request) {
-    if (!loadFinished_ || !form_->Loaded() || request < static_cast<std::uint32_t>(kFirstCommand) ||
+toolkit::RequestAnswer Keystead::Form_Request(std::uint32_t request) {
+    if (!loadFinished_ || !main_.Form().Loaded() ||
+        request < static_cast<std::uint32_t>(kFirstCommand) ||
         request > static_cast<std::uint32_t>(kLastCommand)) {
         return toolkit::kRequestNotTaken;
     }

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/PauseTooltip.h"
+#include "pause/PauseTooltip.h"
 
-namespace keystead::app {
+namespace keystead::pause {
 namespace {
 
 TEST(PausedTooltip, AddsALineThatFitsTheRoomLeft) {
@@ -36,4 +36,4 @@ TEST(PausedTooltip, AddsALineThatFitsTheRoomLeft) {
 }
 
 }  // namespace
-}  // namespace keystead::app
+}  // namespace keystead::pause

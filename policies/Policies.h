@@ -9,7 +9,7 @@
 #include "registry/RegistryApi.h"
 #include "settings/DisplaySection.h"
 
-namespace keystead::app {
+namespace keystead::policies {
 
 // Where Group Policy keeps the administrator's rules for the program, under HKLM for the
 // machine and HKCU for the user.
@@ -58,4 +58,4 @@ Policies ReadPolicies(registry::RegistryApi& api);
 settings::DisplaySection DisplayInForce(const Policies::Display& rules,
                                         settings::DisplaySection own);
 
-}  // namespace keystead::app
+}  // namespace keystead::policies

@@ -1,6 +1,7 @@
 // The tray icon from the keyboard: Enter or Space shows the settings window, the menu key
 // opens a menu of the icon's commands.
-#include "app/Main.h"
+#include "app/Keystead.h"
+#include "language/Texts.h"
 
 namespace keystead::app {
 
@@ -11,14 +12,10 @@ constexpr std::uint32_t kHelpCommand = 100;
 
 }  // namespace
 
-void Main::TrayIcon_KeySelect() {
-    form_->Show();
-}
-
 // One line per item, in the menu's order; the first is what Enter on the icon does.
-std::vector<tray::TrayMenuItem> Main::TrayIcon_MenuItems() {
-    const bool enforcing = form_->Timer().Enabled();
-    const bool maySuspend = !enforcing || policies_.allowSuspend != false;
+std::vector<tray::TrayMenuItem> Keystead::TrayIcon_MenuItems() {
+    const bool enforcing = !checks_.Suspended();
+    const bool maySuspend = !enforcing || rules_.SuspendAllowed();
     using language::Text;
     const auto say = [this](Text text) { return language::Say(text, language_); };
     return {
@@ -31,9 +28,9 @@ std::vector<tray::TrayMenuItem> Main::TrayIcon_MenuItems() {
     };
 }
 
-void Main::TrayIcon_MenuClick(std::uint32_t command) {
+void Keystead::TrayIcon_MenuClick(std::uint32_t command) {
     if (command == kHelpCommand) {
-        HelpFile();
+        main_.HelpFile();
     } else if (command >= static_cast<std::uint32_t>(kFirstCommand) &&
                command <= static_cast<std::uint32_t>(kLastCommand)) {
         RunCommand(static_cast<Command>(command));

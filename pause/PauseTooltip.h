@@ -6,7 +6,7 @@
 
 #include "language/Language.h"
 
-namespace keystead::app {
+namespace keystead::pause {
 
 // The tooltip with the line "(Paused for NAME)" added, the program's name shortened with "..."
 // (never in the middle of a character) so that the whole stays within maxLength bytes of UTF-8,
@@ -16,4 +16,4 @@ std::string PausedTooltip(const std::string& tooltip, std::string_view program,
                           std::size_t maxLength,
                           language::Language language = language::Language::English);
 
-}  // namespace keystead::app
+}  // namespace keystead::pause

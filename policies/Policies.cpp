@@ -1,11 +1,11 @@
-#include "app/Policies.h"
+#include "policies/Policies.h"
 
 #include <cstring>
 
 #include "registry/Policy.h"
 #include "toolkit/IgnoreFailure.h"
 
-namespace keystead::app {
+namespace keystead::policies {
 
 namespace {
 
@@ -80,4 +80,4 @@ settings::DisplaySection DisplayInForce(const Policies::Display& rules,
     return own;
 }
 
-}  // namespace keystead::app
+}  // namespace keystead::policies

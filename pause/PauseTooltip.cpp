@@ -1,8 +1,8 @@
-#include "app/PauseTooltip.h"
+#include "pause/PauseTooltip.h"
 
 #include "language/Texts.h"
 
-namespace keystead::app {
+namespace keystead::pause {
 
 namespace {
 
@@ -44,4 +44,4 @@ std::string PausedTooltip(const std::string& tooltip, std::string_view program,
     return text;
 }
 
-}  // namespace keystead::app
+}  // namespace keystead::pause

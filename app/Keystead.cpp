@@ -1,0 +1,162 @@
+#include "app/Keystead.h"
+
+#include <string>
+
+#include "app/KeyboardLayout.h"
+#include "app/MainLayout.h"
+#include "product/Product.h"
+#include "registry/Registration.h"
+#include "settings/SettingsFile.h"
+#include "toolkit/IgnoreFailure.h"
+
+namespace keystead::app {
+
+using toolkit::IgnoreFailure;
+
+Keystead::Keystead(const Platform& platform, language::Language language)
+    : platform_(platform),
+      language_(language),
+      main_(platform.forms, platform.app, platform.shell, language, *this),
+      checks_(
+          platform.keyboard, [&app = platform.app] { return app.TickCount(); },
+          [&registry = platform.registry] { return ShiftTurnsOffCapsLock(registry); },
+          main_.Form().Timer(), main_.Form().RecheckTimer(), *this),
+      rules_(platform.registry),
+      steppingAside_(platform.foreground, *this),
+      display_({platform.keyboard, platform.notes, platform.icons, platform.foreground,
+                platform.registry, platform.forms, platform.profile, platform.app},
+               checks_.Settings(), language) {
+    main_.Form().SetSystemEvents(*this);
+    // A lasting note gives way to a full-screen program: while one is asked for, the window
+    // in front is watched.
+    display_.OnWatchChange([this] { steppingAside_.WatchAlsoFor(display_.WatchesForeground()); });
+}
+
+// Start-up. Each step runs on when the one before it failed.
+void Keystead::Form_Load() {
+    toolkit::Application& app = platform_.app;
+    if (app.PrevInstance()) {
+        app.End();  // the instance already running carries on alone
+    }
+    // The only copy: an upgrade of the package that closes it brings it back.
+    IgnoreFailure([&] { app.RegisterForRestart(); });
+
+    // The file beside the program, unless that cannot be written and the user has a copy.
+    std::string settingsPath;
+    std::string beside;
+    IgnoreFailure([&] { settingsPath = beside = settings::SettingsFilePath(app); });
+    IgnoreFailure([&] {
+        settingsPath =
+            settings::FileToLoad(platform_.profile, settings::FindSettingsFiles(app, kProductName));
+    });
+
+    // A missing or empty settings file marks a first run: show the user the settings.
+    std::uint64_t length = 0;
+    IgnoreFailure([&] { length = app.FileLength(settingsPath); });
+    if (length == 0) {
+        IgnoreFailure([&] { main_.Show(); });
+    }
+
+    lockkeys::Settings& settings = checks_.Settings();
+    IgnoreFailure([&] {
+        settings::LoadSettings(platform_.profile, settingsPath, settings, checks_.Interval());
+    });
+    // Machine-wide or the user's own, and not disabled in Task Manager.
+    IgnoreFailure([&] {
+        if (registry::IsRegistered(platform_.registry, kProductName)) {
+            settings.AutoRun = lockkeys::kTrue;
+        }
+    });
+    IgnoreFailure([&] { rules_.Refresh(settings, checks_.Interval()); });
+    IgnoreFailure(
+        [&] { main_.LoadControls(settings, checks_.Interval().Interval(), rules_.InForce()); });
+    IgnoreFailure([&] {
+        steppingAside_.Load(platform_.profile, settingsPath, beside);
+        steppingAside_.SetAdministratorList(rules_.InForce().pausePrograms);
+    });
+    IgnoreFailure([&] { display_.Load(settingsPath, rules_.InForce().display); });
+
+    trayIcon_ = std::make_unique<tray::TrayIcon>(platform_.notifyArea, platform_.screen);
+    trayIcon_->SetListener(this);
+    trayIcon_->SetClock([&app = platform_.app] { return app.TickCount(); });
+    IgnoreFailure([&] { trayIcon_->SetOwnerForm(&main_.Form()); });
+    display_.SetTray(*trayIcon_, main_.Form().Icon(), main_.Form().PictureOf(SuspendedIcon));
+    IgnoreFailure([&] { trayIcon_->Add(); });
+
+    // Last, so that no check runs before everything is in place.
+    IgnoreFailure([&] { checks_.Start(); });
+    loadFinished_ = true;
+}
+
+// Shut-down: the applied settings go to the file and the registration is rewritten or
+// removed, as at every Apply. Each step runs on when the one before it failed.
+void Keystead::Form_Unload() {
+    display_.CloseWindow();         // the program ends with its main window
+    steppingAside_.StopWatching();  // a program coming to the front no longer matters
+    KeepApplied();
+    IgnoreFailure([&] {
+        if (trayIcon_) {
+            trayIcon_->Remove();
+        }
+    });
+}
+
+void Keystead::Main_Applied(const lockkeys::Settings& settings, std::int64_t interval,
+                            bool autoRunChanged) {
+    checks_.Apply(settings, interval);
+    autoRunChanged_ = autoRunChanged_ || autoRunChanged;
+    KeepApplied();
+}
+
+// Right click, the Suspend button, the menu and the switches: the checks stop or start
+// again, what shows follows, and the button says what it would do next.
+void Keystead::ToggleSuspend() {
+    const bool suspend = !checks_.Suspended();
+    if (suspend && !rules_.SuspendAllowed()) {
+        return;  // the administrator keeps the keys checked
+    }
+    checks_.SetSuspended(suspend);
+    display_.SetSuspended(suspend);
+    main_.ShowSuspended(suspend);
+}
+
+void Keystead::Form_RawKeyUp(int keyCode, std::uint32_t extraInformation) {
+    checks_.KeyReleased(keyCode, extraInformation);
+}
+
+// Group Policy has been applied: changed rules show at once, without a restart.
+void Keystead::Form_PolicyChange() {
+    const policies::Policies before = rules_.InForce();
+    if (!rules_.Refresh(checks_.Settings(), checks_.Interval())) {
+        return;
+    }
+    const policies::Policies& now = rules_.InForce();
+    main_.ShowRules(checks_.Settings(), checks_.Interval().Interval(), before, now);
+    steppingAside_.SetAdministratorList(now.pausePrograms);
+    display_.SetRules(now.display);
+    if (!rules_.SuspendAllowed() && checks_.Suspended()) {
+        ToggleSuspend();  // suspended before the rule came
+    }
+}
+
+// Stepping aside began or ended: the checks hold back, and what shows says so.
+void Keystead::SteppingAside_Change() {
+    checks_.SetHeldBack(steppingAside_.Active());
+    display_.SetPause(steppingAside_.Active(), steppingAside_.Program());
+}
+
+void Keystead::TrayIcon_MouseUp(std::int16_t Button) {
+    if (Button == tray::kRightButton) {
+        ToggleSuspend();
+    }
+}
+
+void Keystead::TrayIcon_MouseDblClick(std::int16_t Button) {
+    if (Button == tray::kLeftButton) {
+        main_.Show();
+    } else if (Button == tray::kRightButton) {
+        main_.Form().Unload();
+    }
+}
+
+}  // namespace keystead::app

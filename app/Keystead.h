@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/Main.h"
+#include "app/Platform.h"
+#include "display/Display.h"
+#include "language/Language.h"
+#include "lockkeys/Checks.h"
+#include "pause/SteppingAside.h"
+#include "policies/Rules.h"
+#include "toolkit/Form.h"
+#include "tray/TrayIcon.h"
+
+namespace keystead::app {
+
+// The program: it owns the settings window, the checks of the lock keys, the administrator's
+// rules, stepping aside, what is shown and the tray icon, and tells each what another did.
+// It lives exactly as long as the settings window is loaded.
+class Keystead final : private MainEvents,
+                       private toolkit::SystemEvents,
+                       private lockkeys::CheckEvents,
+                       private pause::SteppingAsideEvents,
+                       private tray::TrayIconEvents {
+public:
+    // `language`: what the windows, the menu, the tooltips and the notes speak.
+    explicit Keystead(const Platform& platform,
+                      language::Language language = language::Language::English);
+    Keystead(const Keystead&) = delete;
+    Keystead& operator=(const Keystead&) = delete;
+
+    Main& SettingsWindow() { return main_; }
+    toolkit::Form& Form() { return main_.Form(); }
+    const lockkeys::Settings& Settings() const { return checks_.Settings(); }
+    // Null until start-up has put the icon in place.
+    tray::TrayIcon* TrayIcon() { return trayIcon_.get(); }
+    // The administrator's rules in force.
+    const policies::Policies& Rules() const { return rules_.InForce(); }
+    // Carries out a command-line switch, of this start or handed over by a later one;
+    // refused, and nothing done, where the administrator's rules forbid it.
+    toolkit::RequestAnswer RunCommand(Command command);
+
+private:
+    // Start-up and shut-down, and what the user does in the settings window.
+    void Form_Load() override;
+    void Form_Unload() override;
+    void Main_Applied(const lockkeys::Settings& settings, std::int64_t interval,
+                      bool autoRunChanged) override;
+    void SuspendButton_Click() override { ToggleSuspend(); }
+    void DisplayMenu_Click() override { display_.ShowWindow(); }
+    void ToggleSuspend();
+
+    // The system's notices.
+    void Form_RawKeyUp(int keyCode, std::uint32_t extraInformation) override;
+    void Form_SessionUnlock() override { checks_.CheckNow(); }
+    void Form_PowerResume() override { checks_.CheckNow(); }
+    void Form_KeyboardArrival() override { checks_.KeyboardArrived(); }
+    void Form_PolicyChange() override;
+    void Form_ThemeChange() override { display_.ThemeChanged(); }
+    toolkit::RequestAnswer Form_Request(std::uint32_t request) override;
+
+    // The checks, and stepping aside.
+    void Checks_Tick() override { steppingAside_.Update(); }
+    void Checks_PutBack(const lockkeys::Flips& flips) override { display_.PutBack(flips); }
+    void Checks_KeysMayHaveChanged(bool tick) override { display_.KeysMayHaveChanged(tick); }
+    void SteppingAside_Change() override;
+    void SteppingAside_Foreground() override { display_.ForegroundChanged(); }
+
+    // The tray icon: the mouse, and the keyboard with its menu (TrayMenu.cpp).
+    void TrayIcon_MouseUp(std::int16_t Button) override;
+    void TrayIcon_MouseDblClick(std::int16_t Button) override;
+    void TrayIcon_KeySelect() override { main_.Show(); }
+    std::vector<tray::TrayMenuItem> TrayIcon_MenuItems() override;
+    void TrayIcon_MenuClick(std::uint32_t command) override;
+
+    // Writes the applied settings and the registration (KeepApplied.cpp).
+    void KeepApplied();
+    void KeepRegistration();
+
+    const Platform& platform_;
+    const language::Language language_;
+    Main main_;
+    lockkeys::Checks checks_;
+    policies::Rules rules_;
+    pause::SteppingAside steppingAside_;
+    display::Display display_;
+    std::unique_ptr<tray::TrayIcon> trayIcon_;
+    bool loadFinished_ = false;    // requests wait for the tray icon and the timer
+    bool autoRunChanged_ = false;  // by an Apply in this run
+};
+
+}  // namespace keystead::app
