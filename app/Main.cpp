@@ -3,12 +3,12 @@
 #include <cmath>
 #include <string>
 
-#include "app/IntervalText.h"
 #include "app/MainLayout.h"
 #include "app/ManagedSettings.h"
 #include "language/Texts.h"
 #include "product/Product.h"
 #include "toolkit/IgnoreFailure.h"
+#include "toolkit/NumberText.h"
 
 namespace keystead::app {
 
@@ -22,6 +22,25 @@ using toolkit::IgnoreFailure;
 constexpr int kHelpKey = 112;   // F1
 constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
 constexpr char kReadmeName[] = "\\Readme.txt";
+
+using toolkit::IntegerText;
+using toolkit::TextToNumber;
+
+// The interval box's final text for a text that holds a whole number: 0 becomes 1000,
+// anything below 20 becomes 20 and anything above 60000 becomes 60000.
+std::string RangeCorrectedInterval(const std::string& text) {
+    const double value = TextToNumber(text);
+    if (value == 0.0) {
+        return std::to_string(toolkit::Timer::kDefaultInterval);
+    }
+    if (value < lockkeys::kMinInterval) {
+        return std::to_string(lockkeys::kMinInterval);
+    }
+    if (value > lockkeys::kMaxInterval) {
+        return std::to_string(lockkeys::kMaxInterval);
+    }
+    return text;
+}
 
 }  // namespace
 

@@ -17,6 +17,11 @@ using Flag = std::int16_t;
 inline constexpr Flag kTrue = -1;
 inline constexpr Flag kFalse = 0;
 
+// The range of the check interval, in milliseconds, that the settings window and the
+// administrator's rule allow (0 in the file turns the timer off).
+inline constexpr int kMinInterval = 20;
+inline constexpr int kMaxInterval = 60000;
+
 // The applied settings. The check interval and the suspended state are the timer's own
 // Interval and Enabled, not fields here.
 struct Settings {

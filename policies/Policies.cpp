@@ -53,7 +53,7 @@ Policies ReadPolicies(registry::RegistryApi& api) {
             rules.modes[key] = static_cast<lockkeys::LockMode>(*mode);
         }
     }
-    rules.interval = Rule(keys, "Interval", 20, 60000);
+    rules.interval = Rule(keys, "Interval", lockkeys::kMinInterval, lockkeys::kMaxInterval);
     rules.startWithWindows = Switch(keys, "StartWithWindows");
     rules.allowSuspend = Switch(keys, "AllowSuspend");
     rules.pausePrograms = keys.Text("PausePrograms");

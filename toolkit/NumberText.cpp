@@ -1,4 +1,4 @@
-#include "app/IntervalText.h"
+#include "toolkit/NumberText.h"
 
 #include <bit>
 #include <cfloat>
@@ -7,9 +7,8 @@
 #include <limits>
 #include <vector>
 
-#include "toolkit/Timer.h"
 
-namespace keystead::app {
+namespace keystead::toolkit {
 
 namespace {
 
@@ -353,18 +352,4 @@ std::string IntegerText(double wholeNumber) {
     return (negative ? "-" : "") + std::string(reversed.rbegin(), reversed.rend());
 }
 
-std::string RangeCorrectedInterval(const std::string& text) {
-    double value = TextToNumber(text);
-    if (value == 0.0) {
-        return std::to_string(toolkit::Timer::kDefaultInterval);
-    }
-    if (value < kMinInterval) {
-        return std::to_string(kMinInterval);
-    }
-    if (value > kMaxInterval) {
-        return std::to_string(kMaxInterval);
-    }
-    return text;
-}
-
-}  // namespace keystead::app
+}  // namespace keystead::toolkit

@@ -12,9 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/IntervalText.h"
+#include "toolkit/NumberText.h"
 
-namespace keystead::app {
+namespace keystead::toolkit {
 namespace {
 
 struct Reading {
@@ -192,4 +192,4 @@ TEST(NumberTextTest, KeepsWhatTheNumberIsReadFrom) {
 }
 
 }  // namespace
-}  // namespace keystead::app
+}  // namespace keystead::toolkit

@@ -1,9 +1,11 @@
 #pragma once
 
+// Numbers as a text box shows them, and read back from what the user typed.
+
 #include <string>
 #include <string_view>
 
-namespace keystead::app {
+namespace keystead::toolkit {
 
 // The number a text begins with: blanks, tabs and line feeds are skipped wherever they
 // stand; then an optional sign, digits with at most one period, and an optional exponent
@@ -19,11 +21,4 @@ std::string NumberText(std::string_view text);
 // A whole number as plain decimal digits, with a leading "-" when negative.
 std::string IntegerText(double wholeNumber);
 
-// The interval box's final text for a text that holds a whole number: 0 becomes 1000,
-// anything below 20 becomes 20 and anything above 60000 becomes 60000.
-std::string RangeCorrectedInterval(const std::string& text);
-
-inline constexpr int kMinInterval = 20;
-inline constexpr int kMaxInterval = 60000;
-
-}  // namespace keystead::app
+}  // namespace keystead::toolkit
