@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/KeyboardLayout.h"
+#include "registry/KeyboardLayout.h"
 #include "app/MainLayout.h"
 #include "product/Product.h"
 #include "registry/Registration.h"
@@ -19,7 +19,7 @@ Keystead::Keystead(const Platform& platform, language::Language language)
       main_(platform.forms, platform.app, platform.shell, language, *this),
       checks_(
           platform.keyboard, [&app = platform.app] { return app.TickCount(); },
-          [&registry = platform.registry] { return ShiftTurnsOffCapsLock(registry); },
+          [&registry = platform.registry] { return registry::ShiftTurnsOffCapsLock(registry); },
           main_.Form().Timer(), main_.Form().RecheckTimer(), *this),
       rules_(platform.registry),
       steppingAside_(platform.foreground, *this),

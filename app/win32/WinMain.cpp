@@ -3,8 +3,6 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
-#include <exception>
 
 #include "app/ChosenLanguage.h"
 #include "app/Keystead.h"
@@ -22,16 +20,6 @@
 #include "toolkit/win32/Win32Form.h"
 #include "toolkit/win32/Win32Shell.h"
 #include "tray/win32/Win32NotifyArea.h"
-
-// The C++ runtime's default terminate handler writes the uncaught exception's demangled type
-// to a standard error that a windowed program does not have, and brings the whole demangler
-// (a sixth of the executable) with it. This definition takes its place at link time, so
-// that neither is linked; std::set_terminate would come too late for that.
-namespace __gnu_cxx {
-void __verbose_terminate_handler() {
-    std::abort();
-}
-}  // namespace __gnu_cxx
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     using namespace keystead;

@@ -4,6 +4,7 @@
 // fifth of the executable: their unwind tables keep every member alive). These definitions
 // take their place at link time and throw a plain std::exception with the same message, which
 // every handler of the program catches as before.
+#include <cstdlib>
 #include <exception>
 #include <new>
 #include <typeinfo>
@@ -71,3 +72,13 @@ void __throw_underflow_error(const char* what) {
 }
 
 }  // namespace std
+
+// The C++ runtime's default terminate handler writes the uncaught exception's demangled type
+// to a standard error that a windowed program does not have, and brings the whole demangler
+// (a sixth of the executable) with it. This definition takes its place at link time, so
+// that neither is linked; std::set_terminate would come too late for that.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+    std::abort();
+}
+}  // namespace __gnu_cxx

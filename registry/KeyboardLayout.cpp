@@ -1,4 +1,4 @@
-#include "app/KeyboardLayout.h"
+#include "registry/KeyboardLayout.h"
 
 #include <cstdint>
 #include <string>
@@ -6,7 +6,7 @@
 
 #include "registry/Registry.h"
 
-namespace keystead::app {
+namespace keystead::registry {
 
 namespace {
 
@@ -16,11 +16,11 @@ constexpr std::int32_t kShiftLock = 0x00010000;  // KLF_SHIFTLOCK
 
 }  // namespace
 
-bool ShiftTurnsOffCapsLock(registry::RegistryApi& registry) {
-    registry::Value value = registry::ReadValue(registry, registry::kHkeyCurrentUser,
+bool ShiftTurnsOffCapsLock(RegistryApi& registry) {
+    Value value = ReadValue(registry, kHkeyCurrentUser,
                                                 kKeyboardLayoutKey, kAttributesValue);
     const auto* attributes = std::get_if<std::int32_t>(&value);
     return attributes != nullptr && (*attributes & kShiftLock) != 0;
 }
 
-}  // namespace keystead::app
+}  // namespace keystead::registry

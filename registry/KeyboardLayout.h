@@ -2,10 +2,10 @@
 
 #include "registry/RegistryApi.h"
 
-namespace keystead::app {
+namespace keystead::registry {
 
 // Whether Windows is set "To turn off Caps Lock: Press the SHIFT key", as the user's
 // keyboard settings in the registry say. Wine knows no such setting: there it reads false.
-bool ShiftTurnsOffCapsLock(registry::RegistryApi& registry);
+bool ShiftTurnsOffCapsLock(RegistryApi& registry);
 
-}  // namespace keystead::app
+}  // namespace keystead::registry
