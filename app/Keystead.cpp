@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "registry/KeyboardLayout.h"
 #include "app/MainLayout.h"
 #include "product/Product.h"
+#include "registry/KeyboardLayout.h"
 #include "registry/Registration.h"
 #include "settings/SettingsFile.h"
 #include "toolkit/IgnoreFailure.h"
