@@ -41,10 +41,9 @@ constexpr auto kDefaultIntervalText = [] {
     return text;
 }();
 
-// The option buttons' captions, by LockMode, and the names of the keys.
+// The option buttons' captions, by LockMode.
 constexpr Text kModes[3] = {Text::ForceOff, Text::ForceOn, Text::AllowToggling};
-constexpr Text kKeyNames[lockkeys::kLockKeyCount] = {Text::CapsLock, Text::NumLock,
-                                                     Text::ScrollLock};
+using language::kKeyNames;
 
 // The window's texts in one language, with what a screen reader says for each option
 // button ("Caps Lock: Force off"), which the controls point into.

@@ -25,8 +25,8 @@
 namespace keystead::display {
 
 // The names of the keys in notes and the tooltip, by their place in kLockKeys.
-inline constexpr language::Text kKeyNames[lockkeys::kLockKeyCount] = {
-    language::Text::CapsLock, language::Text::NumLock, language::Text::ScrollLock};
+using language::kKeyNames;
+static_assert(std::size(kKeyNames) == lockkeys::kLockKeyCount);
 
 // "Caps Lock is held off": the program put the key back.
 std::string HeldNote(std::size_t key, bool on,

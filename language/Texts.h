@@ -16,6 +16,10 @@ enum class Text : std::size_t {
 #undef KEYSTEAD_TEXT
 };
 
+// The names of the three lock keys, in the order of the program's table of them (Caps Lock,
+// Num Lock, Scroll Lock).
+inline constexpr Text kKeyNames[3] = {Text::CapsLock, Text::NumLock, Text::ScrollLock};
+
 inline constexpr std::size_t kTextCount = 0
 #define KEYSTEAD_TEXT(name, ...) +1
 #include "language/TextTable.h"
