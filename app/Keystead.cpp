@@ -71,8 +71,8 @@ void Keystead::Form_Load() {
     IgnoreFailure(
         [&] { main_.LoadControls(settings, checks_.Interval().Interval(), rules_.InForce()); });
     IgnoreFailure([&] {
-        steppingAside_.Load(platform_.profile, settingsPath, beside);
-        steppingAside_.SetAdministratorList(rules_.InForce().pausePrograms);
+        steppingAside_.Load(platform_.profile, settingsPath, beside,
+                            rules_.InForce().pausePrograms);
     });
     IgnoreFailure([&] { display_.Load(settingsPath, rules_.InForce().display); });
 
@@ -139,10 +139,11 @@ void Keystead::Form_PolicyChange() {
     }
 }
 
-// Stepping aside began or ended: the checks hold back, and what shows says so.
+// Stepping aside began or ended: what shows says so first, so that a key the checks put back
+// at once when it ends may show its note; then the checks hold back or go on.
 void Keystead::SteppingAside_Change() {
-    checks_.SetHeldBack(steppingAside_.Active());
     display_.SetPause(steppingAside_.Active(), steppingAside_.Program());
+    checks_.SetHeldBack(steppingAside_.Active());
 }
 
 void Keystead::TrayIcon_MouseUp(std::int16_t Button) {

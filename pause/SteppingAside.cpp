@@ -7,15 +7,14 @@ SteppingAside::SteppingAside(Foreground& foreground, SteppingAsideEvents& events
 
 // With no rule, nothing watches the foreground and no check ever asks about it.
 void SteppingAside::Load(settings::Profile& profile, const std::string& path,
-                         const std::string& beside) {
+                         const std::string& beside, const std::string& administratorList) {
     constexpr std::size_t kMaxLength = ProgramList::kMaxListLength + 1;
     section_ = settings::LoadPauseSection(profile, path, beside, kMaxLength);
-    SetAdministratorList(administratorList_);
+    SetAdministratorList(administratorList);
 }
 
 void SteppingAside::SetAdministratorList(const std::string& programs) {
-    administratorList_ = programs;
-    rule_.SetRules(BuildProgramList(section_.programs, {administratorList_}), section_.fullScreen);
+    rule_.SetRules(BuildProgramList(section_.programs, {programs}), section_.fullScreen);
     Watch();
     Update();
 }

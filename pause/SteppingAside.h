@@ -31,9 +31,11 @@ public:
     SteppingAside(const SteppingAside&) = delete;
     SteppingAside& operator=(const SteppingAside&) = delete;
 
-    // Section "pause" of the file read, or of the one beside the program when that has none:
-    // the user's copy, written by the program, never holds it unless the user added it.
-    void Load(settings::Profile& profile, const std::string& path, const std::string& beside);
+    // Section "pause" of the file read, or of the one beside the program when that has none
+    // (the user's copy, written by the program, never holds it unless the user added it),
+    // with the administrator's programs (SetAdministratorList).
+    void Load(settings::Profile& profile, const std::string& path, const std::string& beside,
+              const std::string& administratorList);
     // The administrator's programs, names separated by ';', added to the file's.
     void SetAdministratorList(const std::string& programs);
     // Asks the platform again (at each tick, and after new rules).
@@ -54,7 +56,6 @@ private:
     Foreground& foreground_;
     SteppingAsideEvents& events_;
     settings::PauseSection section_;
-    std::string administratorList_;
     StepAside rule_;
     bool watchWanted_ = false;
     std::unique_ptr<ForegroundWatch> watch_;

@@ -148,6 +148,20 @@ TEST_F(StepAsideTest, ALastingNoteGoesAtOnceWhenSteppingAsideBeginsAndComesBackA
     EXPECT_EQ(notes.lasting, Lines{"Num Lock on"});
 }
 
+// The key the program left wrong is put back as soon as it leaves, and that shows as any
+// other key put back does.
+TEST_F(StepAsideTest, TheKeyPutBackWhenSteppingAsideEndsShowsItsNote) {
+    Pause("Programs", "mstsc.exe");
+    profile.values[{"display", "CapsLockNote"}] = "1";
+    Start();
+    foreground.BringToFront("mstsc.exe");
+    Form().RecheckTick();
+    ASSERT_EQ(CapsPresses(), 0);
+    foreground.BringToFront("notepad.exe");
+    EXPECT_EQ(CapsPresses(), 1);
+    EXPECT_EQ(notes.Texts(), std::vector<std::string>{"Caps Lock is held off"});
+}
+
 TEST_F(StepAsideTest, EndingTheProgramStopsWatchingTheForeground) {
     Pause("Programs", "mstsc.exe");
     Start();
