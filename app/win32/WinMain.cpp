@@ -1,8 +1,6 @@
 // Keystead.exe: the real platform services, the settings window, and the message loop.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdlib>
 #include <exception>
 
@@ -10,11 +8,11 @@
 #include "app/Launch.h"
 #include "app/Main.h"
 #include "app/MainLayout.h"
-#include "product/Product.h"
 #include "display/win32/Win32IconPainter.h"
 #include "display/win32/Win32NoteScreen.h"
 #include "lockkeys/win32/Win32Keyboard.h"
 #include "pause/win32/Win32Foreground.h"
+#include "product/Product.h"
 #include "registry/win32/Win32Registry.h"
 #include "settings/win32/Win32Profile.h"
 #include "toolkit/win32/Library.h"
@@ -39,10 +37,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     // Before anything loads a DLL by name.
     toolkit::win32::LoadDllsOnlyFromSystemFolder();
 
-    // The manifest asks for version 6 of the common controls; loading them here makes the
-    // window's buttons take the system's visual style.
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    // The common controls are loaded by the toolkit when a window first makes its controls.
     // No COM here: the shell wrapper sets it up around each "open", so that ole32 and what
     // it brings stay out of memory while the program idles in the tray.
 
