@@ -1,9 +1,6 @@
 // Keystead.exe: the real platform services, the program, and the message loop.
 #include <windows.h>
 
-#include <commctrl.h>
-
-
 #include "app/ChosenLanguage.h"
 #include "app/Keystead.h"
 #include "app/Launch.h"
@@ -27,10 +24,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     // Before anything loads a DLL by name.
     toolkit::win32::LoadDllsOnlyFromSystemFolder();
 
-    // The manifest asks for version 6 of the common controls; loading them here makes the
-    // window's buttons take the system's visual style.
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    // The common controls are loaded by the toolkit when a window first makes its controls.
     // No COM here: the shell wrapper sets it up around each "open", so that ole32 and what
     // it brings stay out of memory while the program idles in the tray.
 

@@ -245,6 +245,18 @@ void KeysteadProcess::Tray(UINT mouseMessage) const {
     }
 }
 
+bool KeysteadProcess::Open() const {
+    Tray(WM_LBUTTONDBLCLK);
+    return WaitForVisible();
+}
+
+bool KeysteadProcess::Cancel() const {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(GetDlgItem(window_, IDCANCEL), BM_CLICK, 0, 0, SMTO_NORMAL,
+                        kAnswerCeilingMs, &result);
+    return WaitForVisible(false);
+}
+
 HWND ChildWithCaption(HWND window, const wchar_t* caption, int nth) {
     FindChild find{caption, nth};
     EnumChildWindows(window, &MatchChild, reinterpret_cast<LPARAM>(&find));

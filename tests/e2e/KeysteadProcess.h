@@ -77,6 +77,12 @@ public:
     // What the shell sends when the user acts on the notification-area icon; returns once
     // the program has handled it.
     void Tray(UINT mouseMessage) const;
+    // Opens the settings window as the user does, with a double-click on the icon: its
+    // controls exist only once it has been shown. Whether it showed.
+    bool Open() const;
+    // Closes it with its Cancel button (Esc's), leaving every setting as it was. Whether it
+    // hid.
+    bool Cancel() const;
     // A control of the window by its caption; the nth one when several share it.
     HWND Control(const wchar_t* caption, int nth = 0) const;
     // Returns once the program has handled the click.

@@ -43,6 +43,9 @@ protected:
     std::wstring CancelCaption(const std::string& mainLines) {
         folder_.WriteIni("[main]\r\nCapsLock=2\r\nNumLock=2\r\nScrollLock=2\r\n" + mainLines);
         process_ = StartIn(folder_);
+        if (!process_->Open()) {
+            return L"<not shown>";
+        }
         // Esc presses the Cancel button through the dialog manager's IDCANCEL, in any language.
         const HWND cancel = GetDlgItem(process_->Window(), IDCANCEL);
         if (cancel == nullptr) {

@@ -76,6 +76,7 @@ TEST_F(PolicyEndToEnd, AMachineRuleHoldsCapsLockOnGreysItsRowAndLeavesTheFileAlo
     PressKey(VK_CAPITAL);
     EXPECT_TRUE(Becomes(VK_CAPITAL, true)) << "turned back on";
 
+    ASSERT_TRUE(process->Open());
     EXPECT_TRUE(RowEnabled(*process, 0, false)) << "Caps Lock's buttons are greyed";
     EXPECT_TRUE(RowEnabled(*process, 1, true)) << "Num Lock's are the user's";
     EXPECT_TRUE(process->Checked(L"Force on", 0));
@@ -93,6 +94,7 @@ TEST_F(PolicyEndToEnd, ARuleLiftedWhileRunningGivesTheUsersChoiceBack) {
     DeleteMachinePolicies();
     BroadcastPolicyChange();
     EXPECT_TRUE(Becomes(VK_CAPITAL, false)) << "the user's Force off again";
+    ASSERT_TRUE(process->Open());
     EXPECT_TRUE(RowEnabled(*process, 0, true));
     EXPECT_TRUE(process->Checked(L"Force off", 0));
     EXPECT_EQ(process->Control(kPolicyCaption), nullptr);
@@ -127,6 +129,7 @@ TEST_F(PolicyEndToEnd, AMachineRuleHoldsScrollLockOnThoughTheFileSaysAllowToggli
     EXPECT_TRUE(Becomes(VK_SCROLL, true)) << "the rule, not the file's Allow toggling";
     PressKey(VK_SCROLL);
     EXPECT_TRUE(Becomes(VK_SCROLL, true)) << "turned back on";
+    ASSERT_TRUE(process->Open());
     EXPECT_TRUE(RowEnabled(*process, 2, false)) << "Scroll Lock's buttons are greyed";
     EXPECT_TRUE(process->Checked(L"Force on", 2));
     End(*process);
@@ -137,6 +140,8 @@ TEST_F(PolicyEndToEnd, AMachineRuleHoldsScrollLockOnThoughTheFileSaysAllowToggli
 TEST_F(PolicyEndToEnd, WithoutSuspendARightClickLeavesTheProgramChecking) {
     SetMachinePolicy(L"AllowSuspend", 0);
     auto process = Start();
+    ASSERT_TRUE(process->Open());
+    ASSERT_NE(process->Control(L"Susp&end"), nullptr);
     EXPECT_FALSE(IsWindowEnabled(process->Control(L"Susp&end")));
 
     process->Tray(WM_RBUTTONUP);

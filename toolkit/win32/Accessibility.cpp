@@ -1,10 +1,10 @@
 #include "toolkit/win32/Accessibility.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
 
 #include <string>
 
+#include "toolkit/win32/CommonControls.h"
 #include "toolkit/win32/Library.h"
 #include "toolkit/win32/Text.h"
 
@@ -188,7 +188,7 @@ LRESULT AnswerWithName(HWND control, WPARAM wParam, const char* name) {
 LRESULT CALLBACK NamedControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                   UINT_PTR /*id*/, DWORD_PTR data) {
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, &NamedControlProc, kSubclassId);
+        RemoveSubclass(hwnd, &NamedControlProc, kSubclassId);
     } else if (message == kNameQuery) {
         return static_cast<LRESULT>(data);
     } else if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
@@ -197,13 +197,13 @@ LRESULT CALLBACK NamedControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             return answer;
         }
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return DefSubclass(hwnd, message, wParam, lParam);
 }
 
 }  // namespace
 
 void NameForScreenReaders(HWND control, const char* name) {
-    SetWindowSubclass(control, &NamedControlProc, kSubclassId, reinterpret_cast<DWORD_PTR>(name));
+    SetSubclass(control, &NamedControlProc, kSubclassId, reinterpret_cast<DWORD_PTR>(name));
 }
 
 const char* ScreenReaderName(HWND control) {

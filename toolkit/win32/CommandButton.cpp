@@ -2,10 +2,10 @@
 
 namespace keystead::toolkit::win32 {
 
-CommandButton::CommandButton(const ControlDesign& design, FormState& form, const Placement& at)
-    : Control(design, form) {
-    Create(L"BUTTON", (design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | WS_GROUP,
-           0, at.parent, at.commandId);
+void CommandButton::Make(HWND parent) {
+    Create(L"BUTTON",
+           (design_.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | WS_GROUP, 0,
+           parent);
 }
 
 void CommandButton::OnCommand(int code) {

@@ -14,28 +14,37 @@ constexpr int kFirstCommandId = 100;
 
 }  // namespace
 
-void Control::Create(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent,
-                     int commandId) {
+Control::Control(const ControlDesign& design, FormState& form, const Placement& at)
+    : design_(design),
+      form_(form),
+      at_(at),
+      caption_(Widen(design.caption)),
+      enabled_(design.enabled) {}
+
+void Control::Create(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent) {
     style |= WS_CHILD | WS_CLIPSIBLINGS;
     if (design_.visible) {
         style |= WS_VISIBLE;
     }
-    if (!design_.enabled) {
+    if (!enabled_) {
         style |= WS_DISABLED;
     }
-    commandId_ = commandId;
-    window_ = CreateWindowExW(exStyle, className, Widen(design_.caption).c_str(), style, 0, 0, 0, 0,
-                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)),
+    window_ = CreateWindowExW(exStyle, className, caption_.c_str(), style, 0, 0, 0, 0, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(at_.commandId)),
                               GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) {
         throw ToolkitError("cannot create control " + std::to_string(design_.id));
     }
+    std::wstring().swap(caption_);  // the window holds it now
     if (design_.accessibleName != nullptr) {
         NameForScreenReaders(window_, design_.accessibleName);
     }
 }
 
 std::string Control::Caption() const {
+    if (window_ == nullptr) {
+        return Narrow(caption_);
+    }
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
@@ -43,14 +52,22 @@ std::string Control::Caption() const {
 }
 
 void Control::SetCaption(const std::string& text) {
+    if (window_ == nullptr) {
+        caption_ = Widen(text);
+        return;
+    }
     SetWindowTextW(window_, Widen(text).c_str());
 }
 
 bool Control::Enabled() const {
-    return IsWindowEnabled(window_) != FALSE;
+    return window_ == nullptr ? enabled_ : IsWindowEnabled(window_) != FALSE;
 }
 
 void Control::SetEnabled(bool enabled) {
+    if (window_ == nullptr) {
+        enabled_ = enabled;
+        return;
+    }
     if (!enabled && GetFocus() == window_) {
         // A disabled control that keeps the focus leaves the keyboard nowhere to go.
         SendMessageW(form_.window, WM_NEXTDLGCTL, 0, FALSE);
@@ -60,10 +77,10 @@ void Control::SetEnabled(bool enabled) {
 
 ControlSet::ControlSet(FormState& form) : form_(form) {
     int nextId = kFirstCommandId;
-    const ControlDesign* previous = nullptr;  // the control created last, frames aside
+    const ControlDesign* previous = nullptr;  // the control added last, frames aside
     for (const ControlDesign& design : form_.design.controls) {
         if (design.kind == ControlKind::Frame) {
-            ContainerWindow(design.id);  // a frame that holds nothing yet
+            AddFrame(design.id);  // a frame that holds nothing yet
             continue;
         }
         // The arrow keys move within a group up to the next control that starts one. Wine
@@ -79,18 +96,32 @@ ControlSet::ControlSet(FormState& form) : form_(form) {
                         : design.isDefault                     ? IDOK
                         : design.isCancel                      ? IDCANCEL
                                                                : nextId++;
-        controls_.push_back(
-            Make(design, {ContainerWindow(design.container), commandId, startsGroup}));
+        AddFrame(design.container);
+        controls_.push_back(New(design, {commandId, startsGroup}));
         if (design.kind != ControlKind::PictureBox) {
             previous = &design;
         }
+    }
+}
+
+void ControlSet::Make() {
+    if (made_) {
+        return;
+    }
+    made_ = true;
+    // In tab order: a container's place among its siblings decides when Tab reaches the
+    // controls inside, and a frame comes before what it holds.
+    for (const auto& control : controls_) {
+        const ControlDesign& design = control->Design();
+        control->Make(design.kind == ControlKind::Frame ? form_.window
+                                                        : ContainerWindow(design.container));
     }
     for (const auto& group : groups_) {
         group->UpdateTabStop();
     }
 }
 
-std::unique_ptr<Control> ControlSet::Make(const ControlDesign& design, const Placement& at) {
+std::unique_ptr<Control> ControlSet::New(const ControlDesign& design, const Placement& at) {
     switch (design.kind) {
         case ControlKind::Label:
             return std::make_unique<Label>(design, form_, at);
@@ -110,24 +141,35 @@ std::unique_ptr<Control> ControlSet::Make(const ControlDesign& design, const Pla
     throw ToolkitError("unknown control kind of " + std::to_string(design.id));
 }
 
-HWND ControlSet::ContainerWindow(int containerId) {
+// A frame takes its place where its first control stands in the tab order.
+void ControlSet::AddFrame(int containerId) {
     if (containerId == kOnForm) {
-        return form_.window;
+        return;
     }
     for (const auto& control : controls_) {
         if (control->Design().id == containerId && control->Design().kind == ControlKind::Frame) {
-            return control->Window();
+            return;
         }
     }
-    // A frame is created where its first control stands in the tab order, since a
-    // container's place among its siblings decides when Tab reaches the controls inside.
     for (const ControlDesign& design : form_.design.controls) {
         if (design.id == containerId && design.kind == ControlKind::Frame) {
-            controls_.push_back(std::make_unique<Frame>(design, form_, form_.window));
-            return controls_.back()->Window();
+            controls_.push_back(std::make_unique<Frame>(design, form_));
+            return;
         }
     }
     throw ToolkitError("no such frame: " + std::to_string(containerId));
+}
+
+HWND ControlSet::ContainerWindow(int containerId) const {
+    if (containerId != kOnForm) {
+        for (const auto& control : controls_) {
+            if (control->Design().id == containerId &&
+                control->Design().kind == ControlKind::Frame) {
+                return control->Window();
+            }
+        }
+    }
+    return form_.window;
 }
 
 OptionGroup& ControlSet::GroupOf(int containerId) {
@@ -155,7 +197,7 @@ void ControlSet::ThrowWrongKind(int id) {
 
 Control* ControlSet::FindByWindow(HWND window) const {
     for (const auto& control : controls_) {
-        if (control->Window() == window && control->CommandId() != 0) {
+        if (control->Window() == window && window != nullptr && control->CommandId() != 0) {
             return control.get();
         }
     }

@@ -22,18 +22,30 @@ struct FormState {
     int quietChanges = 0;  // > 0 while code changes a control: its own notice is not raised
 };
 
-// One control of a form as a child window. Each kind lives in a file of its own (create,
-// read, write, notifications); the window goes with its parent.
+// Where a control goes among its siblings: its command id and whether it begins a group for
+// the arrow keys.
+struct Placement {
+    int commandId;
+    bool startsGroup;
+};
+
+// One control of a form. Its child window is made when the form is first shown; until then
+// the control keeps its caption, state and value itself, and every property reads and writes
+// those. Each kind lives in a file of its own (make, read, write, notifications); the window
+// goes with its parent.
 class Control {
 public:
-    Control(const ControlDesign& design, FormState& form) : design_(design), form_(form) {}
+    Control(const ControlDesign& design, FormState& form, const Placement& at);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
     virtual ~Control() = default;
 
     const ControlDesign& Design() const { return design_; }
     HWND Window() const { return window_; }
-    int CommandId() const { return commandId_; }
+    int CommandId() const { return at_.commandId; }
+
+    // Makes the child window in `parent`, showing what was kept.
+    virtual void Make(HWND parent) = 0;
 
     std::string Caption() const;
     void SetCaption(const std::string& text);
@@ -49,37 +61,35 @@ public:
     virtual void OnColoursChange() {}
 
 protected:
-    // Creates the child window, visible and enabled as designed.
-    void Create(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, int commandId);
+    // Creates the child window with the caption and enabled state kept, visible as designed.
+    void Create(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent);
     // A window of the project's own, with a procedure that finds `this` at WM_NCCREATE.
     void Adopt(HWND window) { window_ = window; }
+    bool StartsGroup() const { return at_.startsGroup; }
 
     const ControlDesign& design_;
     FormState& form_;
 
 private:
     HWND window_ = nullptr;
-    int commandId_ = 0;
-};
-
-// Where a new control goes and how it starts: its parent, its command id and whether it
-// begins a group for the arrow keys.
-struct Placement {
-    HWND parent;
-    int commandId;
-    bool startsGroup;
+    Placement at_;
+    // Kept until the window is made, which holds them from then on.
+    std::wstring caption_;
+    bool enabled_;
 };
 
 class Label final : public Control {
 public:
-    Label(const ControlDesign& design, FormState& form, const Placement& at);
+    using Control::Control;
+    void Make(HWND parent) override;
 };
 
 // An invisible container: its option buttons form one group, and Tab enters it where its
 // first control stands in the tab order.
 class Frame final : public Control {
 public:
-    Frame(const ControlDesign& design, FormState& form, HWND parent);
+    Frame(const ControlDesign& design, FormState& form) : Control(design, form, {0, false}) {}
+    void Make(HWND parent) override;
 
 private:
     static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -91,6 +101,7 @@ class OptionButton final : public Control {
 public:
     OptionButton(const ControlDesign& design, FormState& form, const Placement& at,
                  OptionGroup& group);
+    void Make(HWND parent) override;
     bool Value() const;
     // Selecting one clears the others of its container; a newly selected one raises Click.
     void SetValue(bool value);
@@ -98,7 +109,11 @@ public:
     void OnColoursChange() override { DrawInFormColours(Window()); }
 
 private:
+    friend class OptionGroup;
+    void Put(bool value);
+
     OptionGroup& group_;
+    bool value_;  // until the window is made
 };
 
 // The option buttons of one container: one is selected, and only it takes Tab.
@@ -118,16 +133,23 @@ private:
 class CheckBox final : public Control {
 public:
     CheckBox(const ControlDesign& design, FormState& form, const Placement& at);
+    void Make(HWND parent) override;
     int Value() const;
     void SetValue(int value);
     void OnCommand(int code) override;
     void OnColoursChange() override { DrawInFormColours(Window()); }
+
+private:
+    void Put(int value);
+
+    int value_;  // until the window is made
 };
 
 class TextBox final : public Control {
 public:
-    TextBox(const ControlDesign& design, FormState& form, const Placement& at);
+    using Control::Control;
     ~TextBox() override;
+    void Make(HWND parent) override;
     void SetText(const std::string& text);
     void OnCommand(int code) override;
     bool InFormColours() const override { return false; }
@@ -139,25 +161,32 @@ private:
 
 class CommandButton final : public Control {
 public:
-    CommandButton(const ControlDesign& design, FormState& form, const Placement& at);
+    using Control::Control;
+    void Make(HWND parent) override;
     void OnCommand(int code) override;
     bool InFormColours() const override { return false; }
 };
 
-// Holds an image only; it is never shown, so it has no window.
+// Holds an image only; it is never shown, so it has no window. The image is loaded the
+// first time it is asked for.
 class PictureBox final : public Control {
 public:
-    PictureBox(const ControlDesign& design, FormState& form);
-    const Win32Picture& Picture() const { return *picture_; }
+    PictureBox(const ControlDesign& design, FormState& form) : Control(design, form, {0, false}) {}
+    void Make(HWND /*parent*/) override {}
+    const Win32Picture& Picture() const;
 
 private:
-    std::unique_ptr<Win32Picture> picture_;
+    mutable std::unique_ptr<Win32Picture> picture_;
 };
 
-// Every control of a form, created in tab order.
+// Every control of a form, in tab order. Their windows come later, all at once (Make).
 class ControlSet {
 public:
     explicit ControlSet(FormState& form);
+
+    // Makes every control's window, in tab order, frames before what they hold.
+    void Make();
+    bool Made() const { return made_; }
 
     const std::vector<std::unique_ptr<Control>>& All() const { return controls_; }
     Control& At(int id, int index) const;
@@ -175,11 +204,13 @@ public:
 
 private:
     [[noreturn]] static void ThrowWrongKind(int id);
-    std::unique_ptr<Control> Make(const ControlDesign& design, const Placement& at);
-    HWND ContainerWindow(int containerId);
+    std::unique_ptr<Control> New(const ControlDesign& design, const Placement& at);
+    void AddFrame(int containerId);
+    HWND ContainerWindow(int containerId) const;
     OptionGroup& GroupOf(int containerId);
 
     FormState& form_;
+    bool made_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<std::unique_ptr<OptionGroup>> groups_;
 };

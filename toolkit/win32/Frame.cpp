@@ -23,7 +23,7 @@ void RegisterFrameClass(WNDPROC procedure) {
 
 }  // namespace
 
-Frame::Frame(const ControlDesign& design, FormState& form, HWND parent) : Control(design, form) {
+void Frame::Make(HWND parent) {
     RegisterFrameClass(&FrameProc);
     HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, L"",
                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,

@@ -2,15 +2,14 @@
 
 namespace keystead::toolkit::win32 {
 
-Label::Label(const ControlDesign& design, FormState& form, const Placement& at)
-    : Control(design, form) {
-    DWORD style = design.align == TextAlign::Right    ? SS_RIGHT
-                  : design.align == TextAlign::Center ? SS_CENTER
-                                                      : SS_LEFT;
-    if (at.startsGroup) {
+void Label::Make(HWND parent) {
+    DWORD style = design_.align == TextAlign::Right    ? SS_RIGHT
+                  : design_.align == TextAlign::Center ? SS_CENTER
+                                                       : SS_LEFT;
+    if (StartsGroup()) {
         style |= WS_GROUP;
     }
-    Create(L"STATIC", style, 0, at.parent, at.commandId);
+    Create(L"STATIC", style, 0, parent);
 }
 
 }  // namespace keystead::toolkit::win32

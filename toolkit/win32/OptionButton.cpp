@@ -1,23 +1,32 @@
-#include "toolkit/win32/Controls.h"
-
 #include "toolkit/win32/Colours.h"
+#include "toolkit/win32/Controls.h"
 
 namespace keystead::toolkit::win32 {
 
 OptionButton::OptionButton(const ControlDesign& design, FormState& form, const Placement& at,
                            OptionGroup& group)
-    : Control(design, form), group_(group) {
-    Create(L"BUTTON", BS_AUTORADIOBUTTON | (at.startsGroup ? WS_GROUP : 0), 0, at.parent,
-           at.commandId);
-    DrawInFormColours(Window());
-    if (design.value) {
-        SendMessageW(Window(), BM_SETCHECK, BST_CHECKED, 0);
-    }
+    : Control(design, form, at), group_(group), value_(design.value) {
     group_.Add(*this);
 }
 
+void OptionButton::Make(HWND parent) {
+    Create(L"BUTTON", BS_AUTORADIOBUTTON | (StartsGroup() ? WS_GROUP : 0), 0, parent);
+    DrawInFormColours(Window());
+    if (value_) {
+        SendMessageW(Window(), BM_SETCHECK, BST_CHECKED, 0);
+    }
+}
+
 bool OptionButton::Value() const {
-    return SendMessageW(Window(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return Window() == nullptr ? value_ : SendMessageW(Window(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void OptionButton::Put(bool value) {
+    if (Window() == nullptr) {
+        value_ = value;
+    } else {
+        SendMessageW(Window(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
 }
 
 void OptionButton::SetValue(bool value) {
@@ -25,7 +34,7 @@ void OptionButton::SetValue(bool value) {
     if (value) {
         group_.ClearAllBut(*this);  // BM_SETCHECK leaves the other buttons alone
     }
-    SendMessageW(Window(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+    Put(value);
     group_.UpdateTabStop();
     if (value && !wasSelected) {
         form_.events.Control_Click(design_.id, design_.index);
@@ -42,7 +51,7 @@ void OptionButton::OnCommand(int code) {
 void OptionGroup::ClearAllBut(const OptionButton& chosen) {
     for (OptionButton* button : buttons_) {
         if (button != &chosen) {
-            SendMessageW(button->Window(), BM_SETCHECK, BST_UNCHECKED, 0);
+            button->Put(false);
         }
     }
 }
@@ -57,6 +66,9 @@ void OptionGroup::UpdateTabStop() {
         }
     }
     for (const OptionButton* button : buttons_) {
+        if (button->Window() == nullptr) {
+            continue;  // set when the windows are made
+        }
         LONG_PTR style = GetWindowLongPtrW(button->Window(), GWL_STYLE);
         style = button == stop ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP});
         SetWindowLongPtrW(button->Window(), GWL_STYLE, style);

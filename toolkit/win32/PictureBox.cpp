@@ -2,7 +2,11 @@
 
 namespace keystead::toolkit::win32 {
 
-PictureBox::PictureBox(const ControlDesign& design, FormState& form)
-    : Control(design, form), picture_(LoadPicture(design.picture, GetSystemMetrics(SM_CXSMICON))) {}
+const Win32Picture& PictureBox::Picture() const {
+    if (!picture_) {
+        picture_ = LoadPicture(design_.picture, GetSystemMetrics(SM_CXSMICON));
+    }
+    return *picture_;
+}
 
 }  // namespace keystead::toolkit::win32

@@ -1,22 +1,22 @@
 #include "toolkit/win32/Controls.h"
 
-#include <commctrl.h>
-
 #include <exception>
+
+#include "toolkit/win32/CommonControls.h"
 
 namespace keystead::toolkit::win32 {
 
-TextBox::TextBox(const ControlDesign& design, FormState& form, const Placement& at)
-    : Control(design, form) {
-    Create(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE, at.parent,
-           at.commandId);
+void TextBox::Make(HWND parent) {
+    Create(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE, parent);
     SendMessageW(Window(), EM_SETLIMITTEXT, 0, 0);  // no limit but the system's
-    SetWindowSubclass(Window(), &TextBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetSubclass(Window(), &TextBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 TextBox::~TextBox() {
     // The window may outlive this object until its parent goes.
-    RemoveWindowSubclass(Window(), &TextBoxProc, 0);
+    if (Window() != nullptr) {
+        RemoveSubclass(Window(), &TextBoxProc, 0);
+    }
 }
 
 void TextBox::SetText(const std::string& text) {
@@ -38,9 +38,9 @@ void TextBox::OnCommand(int code) {
 LRESULT CALLBACK TextBox::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR /*id*/, DWORD_PTR data) {
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, &TextBoxProc, 0);
+        RemoveSubclass(hwnd, &TextBoxProc, 0);
     }
-    LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+    LRESULT result = DefSubclass(hwnd, message, wParam, lParam);
     // A text box loses the focus to another control of the form only. Switching to another
     // program, or hiding the window, leaves the focus where it was for the form's purposes.
     auto* box = reinterpret_cast<TextBox*>(data);

@@ -4,6 +4,7 @@
 
 #include "toolkit/ToolkitError.h"
 #include "toolkit/win32/Colours.h"
+#include "toolkit/win32/CommonControls.h"
 #include "toolkit/win32/Requests.h"
 #include "toolkit/win32/ShellNotices.h"
 #include "toolkit/win32/Text.h"
@@ -63,9 +64,10 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen&
         SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_->Get()));
         SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_->Get()));
 
-        fonts_ = CreateFormFonts(design, dpi_);
+        // The controls' windows, their fonts and pictures wait for the first Show: most days
+        // the window is never opened.
         controls_ = std::make_unique<ControlSet>(state_);
-        ApplyLayout();
+        SizeForClient(Window(), design, dpi_);
     } catch (...) {
         notices_.reset();
         SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
@@ -89,7 +91,28 @@ Win32Form::~Win32Form() {
     }
 }
 
+void Win32Form::MakeControls() {
+    if (controls_->Made()) {
+        return;
+    }
+    InitCommonControlsOnce();
+    fonts_ = CreateFormFonts(state_.design, dpi_);
+    // What a control tells while its window is made is no change of the program's.
+    making_ = true;
+    try {
+        controls_->Make();
+    } catch (...) {
+        making_ = false;
+        throw;
+    }
+    making_ = false;
+    ApplyLayout();
+}
+
 void Win32Form::ApplyLayout() {
+    if (!controls_->Made()) {
+        return;
+    }
     std::vector<ControlPlace> places;
     for (const auto& control : controls_->All()) {
         if (control->Window() != nullptr) {
@@ -144,6 +167,7 @@ void Win32Form::Show() {
     if (!state_.loaded) {
         return;
     }
+    MakeControls();
     ShowWindow(Window(), IsIconic(Window()) ? SW_RESTORE : SW_SHOW);
     SetForegroundWindow(Window());
 }
@@ -347,7 +371,7 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Win32Form::OnCommand(int commandId, int code, HWND source) {
-    if (!controls_) {
+    if (!controls_ || making_) {
         return;
     }
     Control* control =
@@ -413,8 +437,10 @@ void Win32Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
     dpi_ = dpi;
     // The controls still draw with the old fonts: free those only once all have the new.
     FormFonts oldFonts = std::move(fonts_);
-    fonts_ = CreateFormFonts(state_.design, dpi_);
-    ApplyLayout();
+    if (controls_->Made()) {
+        fonts_ = CreateFormFonts(state_.design, dpi_);
+        ApplyLayout();
+    }
     // Where Windows suggests, at the size our own layout needs.
     SizeForClientAt(Window(), state_.design, dpi_, suggested, extraWidth_);
 }

@@ -55,7 +55,8 @@ public:
     bool ItemEnabled(int id, int index) const override;
     void SetItemEnabled(int id, int index, bool enabled) override;
 
-    // The control's window, for tests that press keys and look at the layout.
+    // The control's window, for tests that press keys and look at the layout; null until
+    // the form is first shown.
     HWND ControlWindow(int id, int index = kNoIndex) const;
 
     // Gives a message of the loop to the form that owns its window: the key preview and
@@ -79,6 +80,8 @@ private:
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     void OnSettingChange(WPARAM action, LPARAM area);
     void OnColoursChange();
+    // Makes the controls' windows and fonts, once, and lays them out.
+    void MakeControls();
     // Places every control at the window's DPI, and sizes the window around them.
     void ApplyLayout();
     void AddSystemMenuItems();
@@ -103,6 +106,7 @@ private:
     ScreenPoint notifyAnchor_;
     Event<> taskbarCreated_;
     bool unloading_ = false;
+    bool making_ = false;  // while MakeControls makes the windows
 };
 
 class Win32FormFactory : public FormFactory {

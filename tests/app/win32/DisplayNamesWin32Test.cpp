@@ -44,6 +44,7 @@ TEST(DisplayWindowNames, EachPositionButtonIsNamedInTheWindowsLanguage) {
             forms.Create(DisplayFormDesign(c.language), events);
         const auto* window = dynamic_cast<const toolkit::win32::Win32Form*>(form.get());
         ASSERT_NE(window, nullptr);
+        form->Show();  // the controls are made when the window first shows
         for (int index = 0; index < 9; ++index) {
             HWND button = window->ControlWindow(PositionSetting, index);
             EXPECT_EQ(GetWindowTextLengthW(button), 0) << "no caption to read instead";

@@ -108,6 +108,7 @@ protected:
             SendMessageW(Window(*built), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                          reinterpret_cast<LPARAM>(&suggested));
         }
+        built->Show();  // the controls are made when the window first shows
         return built;
     }
     static HWND Window(const Win32Form& form) { return reinterpret_cast<HWND>(form.hWnd()); }

@@ -74,6 +74,7 @@ protected:
     void SetUp() override {
         form_.reset(dynamic_cast<Win32Form*>(forms_.Create(kDesign, events_).release()));
         ASSERT_NE(form_, nullptr);
+        form_->Show();  // the controls are made when the window first shows
         dpi_ = WindowDpi(Window());
     }
     HWND Window() const { return reinterpret_cast<HWND>(form_->hWnd()); }
