@@ -7,9 +7,11 @@ RELEASE_MAP is the release link's own map: it names, for each input section, the
 archive member it comes from, which sorts the runtime libraries apart. The program's own code
 comes out of link-time optimisation as one object, so that map cannot tell its rooms apart;
 FUNCTIONS_MAP is the same link with each function and variable in a section of its own, whose
-names (demangled, keystead::<room>::...) say the room. Bytes the second map ties to no room
-(string literals, unwind tables, exception tables) are counted as the program's, unnamed.
-Headers, import tables, relocations and section padding are "other".
+names (demangled, keystead::<room>::...) say the room. That link pads each function's section
+to its alignment, so its figures are scaled, output section by output section, to what the
+program's code takes in the release link. Bytes the second map ties to no room (string
+literals, unwind tables, exception tables) are counted as the program's, unnamed. Headers,
+import tables, relocations and section padding are "other".
 """
 
 import os
@@ -113,25 +115,35 @@ def room_of(demangled, raw):
 def main():
     exe, release_map, functions_map = sys.argv[1:4]
     totals = {}
-    for _, _, size, file in contributions(release_map):
+    release_program = {}  # by output section
+    for output, _, size, file in contributions(release_map):
         group = runtime_group(file)
-        if group:
+        if group == "program":
+            release_program[output] = release_program.get(output, 0) + size
+        elif group:
             totals[group] = totals.get(group, 0) + size
-    program = totals.pop("program", 0)
+    program = sum(release_program.values())
 
-    named = [(section.split("$", 1)[1], size)
-             for _, section, size, file in contributions(functions_map)
-             if "ltrans" in file and "$" in section]
-    demangled = subprocess.run(["c++filt"], input="\n".join(raw for raw, _ in named),
+    split_program = {}
+    named = []
+    for output, section, size, file in contributions(functions_map):
+        if "ltrans" in file:
+            split_program[output] = split_program.get(output, 0) + size
+            if "$" in section:
+                named.append((output, section.split("$", 1)[1], size))
+    demangled = subprocess.run(["c++filt"], input="\n".join(raw for _, raw, _ in named),
                                capture_output=True, text=True, check=True).stdout.split("\n")
-    rooms = dict.fromkeys(ROOMS, 0)
-    templates = 0
-    for (raw, size), name in zip(named, demangled):
+    rooms = dict.fromkeys(ROOMS, 0.0)
+    templates = 0.0
+    for (output, raw, size), name in zip(named, demangled):
+        scaled = size * release_program.get(output, 0) / split_program[output]
         room = room_of(name, raw)
         if room == "libstdc++":
-            templates += size
+            templates += scaled
         elif room:
-            rooms[room] += size
+            rooms[room] += scaled
+    rooms = {room: round(size) for room, size in rooms.items()}
+    templates = round(templates)
     by_room = sum(rooms.values()) + templates
 
     file_bytes = os.path.getsize(exe)
