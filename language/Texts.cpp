@@ -1,5 +1,6 @@
 #include "language/Texts.h"
 
+#include <cstdint>
 #include <initializer_list>
 #include <iterator>
 
@@ -23,6 +24,67 @@ constexpr Row kTable[kTextCount] = {
 #include "language/TextTable.h"
 #undef KEYSTEAD_TEXT
 
+// The program keeps the texts packed, not as kTable: every distinct text once in one block
+// of characters, found by a 16-bit offset. A pointer per text and language took four or eight
+// bytes, and a relocation besides.
+constexpr bool Same(const char* one, const char* other) {
+    for (; *one == *other; ++one, ++other) {
+        if (*one == '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Lays the texts down in table order, each new one after the last, and returns the characters
+// used; `chars` and `offsets` may be null to only count them.
+constexpr std::size_t Pack(char* chars, std::uint16_t* offsets) {
+    constexpr std::size_t kTexts = kTextCount * kLanguageCount;
+    const char* first[kTexts] = {};  // the first of each distinct text
+    std::size_t firstAt[kTexts] = {};
+    std::size_t distinct = 0;
+    std::size_t used = 0;
+    for (std::size_t i = 0; i < kTexts; ++i) {
+        const char* text = kTable[i / kLanguageCount].text[i % kLanguageCount];
+        std::size_t known = 0;
+        while (known < distinct && !Same(first[known], text)) {
+            ++known;
+        }
+        if (known == distinct) {
+            first[distinct] = text;
+            firstAt[distinct++] = used;
+            for (std::size_t c = 0;; ++c) {
+                if (chars != nullptr) {
+                    chars[used] = text[c];
+                }
+                ++used;
+                if (text[c] == '\0') {
+                    break;
+                }
+            }
+        }
+        if (offsets != nullptr) {
+            offsets[i] = static_cast<std::uint16_t>(firstAt[known]);
+        }
+    }
+    return used;
+}
+
+struct Packed {
+    static constexpr std::size_t kChars = Pack(nullptr, nullptr);
+    static_assert(kChars <= 0x10000, "the texts outgrow 16-bit offsets");
+    char chars[kChars] = {};
+    std::uint16_t offsets[kTextCount * kLanguageCount] = {};
+};
+
+constexpr Packed MakePacked() {
+    Packed packed;
+    Pack(packed.chars, packed.offsets);
+    return packed;
+}
+
+constexpr Packed kPacked = MakePacked();
+
 // Decodes one UTF-8 character at `at`, moving past it.
 char32_t NextCharacter(std::string_view text, std::size_t& at) {
     const auto lead = static_cast<unsigned char>(text[at++]);
@@ -37,7 +99,9 @@ char32_t NextCharacter(std::string_view text, std::size_t& at) {
 }  // namespace
 
 const char* Say(Text text, Language language) {
-    return kTable[static_cast<std::size_t>(text)].text[static_cast<std::size_t>(language)];
+    const std::size_t at =
+        static_cast<std::size_t>(text) * kLanguageCount + static_cast<std::size_t>(language);
+    return kPacked.chars + kPacked.offsets[at];
 }
 
 std::string Fill(const char* pattern, std::string_view what) {

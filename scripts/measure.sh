@@ -1,6 +1,7 @@
 #!/bin/sh
 # Prints the figures people compare tray utilities by: the size and the imports of both
-# programs users download (dist/), the bytes their ten translations take, and, under Wine, the
+# programs users download (dist/), where their bytes go by room (source folder and runtime
+# library), the bytes their ten translations take, and, under Wine, the
 # private dirty memory of the idle, hidden program beside a bare tray program (one hidden
 # window, a 1000 ms timer reading the three lock keys, one tray icon) that this script builds
 # itself, the same program with the lock keys shown ([display] ShowKeys=1 and every note on),
@@ -28,6 +29,28 @@ for arch in x86 x64; do
         "$imports"
 done
 
+# Where the bytes go: each room's (top-level source folder's) functions and data, the C and
+# C++ runtimes', the resources', and the rest, summed from the release link's map
+# (build/release-ARCH/app/Keystead.exe.map) by scripts/native/map_rooms.py. Link-time
+# optimisation makes the program's own code one object, so the same link runs once more here
+# with each function in a section of its own, whose names say the room.
+echo
+echo "== Bytes by room (from the release link's map) =="
+for arch in x86 x64; do
+    app=build/release-$arch/app
+    if [ ! -f "$app/Keystead.exe.map" ]; then
+        cmake --preset "release-$arch" >/dev/null
+        cmake --build --preset "release-$arch" -j 2 >/dev/null
+    fi
+    link=$(tail -n 1 "$app/CMakeFiles/Keystead.dir/link.txt" |
+        sed -e 's| -o Keystead.exe | -o '"$work"'/rooms-'"$arch"'.exe |' \
+            -e 's| -Wl,--out-implib,[^ ]*||' -e 's| -Wl,-Map=[^ ]*||')
+    (cd "$app" && eval "$link -ffunction-sections -fdata-sections -Wl,-Map=$work/rooms-$arch.map")
+    echo "$app/Keystead.exe  $(wc -c <"$app/Keystead.exe") bytes"
+    python3 scripts/native/map_rooms.py "$app/Keystead.exe" "$app/Keystead.exe.map" \
+        "$work/rooms-$arch.map"
+done
+
 # For comparison, where the test builds exist: the same sources built the way the product
 # used to be (posix thread model with winpthread, no section garbage collection, no LTO).
 for arch in x86 x64; do
@@ -40,15 +63,12 @@ for arch in x86 x64; do
 done
 
 # What the ten translations cost: their texts as compiled in (UTF-8, each distinct text once,
-# none that English already says) and their pointers in the text table, counted from the table
-# itself. Counted, not measured: the linker's alignment may add a few bytes.
+# none that English already says) and their 16-bit offsets in the packed text block, counted
+# from the table itself; the same in both programs.
 echo
 echo "== Translations in the programs (ten languages beside English) =="
 g++ -std=c++20 -O1 -I. scripts/native/TranslationBytes.cpp -o "$work/TranslationBytes"
-for arch in x86 x64; do
-    [ "$arch" = x86 ] && pointer=4 || pointer=8
-    printf '%s  %s\n' "dist/$arch/Keystead.exe" "$("$work/TranslationBytes" "$pointer")"
-done
+"$work/TranslationBytes"
 
 # The bare tray program, built as the product is (win32 threads, static, -Os, stripped).
 compile_bare() {  # TRIPLE OUTPUT

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -12,7 +11,9 @@ namespace keystead::toolkit {
 // order they were connected. A Connection disconnects its handler when destroyed.
 template <typename... Args>
 class Event {
-    using Slots = std::map<int, std::function<void(Args...)>>;
+    // In connection order, which ids ascend in: a vector, as an event has few handlers, and
+    // no tree (std::map) to carry into the program for this alone.
+    using Slots = std::vector<std::pair<int, std::function<void(Args...)>>>;
 
 public:
     class Connection {
@@ -30,7 +31,7 @@ public:
 
         void Disconnect() {
             if (auto slots = slots_.lock()) {
-                slots->erase(id_);
+                std::erase_if(*slots, [this](const auto& slot) { return slot.first == id_; });
             }
             slots_.reset();
         }
@@ -44,7 +45,7 @@ public:
 
     [[nodiscard]] Connection Connect(std::function<void(Args...)> handler) {
         int id = nextId_++;
-        slots_->emplace(id, std::move(handler));
+        slots_->emplace_back(id, std::move(handler));
         return Connection(slots_, id);
     }
 

@@ -1,6 +1,6 @@
 // Prints what the translations add to the program: the texts of the ten columns after English,
-// as the compiler lays them down (UTF-8 with their NULs, each distinct text once, none that
-// English already says), and the table's pointers to them. Built and run by scripts/measure.sh.
+// as language/Texts.cpp packs them (UTF-8 with their NULs, each distinct text once, none that
+// English already says), and their 16-bit offsets. Built and run by scripts/measure.sh.
 #include <cstdio>
 #include <set>
 #include <string>
@@ -23,8 +23,8 @@ const std::vector<Row> kRows = {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    const std::size_t pointerBytes = argc > 1 ? std::stoul(argv[1]) : sizeof(void*);
+int main() {
+    const std::size_t offsetBytes = 2;
     std::set<std::string> english;
     std::set<std::string> translated;
     for (const Row& row : kRows) {
@@ -42,9 +42,9 @@ int main(int argc, char** argv) {
         textBytes += text.size() + 1;
     }
     const std::size_t tableBytes =
-        kRows.size() * (keystead::language::kLanguageCount - 1) * pointerBytes;
+        kRows.size() * (keystead::language::kLanguageCount - 1) * offsetBytes;
     std::printf(
-        "%zu texts, %zu distinct translations: %zu bytes of text + %zu bytes of pointers = "
+        "%zu texts, %zu distinct translations: %zu bytes of text + %zu bytes of offsets = "
         "%zu bytes\n",
         kRows.size(), translated.size(), textBytes, tableBytes, textBytes + tableBytes);
 }

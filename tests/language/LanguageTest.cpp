@@ -73,6 +73,25 @@ TEST(Texts, EveryTextInEveryLanguage) {
     }
 }
 
+// The texts are kept packed, each distinct one once: each still says its own column.
+TEST(Texts, EachSaysItsColumnOfTheTable) {
+    struct Row {
+        const char* text[kLanguageCount];
+    };
+#define KEYSTEAD_TEXT(name, ...) Row{{__VA_ARGS__}},
+    const Row table[] = {
+#include "language/TextTable.h"
+    };
+#undef KEYSTEAD_TEXT
+    for (std::size_t text = 0; text < kTextCount; ++text) {
+        for (std::size_t language = 0; language < kLanguageCount; ++language) {
+            EXPECT_STREQ(Say(static_cast<Text>(text), static_cast<Language>(language)),
+                         table[text].text[language])
+                << "text " << text << " in " << kLanguageTags[language];
+        }
+    }
+}
+
 TEST(Texts, AccessKeysAndPatterns) {
     struct Case {
         const char* caption;
