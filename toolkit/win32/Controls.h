@@ -80,6 +80,7 @@ private:
 
 class Label final : public Control {
 public:
+    static constexpr ControlKind kKind = ControlKind::Label;
     using Control::Control;
     void Make(HWND parent) override;
 };
@@ -88,6 +89,7 @@ public:
 // first control stands in the tab order.
 class Frame final : public Control {
 public:
+    static constexpr ControlKind kKind = ControlKind::Frame;
     Frame(const ControlDesign& design, FormState& form) : Control(design, form, {0, false}) {}
     void Make(HWND parent) override;
 
@@ -99,6 +101,7 @@ class OptionGroup;
 
 class OptionButton final : public Control {
 public:
+    static constexpr ControlKind kKind = ControlKind::OptionButton;
     OptionButton(const ControlDesign& design, FormState& form, const Placement& at,
                  OptionGroup& group);
     void Make(HWND parent) override;
@@ -132,6 +135,7 @@ private:
 
 class CheckBox final : public Control {
 public:
+    static constexpr ControlKind kKind = ControlKind::CheckBox;
     CheckBox(const ControlDesign& design, FormState& form, const Placement& at);
     void Make(HWND parent) override;
     int Value() const;
@@ -147,6 +151,7 @@ private:
 
 class TextBox final : public Control {
 public:
+    static constexpr ControlKind kKind = ControlKind::TextBox;
     using Control::Control;
     ~TextBox() override;
     void Make(HWND parent) override;
@@ -161,6 +166,7 @@ private:
 
 class CommandButton final : public Control {
 public:
+    static constexpr ControlKind kKind = ControlKind::CommandButton;
     using Control::Control;
     void Make(HWND parent) override;
     void OnCommand(int code) override;
@@ -171,6 +177,7 @@ public:
 // first time it is asked for.
 class PictureBox final : public Control {
 public:
+    static constexpr ControlKind kKind = ControlKind::PictureBox;
     PictureBox(const ControlDesign& design, FormState& form) : Control(design, form, {0, false}) {}
     void Make(HWND /*parent*/) override {}
     const Win32Picture& Picture() const;
@@ -193,11 +200,12 @@ public:
     // The control of that id and index, which must be of this kind.
     template <typename Kind>
     Kind& As(int id, int index) const {
-        auto* control = dynamic_cast<Kind*>(&At(id, index));
-        if (control == nullptr) {
+        // Each kind has one class, so the design's kind says what the control is, without RTTI.
+        Control& control = At(id, index);
+        if (control.Design().kind != Kind::kKind) {
             ThrowWrongKind(id);
         }
-        return *control;
+        return static_cast<Kind&>(control);
     }
     Control* FindByWindow(HWND window) const;
     Control* FindByCommand(int commandId) const;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/win32/Wait.h"
+#include "toolkit/ToolkitError.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Win32Form.h"
 
@@ -166,5 +167,32 @@ TEST_F(LazyControls, TheFirstShowMakesTheControlsWithWhatWasSet) {
     EXPECT_EQ(ChildWindows(Window()), 7) << "made once";
 }
 
+// Each property belongs to one kind of control: asked of another, it throws, and asked of its
+// own, it does not.
+TEST_F(LazyControls, APropertyOfAnotherKindThrows) {
+    const struct {
+        const char* what;
+        void (*ask)(Form&);
+        bool throws;
+    } asks[] = {
+        {"the check of a check box", [](Form& f) { f.CheckValue(Check); }, false},
+        {"the check of a text box", [](Form& f) { f.CheckValue(Entry); }, true},
+        {"an option's value", [](Form& f) { f.OptionValue(Option, 0); }, false},
+        {"a label's option value", [](Form& f) { f.SetOptionValue(Title, kNoIndex, true); }, true},
+        {"a text box's text", [](Form& f) { f.SetText(Entry, "1"); }, false},
+        {"a button's text", [](Form& f) { f.SetText(Apply, "1"); }, true},
+        {"the picture of a picture box", [](Form& f) { f.PictureOf(Image); }, false},
+        {"the picture of a frame", [](Form& f) { f.PictureOf(Box); }, true},
+    };
+    for (const auto& ask : asks) {
+        bool threw = false;
+        try {
+            ask.ask(form_);
+        } catch (const ToolkitError&) {
+            threw = true;
+        }
+        EXPECT_EQ(threw, ask.throws) << ask.what;
+    }
+}
 }  // namespace
 }  // namespace keystead::toolkit::win32
