@@ -68,15 +68,15 @@ public:
     std::vector<std::string> heard;
 };
 
+// A callback of Windows' own calling convention, which a lambda lacks on x86.
+BOOL CALLBACK CountChild(HWND, LPARAM counted) {
+    ++*reinterpret_cast<int*>(counted);
+    return TRUE;
+}
+
 int ChildWindows(HWND window) {
     int count = 0;
-    EnumChildWindows(
-        window,
-        [](HWND, LPARAM counted) {
-            ++*reinterpret_cast<int*>(counted);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumChildWindows(window, &CountChild, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
