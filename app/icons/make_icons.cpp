@@ -4,13 +4,16 @@
 //
 // writes OUTDIR/Keystead.ico (a green A on black, the window and tray icon) and
 // OUTDIR/Suspended.ico (the same A in red). Each file holds three images, 16x16, 32x32
-// and 48x48, every one 8 bits per pixel with a 256-entry palette and an all-zero AND mask,
+// and 48x48, every one 4 bits per pixel with a 16-entry palette and an all-zero AND mask,
 // so no pixel is transparent. Both files carry identical pixel indexes; only the palettes
 // differ:
 //
 //   index 0        black (background)
 //   indexes 1..14  a linear ramp from near black up to the pure colour at index 14
-//   15..255        black (unused)
+//   15             black (unused)
+//
+// Sixteen colours hold the ramp exactly, and an icon of them is a third the size of one with
+// a 256-entry palette: the two icons are part of every download.
 //
 // The A is drawn per size from a small geometric model (two slanted strokes that meet in
 // a flat top, and a crossbar). Horizontal edges sit on pixel boundaries so that they stay
@@ -28,7 +31,8 @@
 namespace {
 
 constexpr int kLevels = 14;  // ramp entries, indexes 1..kLevels
-constexpr int kPaletteSize = 256;
+constexpr int kPaletteSize = 16;
+constexpr int kBitsPerPixel = 4;
 constexpr int kSubsamples = 8;  // per axis, per pixel
 
 // The A of one icon size, in pixels; x runs right and y down from the top-left corner.
@@ -130,7 +134,7 @@ std::size_t Padded4(std::size_t bytes) {
 std::vector<std::uint8_t> IconImage(const Image& image, int red, int green, int blue) {
     const int size = image.size;
     const std::size_t width = static_cast<std::size_t>(size);
-    const std::size_t xorStride = Padded4(width);
+    const std::size_t xorStride = Padded4((width * kBitsPerPixel + 7) / 8);
     const std::size_t andStride = Padded4((width + 7) / 8);
     const std::size_t bitsSize = (xorStride + andStride) * width;
 
@@ -139,12 +143,12 @@ std::vector<std::uint8_t> IconImage(const Image& image, int red, int green, int 
     out.U32(static_cast<std::uint32_t>(size));      // biWidth
     out.U32(static_cast<std::uint32_t>(size * 2));  // biHeight: XOR and AND halves
     out.U16(1);                                     // biPlanes
-    out.U16(8);                                     // biBitCount
+    out.U16(kBitsPerPixel);                         // biBitCount
     out.U32(0);                                     // biCompression: BI_RGB
     out.U32(static_cast<std::uint32_t>(bitsSize));  // biSizeImage
     out.U32(0);                                     // biXPelsPerMeter
     out.U32(0);                                     // biYPelsPerMeter
-    out.U32(0);                                     // biClrUsed: all 256
+    out.U32(0);                                     // biClrUsed: all 16
     out.U32(0);                                     // biClrImportant
 
     // RGBQUAD entries are blue, green, red, reserved.
@@ -159,10 +163,13 @@ std::vector<std::uint8_t> IconImage(const Image& image, int red, int green, int 
         out.U8(0);
     }
 
-    // XOR bitmap, bottom row first.
+    // XOR bitmap, bottom row first, two pixels a byte with the left one in the high half.
+    const auto pixel = [&image, width](std::size_t row, std::size_t col) -> unsigned {
+        return col < width ? image.pixels[row * width + col] : 0u;
+    };
     for (std::size_t row = width; row-- > 0;) {
-        for (std::size_t col = 0; col < xorStride; ++col) {
-            out.U8(col < width ? image.pixels[row * width + col] : 0u);
+        for (std::size_t col = 0; col < xorStride * 2; col += 2) {
+            out.U8(pixel(row, col) << 4 | pixel(row, col + 1));
         }
     }
     // AND mask: every pixel opaque.
@@ -190,12 +197,12 @@ bool WriteIcon(const std::string& path, const std::vector<Image>& images, int re
     std::size_t offset = kDirSize + kEntrySize * count;
     for (std::size_t i = 0; i < count; ++i) {
         const unsigned size = static_cast<unsigned>(images[i].size);
-        out.U8(size);  // bWidth (0 would mean 256)
-        out.U8(size);  // bHeight
-        out.U8(0);     // bColorCount: 0 for 256 colours
-        out.U8(0);     // bReserved
-        out.U16(1);    // wPlanes
-        out.U16(8);    // wBitCount
+        out.U8(size);            // bWidth (0 would mean 256)
+        out.U8(size);            // bHeight
+        out.U8(kPaletteSize);    // bColorCount
+        out.U8(0);               // bReserved
+        out.U16(1);              // wPlanes
+        out.U16(kBitsPerPixel);  // wBitCount
         out.U32(static_cast<std::uint32_t>(blobs[i].size()));
         out.U32(static_cast<std::uint32_t>(offset));
         offset += blobs[i].size();
