@@ -61,7 +61,7 @@ public:
     }
 
 private:
-    std::shared_ptr<Slots> slots_ = std::make_shared<Slots>();
+    std::shared_ptr<Slots> slots_{new Slots};
     int nextId_ = 1;
 };
 

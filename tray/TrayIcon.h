@@ -131,7 +131,7 @@ private:
     bool shown_ = false;
     int retriesLeft_ = 0;
     // The owner's timer may outlive this object: its handler checks that this still lives.
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    std::shared_ptr<bool> alive_{new bool(true)};
     bool busy_ = false;
     std::int32_t lastMessage_ = 0;
     // A right click has been reported: the WM_CONTEXTMENU that follows it is the click's.
