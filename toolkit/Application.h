@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -44,11 +43,7 @@ public:
     // platform does not tell.
     virtual std::vector<std::string> PreferredLanguages() const { return {}; }
     // Milliseconds since some fixed moment, to tell how long ago something happened.
-    virtual std::int64_t TickCount() const {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
+    virtual std::int64_t TickCount() const = 0;
 };
 
 }  // namespace keystead::toolkit

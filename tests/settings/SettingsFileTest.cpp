@@ -48,6 +48,7 @@ public:
         throw toolkit::ToolkitError("no file");
     }
     std::string LocalAppDataPath() const override { return localAppData; }
+    std::int64_t TickCount() const override { return 0; }
 
     std::string localAppData;
 };

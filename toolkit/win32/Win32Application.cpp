@@ -209,4 +209,8 @@ RequestAnswer Win32Application::SendToRunningCopy(std::uint32_t request, bool wa
     return SendRequest(request, waitForEnd);
 }
 
+std::int64_t Win32Application::TickCount() const {
+    return static_cast<std::int64_t>(GetTickCount64());
+}
+
 }  // namespace keystead::toolkit::win32

@@ -26,6 +26,8 @@ public:
     std::string ExpandEnvironment(const std::string& text) const override;
     // GetUserPreferredUILanguages, looked up at run time; else GetUserDefaultUILanguage.
     std::vector<std::string> PreferredLanguages() const override;
+    // GetTickCount64: the C++ clocks would bring the runtime's time code into the program.
+    std::int64_t TickCount() const override;
 
 private:
     // The executable's full path, through any link to it.
