@@ -1,5 +1,6 @@
 #include "lockkeys/Enforcer.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace keystead::lockkeys {
@@ -121,16 +122,17 @@ void Enforcer::CheckNow(const Settings& settings) {
     const std::int64_t now = clock_();
     KeySet allowed;
     for (std::size_t i = 0; i < kLockKeyCount; ++i) {
-        std::deque<std::int64_t>& times = instantCorrections_[i];
-        while (!times.empty() && now - times.front() >= kInstantWindowMs) {
-            times.pop_front();
-        }
-        allowed.set(i, times.size() < static_cast<std::size_t>(kInstantLimit));
+        const RecentCorrections& recent = instantCorrections_[i];
+        const bool full = recent.count == recent.times.size();
+        allowed.set(i, !full || now - recent.times[recent.next] >= kInstantWindowMs);
     }
     Flips flips = Check(settings, allowed, now);
     for (std::size_t i = 0; i < kLockKeyCount; ++i) {
         if (flips[i] != 0) {
-            instantCorrections_[i].push_back(now);
+            RecentCorrections& recent = instantCorrections_[i];
+            recent.times[recent.next] = now;
+            recent.next = (recent.next + 1) % recent.times.size();
+            recent.count = std::min(recent.count + 1, recent.times.size());
         }
     }
 }

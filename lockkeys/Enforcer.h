@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -73,8 +72,14 @@ private:
     ShiftTurnsOffCapsLock shiftTurnsOffCapsLock_;
     std::function<void()> recheckSoon_;
     std::function<void(const Flips&)> corrected_;
-    // Per key, the times of its latest corrections made at once, oldest first.
-    std::array<std::deque<std::int64_t>, kLockKeyCount> instantCorrections_;
+    // A key's last kInstantLimit corrections made at once: enough to tell whether it had that
+    // many within the window, since the latest are the ones inside it.
+    struct RecentCorrections {
+        std::array<std::int64_t, kInstantLimit> times{};
+        std::size_t count = 0;  // how many of `times` hold one, at most kInstantLimit
+        std::size_t next = 0;   // where the next one goes, over the oldest
+    };
+    std::array<RecentCorrections, kLockKeyCount> instantCorrections_;
     // Per key, the program's stroke that raw input has not reported back yet.
     std::array<std::optional<OwnStroke>, kLockKeyCount> pending_;
     // The keys to check again when their pending stroke comes back.
