@@ -1,7 +1,4 @@
-# The program's icons are generated at build time by make_icons.cpp, which must run on the
-# build machine. In a cross build CMAKE_CXX_COMPILER targets Windows, so the generator is
-# compiled with a separate host compiler instead: KEYSTEAD_HOST_CXX, found on the PATH
-# (c++, g++ or clang++) unless given with -DKEYSTEAD_HOST_CXX=/path/to/compiler.
+# The program's icons are generated at build time by make_icons.cpp, on the build machine.
 #
 #   include(app/icons/Icons.cmake)
 #   keystead_generate_icons(KEYSTEAD_ICON_DIR)
@@ -19,34 +16,12 @@ function(keystead_generate_icons outdir_var)
     return()
   endif()
 
-  find_program(KEYSTEAD_HOST_CXX NAMES c++ g++ clang++ NO_CMAKE_FIND_ROOT_PATH
-               DOC "C++ compiler for the build machine, used for the icon generator")
-  if(NOT KEYSTEAD_HOST_CXX)
-    message(FATAL_ERROR "No host C++ compiler (c++, g++ or clang++) found for the icon "
-                        "generator; set KEYSTEAD_HOST_CXX.")
-  endif()
-
-  set(source ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/make_icons.cpp)
-  set(tooldir ${CMAKE_CURRENT_BINARY_DIR}/icon-generator)
   set(outdir ${CMAKE_CURRENT_BINARY_DIR}/icons)
-  if(CMAKE_HOST_WIN32)
-    set(generator ${tooldir}/make_icons.exe)
-  else()
-    set(generator ${tooldir}/make_icons)
-  endif()
   set(icons ${outdir}/Keystead.ico ${outdir}/Suspended.ico)
-
-  # Not an add_executable target: that would use the (cross) target compiler, and the
-  # toolchain's emulator would wrap the command that runs it.
-  add_custom_command(
-    OUTPUT ${icons}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${tooldir} ${outdir}
-    COMMAND ${KEYSTEAD_HOST_CXX} -std=c++17 -O2 -Wall -Wextra -Werror -Wconversion
-            -o ${generator} ${source}
-    COMMAND ${generator} ${outdir}
-    DEPENDS ${source}
-    COMMENT "Generating Keystead.ico and Suspended.ico"
-    VERBATIM)
+  file(MAKE_DIRECTORY ${outdir})
+  keystead_host_tool(make_icons SOURCE ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/make_icons.cpp
+                     OUTPUT ${icons} ARGS ${outdir}
+                     COMMENT "Generating Keystead.ico and Suspended.ico")
   add_custom_target(keystead_icons DEPENDS ${icons})
 
   set_property(GLOBAL PROPERTY KEYSTEAD_ICON_DIR ${outdir})
