@@ -9,81 +9,40 @@ namespace keystead::language {
 namespace {
 
 // Each row's eleven columns; a row with one missing or one too many does not compile.
-struct Row {
-    const char* text[kLanguageCount];
-};
-#define KEYSTEAD_TEXT(name, ...) Row{{__VA_ARGS__}},
-constexpr Row kTable[kTextCount] = {
-#include "language/TextTable.h"
-};
-#undef KEYSTEAD_TEXT
-
 #define KEYSTEAD_TEXT(name, ...)                                                                \
     static_assert(std::size(std::initializer_list<const char*>{__VA_ARGS__}) == kLanguageCount, \
                   "the text " #name " needs a column for every language");
 #include "language/TextTable.h"
 #undef KEYSTEAD_TEXT
 
-// The program keeps the texts packed, not as kTable: every distinct text once in one block
-// of characters, found by a 16-bit offset. A pointer per text and language took four or eight
-// bytes, and a relocation besides.
-constexpr bool Same(const char* one, const char* other) {
-    for (; *one == *other; ++one, ++other) {
-        if (*one == '\0') {
-            return true;
-        }
+// The distinct texts as one block of characters, each found by a 16-bit start and ended by a
+// NUL, and the block compressed by byte pairs: kBlockSize, kTextStarts, kPacked, kPairs.
+#include "language/PackedTexts.inc"
+
+static_assert(std::size(kTextStarts) == kTextCount * kLanguageCount);
+
+void Expand(std::uint8_t byte, char*& out) {
+    if (kPairs[byte][0] == 0) {
+        *out++ = static_cast<char>(byte);
+    } else {
+        Expand(kPairs[byte][0], out);
+        Expand(kPairs[byte][1], out);
     }
-    return false;
 }
 
-// Lays the texts down in table order, each new one after the last, and returns the characters
-// used; `chars` and `offsets` may be null to only count them.
-constexpr std::size_t Pack(char* chars, std::uint16_t* offsets) {
-    constexpr std::size_t kTexts = kTextCount * kLanguageCount;
-    const char* first[kTexts] = {};  // the first of each distinct text
-    std::size_t firstAt[kTexts] = {};
-    std::size_t distinct = 0;
-    std::size_t used = 0;
-    for (std::size_t i = 0; i < kTexts; ++i) {
-        const char* text = kTable[i / kLanguageCount].text[i % kLanguageCount];
-        std::size_t known = 0;
-        while (known < distinct && !Same(first[known], text)) {
-            ++known;
+// The block, expanded at the first text said: a few kilobytes the program keeps from then on.
+const char* Block() {
+    static char block[kBlockSize];
+    static bool expanded = false;
+    if (!expanded) {
+        char* out = block;
+        for (const std::uint8_t byte : kPacked) {
+            Expand(byte, out);
         }
-        if (known == distinct) {
-            first[distinct] = text;
-            firstAt[distinct++] = used;
-            for (std::size_t c = 0;; ++c) {
-                if (chars != nullptr) {
-                    chars[used] = text[c];
-                }
-                ++used;
-                if (text[c] == '\0') {
-                    break;
-                }
-            }
-        }
-        if (offsets != nullptr) {
-            offsets[i] = static_cast<std::uint16_t>(firstAt[known]);
-        }
+        expanded = true;
     }
-    return used;
+    return block;
 }
-
-struct Packed {
-    static constexpr std::size_t kChars = Pack(nullptr, nullptr);
-    static_assert(kChars <= 0x10000, "the texts outgrow 16-bit offsets");
-    char chars[kChars] = {};
-    std::uint16_t offsets[kTextCount * kLanguageCount] = {};
-};
-
-constexpr Packed MakePacked() {
-    Packed packed;
-    Pack(packed.chars, packed.offsets);
-    return packed;
-}
-
-constexpr Packed kPacked = MakePacked();
 
 // Decodes one UTF-8 character at `at`, moving past it.
 char32_t NextCharacter(std::string_view text, std::size_t& at) {
@@ -101,7 +60,7 @@ char32_t NextCharacter(std::string_view text, std::size_t& at) {
 const char* Say(Text text, Language language) {
     const std::size_t at =
         static_cast<std::size_t>(text) * kLanguageCount + static_cast<std::size_t>(language);
-    return kPacked.chars + kPacked.offsets[at];
+    return Block() + kTextStarts[at];
 }
 
 std::string Fill(const char* pattern, std::string_view what) {
