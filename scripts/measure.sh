@@ -69,6 +69,9 @@ echo
 echo "== Translations in the programs (ten languages beside English) =="
 g++ -std=c++20 -O1 -I. scripts/native/TranslationBytes.cpp -o "$work/TranslationBytes"
 "$work/TranslationBytes"
+echo "All eleven languages, as the programs hold them:"
+g++ -std=c++20 -O1 -I. language/pack/pack_texts.cpp -o "$work/pack_texts"
+"$work/pack_texts" "$work/PackedTexts.inc"
 
 # The bare tray program, built as the product is (win32 threads, static, -Os, stripped).
 compile_bare() {  # TRIPLE OUTPUT

@@ -157,5 +157,12 @@ int main(int argc, char** argv) {
     }
     WriteArray(out, "constexpr std::uint8_t kPairs[256][2]", pairs);
     const bool written = std::ferror(out) == 0;
-    return std::fclose(out) == 0 && written ? 0 : 1;
+    if (std::fclose(out) != 0 || !written) {
+        std::fprintf(stderr, "pack_texts: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    std::printf("%zu bytes of texts packed into %zu, with %zu bytes of starts and %zu of pairs\n",
+                block.size(), packed.bytes.size(), sizeof(std::uint16_t) * starts.size(),
+                pairs.size());
+    return 0;
 }

@@ -1,5 +1,5 @@
 // Prints what the translations add to the program: the texts of the ten columns after English,
-// as language/Texts.cpp packs them (UTF-8 with their NULs, each distinct text once, none that
+// before the build packs them (UTF-8 with their NULs, each distinct text once, none that
 // English already says), and their 16-bit offsets. Built and run by scripts/measure.sh.
 #include <cstdio>
 #include <set>

@@ -48,10 +48,11 @@ def contributions(path):
             found = CONTRIBUTION.match(line)
             name = found and (found.group(1) or pending)
             pending = None
-            # Discarded sections sit at address 0; debug sections are not in a stripped image.
+            # Discarded sections sit at address 0.
             if not found or not name or name.startswith("*") or int(found.group(2), 16) == 0:
                 continue
-            if output is None or output.startswith((".debug", ".zdebug", ".stab")):
+            # Nor are debug sections in a stripped image, nor zeroed data (.bss) in any.
+            if output is None or output.startswith((".debug", ".zdebug", ".stab", ".bss")):
                 continue
             yield output, name, int(found.group(3), 16), found.group(4)
 
