@@ -1,6 +1,7 @@
 #include "toolkit/win32/Requests.h"
 
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "toolkit/EndingCopy.h"
@@ -44,17 +45,19 @@ bool SameFileName(std::wstring_view a, std::wstring_view b) {
 // Any program may make a window of our class: only a process that runs a file of this
 // program's name gets our right to come to the front.
 void AllowForeground(DWORD processId) {
+    // On the heap: the release build's frames stay under a page (it has no stack probes).
     constexpr DWORD kMaxPath = 1024;
-    wchar_t own[kMaxPath];
-    const DWORD ownLength = GetModuleFileNameW(nullptr, own, kMaxPath);
+    std::wstring own(kMaxPath, L'\0');
+    const DWORD ownLength = GetModuleFileNameW(nullptr, own.data(), kMaxPath);
     UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    wchar_t image[kMaxPath];
+    std::wstring image(kMaxPath, L'\0');
     DWORD imageLength = kMaxPath;
     if (ownLength == 0 || ownLength >= kMaxPath || !process ||
-        QueryFullProcessImageNameW(process.get(), 0, image, &imageLength) == FALSE) {
+        QueryFullProcessImageNameW(process.get(), 0, image.data(), &imageLength) == FALSE) {
         return;
     }
-    if (SameFileName(FileNameOf({own, ownLength}), FileNameOf({image, imageLength}))) {
+    if (SameFileName(FileNameOf({own.data(), ownLength}),
+                     FileNameOf({image.data(), imageLength}))) {
         AllowSetForegroundWindow(processId);
     }
 }
