@@ -120,16 +120,16 @@ bool SaveDisplaySection(Profile& profile, const std::string& path, const Display
     written =
         profile.WriteString(kSection, "NotePosition", std::to_string(section.position), path) &&
         written;
-    written =
-        profile.WriteString(kSection, "NoteTime", std::to_string(section.noteTime), path) &&
-        written;
+    written = profile.WriteString(kSection, "NoteTime", std::to_string(section.noteTime), path) &&
+              written;
     written = profile.WriteString(kSection, "NoteMonitor",
                                   std::to_string(static_cast<int>(section.monitor)), path) &&
               written;
     for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
-        written = profile.WriteString(kSection, kSoundKeys[key],
-                                      std::to_string(static_cast<int>(section.sounds[key])), path) &&
-                  written;
+        written =
+            profile.WriteString(kSection, kSoundKeys[key],
+                                std::to_string(static_cast<int>(section.sounds[key])), path) &&
+            written;
     }
     return written;
 }

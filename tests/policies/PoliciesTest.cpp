@@ -76,9 +76,9 @@ TEST(DisplayPolicies, MonitorAndSoundsAreReadWithinTheirRangesMachineFirst) {
 }
 
 TEST(DisplayPolicies, EachRuleInForceTheUsersChoiceElsewhere) {
-    const DisplaySection own{.monitor = NoteMonitor::Pointer,
-                             .sounds = {SoundMode::WhenHeld, SoundMode::OnEveryChange,
-                                        SoundMode::WhenHeld}};
+    const DisplaySection own{
+        .monitor = NoteMonitor::Pointer,
+        .sounds = {SoundMode::WhenHeld, SoundMode::OnEveryChange, SoundMode::WhenHeld}};
     EXPECT_EQ(DisplayInForce({}, own), own);
 
     Policies::Display rules;
