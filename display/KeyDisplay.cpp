@@ -89,6 +89,7 @@ void KeyDisplay::SetQuiet(bool quiet) {
 void KeyDisplay::SetSection(const settings::DisplaySection& section) {
     const bool moved = section.position != section_.position;
     section_ = section;
+    notes_.SetMonitor(section_.monitor);
     if (!section_.showKeys) {
         drawn_.reset();
         picture_.reset();

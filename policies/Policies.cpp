@@ -66,6 +66,14 @@ Policies ReadPolicies(registry::RegistryApi& api) {
     rules.display.position = Rule(keys, "NotePosition", 1, 9);
     rules.display.noteTime = Rule(keys, "NoteTime", settings::DisplaySection::kMinNoteTime,
                                   settings::DisplaySection::kMaxNoteTime);
+    if (const auto monitor = Rule(keys, "NoteMonitor", 0, 3)) {
+        rules.display.monitor = static_cast<settings::NoteMonitor>(*monitor);
+    }
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        if (const auto sound = Rule(keys, settings::SoundKey(key), 0, 2)) {
+            rules.display.sounds[key] = static_cast<settings::SoundMode>(*sound);
+        }
+    }
     return rules;
 }
 
@@ -77,6 +85,10 @@ settings::DisplaySection DisplayInForce(const Policies::Display& rules,
     }
     own.position = rules.position.value_or(own.position);
     own.noteTime = rules.noteTime.value_or(own.noteTime);
+    own.monitor = rules.monitor.value_or(own.monitor);
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        own.sounds[key] = rules.sounds[key].value_or(own.sounds[key]);
+    }
     return own;
 }
 

@@ -25,13 +25,16 @@ struct Policies {
     // "PausePrograms" (REG_SZ): executable names separated by ';', the machine's list
     // followed by the user's; empty when neither has one.
     std::string pausePrograms;
-    // "ShowKeys", "CapsLockNote", "NumLockNote", "ScrollLockNote", "NotePosition" and
-    // "NoteTime": the lock-key display, with the names and ranges of its section of the file.
+    // "ShowKeys", "CapsLockNote", "NumLockNote", "ScrollLockNote", "NotePosition",
+    // "NoteTime", "NoteMonitor", "CapsLockSound", "NumLockSound" and "ScrollLockSound": the
+    // lock-key display, with the names and ranges of its section of the file.
     struct Display {
         std::optional<bool> showKeys;
         std::array<std::optional<settings::NoteMode>, lockkeys::kLockKeyCount> notes;
         std::optional<std::int32_t> position;
         std::optional<std::int32_t> noteTime;
+        std::optional<settings::NoteMonitor> monitor;
+        std::array<std::optional<settings::SoundMode>, lockkeys::kLockKeyCount> sounds;
         friend bool operator==(const Display&, const Display&) = default;
     } display;
 

@@ -12,6 +12,8 @@ namespace {
 constexpr const char* kSection = "display";
 constexpr const char* kNoteKeys[lockkeys::kLockKeyCount] = {"CapsLockNote", "NumLockNote",
                                                             "ScrollLockNote"};
+constexpr const char* kSoundKeys[lockkeys::kLockKeyCount] = {"CapsLockSound", "NumLockSound",
+                                                             "ScrollLockSound"};
 // Longer than any value the section holds, so that a long one is seen to be wrong.
 constexpr std::size_t kLongestValue = 12;
 
@@ -57,6 +59,11 @@ DisplaySection Read(SectionReader& reader) {
     section.noteTime =
         reader.Number("NoteTime", DisplaySection::kMinNoteTime, DisplaySection::kMaxNoteTime)
             .value_or(DisplaySection::kDefaultNoteTime);
+    section.monitor = static_cast<NoteMonitor>(reader.Number("NoteMonitor", 0, 3).value_or(0));
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        section.sounds[key] =
+            static_cast<SoundMode>(reader.Number(kSoundKeys[key], 0, 2).value_or(0));
+    }
     return section;
 }
 
@@ -68,11 +75,20 @@ bool DisplaySection::AnyOn() const {
             return true;
         }
     }
+    for (SoundMode sound : sounds) {
+        if (sound != SoundMode::None) {
+            return true;
+        }
+    }
     return showKeys;
 }
 
 const char* NoteKey(std::size_t key) {
     return kNoteKeys[key];
+}
+
+const char* SoundKey(std::size_t key) {
+    return kSoundKeys[key];
 }
 
 DisplaySection LoadDisplaySection(Profile& profile, const std::string& path) {
@@ -104,8 +120,18 @@ bool SaveDisplaySection(Profile& profile, const std::string& path, const Display
     written =
         profile.WriteString(kSection, "NotePosition", std::to_string(section.position), path) &&
         written;
-    return profile.WriteString(kSection, "NoteTime", std::to_string(section.noteTime), path) &&
-           written;
+    written = profile.WriteString(kSection, "NoteTime", std::to_string(section.noteTime), path) &&
+              written;
+    written = profile.WriteString(kSection, "NoteMonitor",
+                                  std::to_string(static_cast<int>(section.monitor)), path) &&
+              written;
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        written =
+            profile.WriteString(kSection, kSoundKeys[key],
+                                std::to_string(static_cast<int>(section.sounds[key])), path) &&
+            written;
+    }
+    return written;
 }
 
 }  // namespace keystead::settings

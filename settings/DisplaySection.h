@@ -18,6 +18,21 @@ enum class NoteMode : std::uint8_t {
     WhileOn = 3,        // as 2, and a note that stays while the key is on
 };
 
+// Which monitor a note stands on ("NoteMonitor").
+enum class NoteMonitor : std::uint8_t {
+    FrontWindow = 0,  // the monitor of the window in front
+    Pointer = 1,      // the mouse pointer's monitor
+    Main = 2,
+    Every = 3,  // one note on each monitor
+};
+
+// When a lock key sounds ("CapsLockSound", "NumLockSound", "ScrollLockSound").
+enum class SoundMode : std::uint8_t {
+    None = 0,
+    WhenHeld = 1,       // the program put the key back
+    OnEveryChange = 2,  // also when a key on "Allow toggling" changes
+};
+
 // Section "display" of the settings file: how the lock keys are shown. Every value outside
 // its range, or not a plain number, reads as its default.
 struct DisplaySection {
@@ -30,8 +45,12 @@ struct DisplaySection {
     std::array<NoteMode, lockkeys::kLockKeyCount> notes{};  // by the place in kLockKeys
     std::int32_t position = kDefaultPosition;               // "NotePosition": 1 to 9, keypad layout
     std::int32_t noteTime = kDefaultNoteTime;               // "NoteTime": milliseconds
+    NoteMonitor monitor = NoteMonitor::FrontWindow;         // "NoteMonitor"
+    std::array<SoundMode, lockkeys::kLockKeyCount> sounds{};  // by the place in kLockKeys
 
-    // Whether anything is switched on: otherwise the program looks as it always did.
+    // Whether anything is switched on: otherwise the program looks and sounds as it always
+    // did. A sound counts, as it needs the keys read to hear a change; the monitor alone
+    // does not, as it only places notes that something else switches on.
     bool AnyOn() const;
 
     friend bool operator==(const DisplaySection&, const DisplaySection&) = default;
@@ -39,6 +58,8 @@ struct DisplaySection {
 
 // The key of the section for a lock key's notes, by its place in kLockKeys.
 const char* NoteKey(std::size_t key);
+// The key of the section for a lock key's sound, by its place in kLockKeys.
+const char* SoundKey(std::size_t key);
 
 DisplaySection LoadDisplaySection(Profile& profile, const std::string& path);
 // From the file start-up read, or from the one beside the program (ReadFromFileOrBeside).

@@ -29,6 +29,7 @@ public:
         lasting = texts;
         lastingPosition = position;
     }
+    void SetMonitor(settings::NoteMonitor choice) override { monitor = choice; }
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
         for (const Note& note : notes) {
@@ -40,6 +41,7 @@ public:
     std::vector<Note> notes;
     std::vector<std::string> lasting;
     int lastingPosition = 0;
+    settings::NoteMonitor monitor = settings::NoteMonitor::FrontWindow;
 };
 
 // Keeps the pixels of each picture it makes; the handle counts them from 0x1000.

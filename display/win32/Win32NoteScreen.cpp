@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "display/win32/Win32Monitors.h"
+
 #include "toolkit/win32/Colours.h"
 #include "toolkit/win32/Layout.h"
 #include "toolkit/win32/Library.h"
@@ -23,6 +25,9 @@ constexpr DWORD kExStyle =
 constexpr int kDpiSlot = 0;
 constexpr UINT_PTR kHideTimer = 1;
 constexpr UINT_PTR kFadeTimer = 2;
+// Lasting notes on the pointer's monitor look this often whether it moved to another.
+constexpr UINT_PTR kFollowTimer = 3;
+constexpr UINT kFollowMs = 250;
 constexpr UINT kFadeStepMs = 20;
 constexpr BYTE kFadeStep = 32;
 constexpr BYTE kOpaque = 235;  // a touch of the desktop shows through
@@ -30,40 +35,8 @@ constexpr BYTE kOpaque = 235;  // a touch of the desktop shows through
 constexpr int kFontPoints = 16;
 constexpr int kPaddingX = 16;
 constexpr int kPaddingY = 10;
-constexpr int kMargin = 24;
-constexpr int kGap = 8;
 // Older MinGW headers lack it (Windows 8).
 constexpr DWORD kEventLiveRegionChanged = 0x8019;
-
-using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-
-NoteMonitor MonitorOf(HMONITOR monitor) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    NoteMonitor result{{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-                       toolkit::win32::SystemDpi()};
-    if (GetMonitorInfoW(monitor, &info)) {
-        result.work = info.rcWork;
-    }
-    // Windows 8.1 and later; shcore is looked up, not imported.
-    static const auto getDpiForMonitor = toolkit::win32::SystemLibraryFunction<GetDpiForMonitorFn>(
-        L"shcore.dll", "GetDpiForMonitor");
-    UINT dpiX = 0;
-    UINT dpiY = 0;
-    if (getDpiForMonitor != nullptr && getDpiForMonitor(monitor, 0, &dpiX, &dpiY) == S_OK &&
-        dpiX != 0) {
-        result.dpi = dpiX;
-    }
-    return result;
-}
-
-NoteMonitor MonitorInFront() {
-    return MonitorOf(MonitorFromWindow(GetForegroundWindow(), MONITOR_DEFAULTTOPRIMARY));
-}
-
-int Scaled(int pixels96, UINT dpi) {
-    return MulDiv(pixels96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
-}
 
 UniqueFont NoteFont(const char* face, UINT dpi) {
     LOGFONTW font{};
@@ -102,25 +75,6 @@ SIZE NoteSize(HWND window, const char* face, UINT dpi) {
     return {bounds.right + 2 * Scaled(kPaddingX, dpi), bounds.bottom + 2 * Scaled(kPaddingY, dpi)};
 }
 
-// Where a row of notes of this total width and height stands, by the keypad's numbers;
-// `row` moves a second row inwards from the edge.
-POINT RowOrigin(const NoteMonitor& monitor, int position, int width, int height, int row) {
-    const RECT& work = monitor.work;
-    const int margin = Scaled(kMargin, monitor.dpi);
-    const int column = (position - 1) % 3;  // 0 left, 1 centre, 2 right
-    const int line = (position - 1) / 3;    // 0 bottom, 1 middle, 2 top
-    POINT at{};
-    at.x = column == 0   ? work.left + margin
-           : column == 1 ? (work.left + work.right - width) / 2
-                         : work.right - margin - width;
-    at.y = line == 0   ? work.bottom - margin - height
-           : line == 1 ? (work.top + work.bottom - height) / 2
-                       : work.top + margin;
-    const int step = (height + Scaled(kGap, monitor.dpi)) * row;
-    at.y += line == 2 ? step : -step;
-    return at;
-}
-
 void ShowAt(HWND window, POINT at, SIZE size, BYTE alpha) {
     SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
     // Top-most asserted again at every show: another top-most window may have come since.
@@ -132,22 +86,34 @@ void ShowAt(HWND window, POINT at, SIZE size, BYTE alpha) {
 // Notes side by side on a monitor, measured and painted at its DPI. Each window keeps that
 // DPI before it moves: one moved onto a monitor of another DPI on the way is told so by
 // WM_DPICHANGED, which then finds it placed already.
-void ShowRow(const std::vector<HWND>& windows, const char* face, const NoteMonitor& monitor,
+void ShowRow(const std::vector<HWND>& windows, const char* face, const Monitor& monitor,
              int position, int row, BYTE alpha) {
-    std::vector<SIZE> sizes;
-    int width = 0;
-    int height = 0;
+    std::vector<Size> sizes;
     for (HWND window : windows) {
         SetWindowLongPtrW(window, kDpiSlot, static_cast<LONG_PTR>(monitor.dpi));
-        sizes.push_back(NoteSize(window, face, monitor.dpi));
-        width += sizes.back().cx + (width > 0 ? Scaled(kGap, monitor.dpi) : 0);
-        height = std::max<int>(height, sizes.back().cy);
+        const SIZE size = NoteSize(window, face, monitor.dpi);
+        sizes.push_back({size.cx, size.cy});
     }
-    POINT at = RowOrigin(monitor, position, width, height, row);
+    const std::vector<Rect> places = PlaceRow(monitor, sizes, position, row);
     for (std::size_t i = 0; i < windows.size(); ++i) {
-        ShowAt(windows[i], at, {sizes[i].cx, height}, alpha);
-        at.x += sizes[i].cx + Scaled(kGap, monitor.dpi);
+        const Rect& place = places[i];
+        ShowAt(windows[i], {place.left, place.top},
+               {place.right - place.left, place.bottom - place.top}, alpha);
     }
+}
+
+template <typename Windows>
+std::vector<HWND> Handles(const Windows& windows) {
+    std::vector<HWND> handles;
+    for (const auto& window : windows) {
+        handles.push_back(window.get());
+    }
+    return handles;
+}
+
+Win32Monitors& RealMonitors() {
+    static Win32Monitors monitors;
+    return monitors;
 }
 
 }  // namespace
@@ -155,6 +121,8 @@ void ShowRow(const std::vector<HWND>& windows, const char* face, const NoteMonit
 const wchar_t* Win32NoteScreen::ClassName() {
     return kNoteClass;
 }
+
+Win32NoteScreen::Win32NoteScreen(NoteLook look) : Win32NoteScreen(look, RealMonitors()) {}
 
 Win32NoteScreen::~Win32NoteScreen() = default;
 
@@ -178,47 +146,109 @@ HWND Win32NoteScreen::Create(const std::string& text) {
 }
 
 void Win32NoteScreen::ShowNote(const std::string& text, int position, int timeMs, bool announce) {
-    if (!note_) {
-        note_.reset(Create(text));
-        if (!note_) {
-            return;
-        }
-    } else {
-        SetWindowTextW(note_.get(), toolkit::win32::Widen(text).c_str());
-        KillTimer(note_.get(), kFadeTimer);
-    }
+    noteText_ = text;
     notePosition_ = position;
     alpha_ = kOpaque;
-    ShowRow({note_.get()}, look_.fontFace, MonitorInFront(), position, 0, alpha_);
-    SetTimer(note_.get(), kHideTimer, static_cast<UINT>(timeMs), nullptr);
+    for (const UniqueWindow& window : note_) {
+        SetWindowTextW(window.get(), toolkit::win32::Widen(text).c_str());
+    }
+    if (!note_.empty()) {
+        KillTimer(note_.front().get(), kFadeTimer);
+    }
+    PlaceNote(monitors_.Now());
+    if (note_.empty()) {
+        return;
+    }
+    SetTimer(note_.front().get(), kHideTimer, static_cast<UINT>(timeMs), nullptr);
     if (announce && SystemFlag(SPI_GETSCREENREADER)) {
         if (!live_) {
-            live_ = std::make_unique<AssertiveLiveSetting>(note_.get());
+            live_ = std::make_unique<AssertiveLiveSetting>(note_.front().get());
         }
-        NotifyWinEvent(kEventLiveRegionChanged, note_.get(), OBJID_CLIENT, CHILDID_SELF);
+        NotifyWinEvent(kEventLiveRegionChanged, note_.front().get(), OBJID_CLIENT, CHILDID_SELF);
+    }
+}
+
+// A window of the short note on each monitor chosen. Surplus windows go from the end, so that
+// the first, which holds the timers and the live setting, stays while any does.
+void Win32NoteScreen::PlaceNote(const Desk& desk) {
+    const std::vector<std::size_t> chosen = NoteMonitors(choice_, desk);
+    if (chosen.empty()) {
+        CloseNote();
+        return;
+    }
+    note_.erase(note_.begin() + static_cast<std::ptrdiff_t>(std::min(note_.size(), chosen.size())),
+                note_.end());
+    while (note_.size() < chosen.size()) {
+        const HWND window = Create(noteText_);
+        if (window == nullptr) {
+            break;
+        }
+        note_.emplace_back(window);
+    }
+    for (std::size_t i = 0; i < note_.size(); ++i) {
+        ShowRow({note_[i].get()}, look_.fontFace, desk.monitors[chosen[i]], notePosition_, 0,
+                alpha_);
     }
 }
 
 void Win32NoteScreen::ShowLasting(const std::vector<std::string>& texts, int position) {
     lasting_.clear();
+    lastingTexts_ = texts;
     lastingPosition_ = position;
-    for (const std::string& text : texts) {
-        if (HWND window = Create(text)) {
-            lasting_.emplace_back(window);
-        }
-    }
-    if (!lasting_.empty()) {
-        // One row in from the short note's place.
-        ShowRow(LastingWindows(), look_.fontFace, MonitorInFront(), position, 1, kOpaque);
+    if (!texts.empty()) {
+        PlaceLasting(monitors_.Now());
     }
 }
 
-std::vector<HWND> Win32NoteScreen::LastingWindows() const {
-    std::vector<HWND> windows;
-    for (const UniqueWindow& window : lasting_) {
-        windows.push_back(window.get());
+// The lasting notes side by side on each monitor chosen, one row in from the short note's
+// place. Rows for monitors no longer chosen go from the end, as the short note's windows do.
+void Win32NoteScreen::PlaceLasting(const Desk& desk) {
+    const std::vector<std::size_t> chosen = NoteMonitors(choice_, desk);
+    while (lasting_.size() > chosen.size()) {
+        lasting_.pop_back();
     }
-    return windows;
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        if (i == lasting_.size()) {
+            Row row;
+            for (const std::string& text : lastingTexts_) {
+                if (HWND window = Create(text)) {
+                    row.windows.emplace_back(window);
+                }
+            }
+            if (row.windows.empty()) {
+                break;
+            }
+            lasting_.push_back(std::move(row));
+        }
+        const Monitor& monitor = desk.monitors[chosen[i]];
+        ShowRow(Handles(lasting_[i].windows), look_.fontFace, monitor, lastingPosition_, 1,
+                kOpaque);
+        lasting_[i].work = monitor.work;
+    }
+    if (choice_ == settings::NoteMonitor::Pointer && !lasting_.empty()) {
+        SetTimer(lasting_.front().windows.front().get(), kFollowTimer, kFollowMs, nullptr);
+    }
+}
+
+void Win32NoteScreen::PlaceAll() {
+    const Desk desk = monitors_.Now();
+    if (!note_.empty()) {
+        PlaceNote(desk);
+    }
+    if (!lasting_.empty()) {
+        PlaceLasting(desk);
+    }
+}
+
+void Win32NoteScreen::SetMonitor(settings::NoteMonitor choice) {
+    if (choice != choice_) {
+        choice_ = choice;
+        PlaceAll();
+    }
+}
+
+std::vector<HWND> Win32NoteScreen::NoteWindows() const {
+    return Handles(note_);
 }
 
 UINT Win32NoteScreen::Dpi(HWND window) {
@@ -226,34 +256,41 @@ UINT Win32NoteScreen::Dpi(HWND window) {
     return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
 
-// The note's row laid out again on a monitor: the short note alone, the lasting ones together
-// (they stand on one monitor, so the first of them answers for all).
-void Win32NoteScreen::PlaceAgain(HWND window, const NoteMonitor& monitor) {
-    if (window == note_.get()) {
-        ShowRow({window}, look_.fontFace, monitor, notePosition_, 0, alpha_);
-    } else if (!lasting_.empty() && window == lasting_.front().get()) {
-        ShowRow(LastingWindows(), look_.fontFace, monitor, lastingPosition_, 1, kOpaque);
-    }
-}
-
-// Its monitor's DPI changed, or it was moved onto a monitor of another: there, at the new DPI.
+// Its monitor's DPI changed, or it was moved onto a monitor of another: its row there, at the
+// new DPI (the lasting notes of a monitor stand together, so the first of them answers for
+// all).
 void Win32NoteScreen::OnDpiChanged(HWND window, UINT dpi, const RECT& suggested) {
     if (dpi == Dpi(window)) {
         return;  // placed at this DPI already, by ShowRow
     }
-    NoteMonitor monitor = MonitorOf(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST));
+    Monitor monitor = MonitorOf(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST));
     monitor.dpi = dpi;
-    PlaceAgain(window, monitor);
-}
-
-// Monitors came, went, were rearranged or their work area changed: a note stays where the
-// keypad's number puts it, on the monitor nearest to where it stood, never off every screen.
-void Win32NoteScreen::OnDisplayChange(HWND window) {
-    PlaceAgain(window, MonitorOf(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)));
+    for (const UniqueWindow& note : note_) {
+        if (note.get() == window) {
+            ShowRow({window}, look_.fontFace, monitor, notePosition_, 0, alpha_);
+        }
+    }
+    for (const Row& row : lasting_) {
+        if (row.windows.front().get() == window) {
+            ShowRow(Handles(row.windows), look_.fontFace, monitor, lastingPosition_, 1, kOpaque);
+        }
+    }
 }
 
 void Win32NoteScreen::OnTimer(HWND window, UINT_PTR timer) {
-    if (window != note_.get()) {
+    if (timer == kFollowTimer) {
+        // The pointer went to another monitor: the lasting notes go with it.
+        const Desk desk = monitors_.Now();
+        const std::vector<std::size_t> chosen = NoteMonitors(choice_, desk);
+        if (choice_ != settings::NoteMonitor::Pointer) {
+            KillTimer(window, kFollowTimer);
+        } else if (!lasting_.empty() && !chosen.empty() &&
+                   desk.monitors[chosen.front()].work != lasting_.front().work) {
+            PlaceLasting(desk);
+        }
+        return;
+    }
+    if (note_.empty() || window != note_.front().get()) {
         return;
     }
     if (timer == kHideTimer) {
@@ -270,13 +307,15 @@ void Win32NoteScreen::OnTimer(HWND window, UINT_PTR timer) {
             return;
         }
         alpha_ = static_cast<BYTE>(alpha_ - kFadeStep);
-        SetLayeredWindowAttributes(window, 0, alpha_, LWA_ALPHA);
+        for (const UniqueWindow& note : note_) {
+            SetLayeredWindowAttributes(note.get(), 0, alpha_, LWA_ALPHA);
+        }
     }
 }
 
 void Win32NoteScreen::CloseNote() {
     live_.reset();  // its property cleared while the window still exists
-    note_.reset();
+    note_.clear();
 }
 
 // The settings window's black and blue with a blue edge, or the user's high-contrast colours.
@@ -343,14 +382,18 @@ LRESULT CALLBACK Win32NoteScreen::WindowProc(HWND window, UINT message, WPARAM w
                                      *reinterpret_cast<const RECT*>(lParam));
             }
             return 0;
+        // Monitors came, went or were rearranged, or a work area changed: every note is placed
+        // again by the choice of monitor, never off every screen. That may destroy this window.
         case WM_DISPLAYCHANGE:
             if (screen != nullptr) {
-                screen->OnDisplayChange(window);
+                screen->PlaceAll();
+                return 0;
             }
             break;
         case WM_SETTINGCHANGE:
             if (screen != nullptr && wParam == SPI_SETWORKAREA) {
-                screen->OnDisplayChange(window);
+                screen->PlaceAll();
+                return 0;
             }
             break;
         default:

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "display/NotePlacement.h"
 #include "display/NoteScreen.h"
 #include "display/win32/AssertiveLiveSetting.h"
 #include "toolkit/Form.h"
@@ -20,27 +21,28 @@ struct NoteLook {
     const char* fontFace;
 };
 
-// A monitor's work area and DPI, where notes stand.
-struct NoteMonitor {
-    RECT work;
-    UINT dpi;
-};
-
 // Notes as top-most windows that let every click through and never take the focus, so that
 // typing goes on into the window in front. Each is created when needed and destroyed when it
-// hides: with no note up, nothing of this stays in memory.
+// hides: with no note up, nothing of this stays in memory. On every monitor, a note is a
+// window on each.
 class Win32NoteScreen : public NoteScreen {
 public:
-    explicit Win32NoteScreen(NoteLook look) : look_(look) {}
+    // On the real monitors.
+    explicit Win32NoteScreen(NoteLook look);
+    // On the monitors a test makes up.
+    Win32NoteScreen(NoteLook look, Monitors& monitors) : look_(look), monitors_(monitors) {}
     Win32NoteScreen(const Win32NoteScreen&) = delete;
     Win32NoteScreen& operator=(const Win32NoteScreen&) = delete;
     ~Win32NoteScreen() override;
 
     void ShowNote(const std::string& text, int position, int timeMs, bool announce) override;
     void ShowLasting(const std::vector<std::string>& texts, int position) override;
+    void SetMonitor(settings::NoteMonitor choice) override;
 
-    // The short note's window, null while none is up (for tests).
-    HWND NoteWindow() const { return note_.get(); }
+    // The short note's first window, null while none is up (for tests).
+    HWND NoteWindow() const { return note_.empty() ? nullptr : note_.front().get(); }
+    // Its windows, one on each monitor it stands on (for tests).
+    std::vector<HWND> NoteWindows() const;
     // Its live setting, made only while a screen reader runs (for tests).
     const AssertiveLiveSetting* LiveSetting() const { return live_.get(); }
 
@@ -51,20 +53,29 @@ public:
 
 private:
     using UniqueWindow = toolkit::win32::UniqueHandle<HWND, ::DestroyWindow>;
+    // The lasting notes on one monitor, and its work area when they were placed.
+    struct Row {
+        std::vector<UniqueWindow> windows;
+        Rect work;
+    };
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND Create(const std::string& text);
     void OnTimer(HWND window, UINT_PTR timer);
     void Paint(HWND window);
     void CloseNote();
-    std::vector<HWND> LastingWindows() const;
-    void PlaceAgain(HWND window, const NoteMonitor& monitor);
+    void PlaceNote(const Desk& desk);
+    void PlaceLasting(const Desk& desk);
+    void PlaceAll();
     void OnDpiChanged(HWND window, UINT dpi, const RECT& suggested);
-    void OnDisplayChange(HWND window);
 
     NoteLook look_;
-    UniqueWindow note_;
+    Monitors& monitors_;
+    settings::NoteMonitor choice_ = settings::NoteMonitor::FrontWindow;
+    std::vector<UniqueWindow> note_;              // the first holds the timers
     std::unique_ptr<AssertiveLiveSetting> live_;  // after note_: it goes before the window
-    std::vector<UniqueWindow> lasting_;
+    std::string noteText_;
+    std::vector<Row> lasting_;
+    std::vector<std::string> lastingTexts_;
     BYTE alpha_ = 0;
     // Where each row stands by the keypad's numbers, to place it again when the screen changes.
     int notePosition_ = 0;

@@ -59,12 +59,14 @@ TEST_F(StandardUserTest, StartUpReadsTheUsersCopyOnlyWhenTheFolderFileCannotBeWr
         // user's copy has none, then section "display", which follows the same rule.
         const bool besideToo = c.read != kSettingsPath;
         const std::size_t display = besideToo ? 8 : 6;
-        ASSERT_EQ(profile.reads.size(), display + (besideToo ? 12 : 6));
+        constexpr std::size_t kDisplayValues = 10;
+        ASSERT_EQ(profile.reads.size(), display + (besideToo ? 2 : 1) * kDisplayValues);
         EXPECT_EQ(profile.reads[0], "CapsLock@" + c.read);
         EXPECT_EQ(profile.reads[4], "Programs@" + c.read);
         if (besideToo) {
             EXPECT_EQ(profile.reads[6], std::string("Programs@") + kSettingsPath);
-            EXPECT_EQ(profile.reads[display + 6], std::string("ShowKeys@") + kSettingsPath);
+            EXPECT_EQ(profile.reads[display + kDisplayValues],
+                      std::string("ShowKeys@") + kSettingsPath);
         }
         EXPECT_EQ(profile.reads[display], "ShowKeys@" + c.read);
     }

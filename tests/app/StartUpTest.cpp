@@ -106,11 +106,13 @@ TEST_F(StartUpTest, ReadsTheSettingsFileBesideTheProgram) {
     Start();
     EXPECT_EQ(app.lengthQueries, std::vector<std::string>{kSettingsPath});
     const std::string at = std::string("@") + kSettingsPath;
-    EXPECT_EQ(profile.reads, (std::vector<std::string>{
-                                 "CapsLock" + at, "NumLock" + at, "ScrollLock" + at,
-                                 "Interval" + at, "Programs" + at, "FullScreen" + at,
-                                 "ShowKeys" + at, "CapsLockNote" + at, "NumLockNote" + at,
-                                 "ScrollLockNote" + at, "NotePosition" + at, "NoteTime" + at}));
+    EXPECT_EQ(
+        profile.reads,
+        (std::vector<std::string>{
+            "CapsLock" + at, "NumLock" + at, "ScrollLock" + at, "Interval" + at, "Programs" + at,
+            "FullScreen" + at, "ShowKeys" + at, "CapsLockNote" + at, "NumLockNote" + at,
+            "ScrollLockNote" + at, "NotePosition" + at, "NoteTime" + at, "NoteMonitor" + at,
+            "CapsLockSound" + at, "NumLockSound" + at, "ScrollLockSound" + at}));
 }
 
 TEST_F(StartUpTest, AnExistingSettingsFileKeepsTheWindowHidden) {

@@ -18,6 +18,9 @@ NS = {"p": "http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions"}
 KEY = r"Software\Policies\Tarvine\Keystead"
 MODES = [("0", "Force off"), ("1", "Force on"), ("2", "Allow toggling")]
 NOTES = [("0", "No note"), ("1", "When held"), ("2", "On every change"), ("3", "While on")]
+MONITORS = [("0", "The window in front"), ("1", "The mouse pointer"), ("2", "The main monitor"),
+            ("3", "Every monitor")]
+SOUNDS = [("0", "No sound"), ("1", "When held"), ("2", "On every change")]
 LANGUAGES = [(tag, f"{name} ({tag})") for tag, name in [
     ("en", "English"), ("de", "German"), ("fr", "French"), ("es", "Spanish"), ("it", "Italian"),
     ("pt-BR", "Portuguese, Brazil"), ("nl", "Dutch"), ("pl", "Polish"), ("ru", "Russian"),
@@ -46,6 +49,10 @@ EXPECTED = {
     "ScrollLockNote": {"kind": "enum", "items": NOTES},
     "NotePosition": {"kind": "enum", "items": POSITIONS},
     "NoteTime": {"kind": "decimal", "min": "500", "max": "10000"},
+    "NoteMonitor": {"kind": "enum", "items": MONITORS},
+    "CapsLockSound": {"kind": "enum", "items": SOUNDS},
+    "NumLockSound": {"kind": "enum", "items": SOUNDS},
+    "ScrollLockSound": {"kind": "enum", "items": SOUNDS},
 }
 
 errors = []

@@ -32,6 +32,9 @@ constexpr auto kNone = NoteMode::None;
 constexpr auto kHeld = NoteMode::WhenHeld;
 constexpr auto kEvery = NoteMode::OnEveryChange;
 constexpr auto kWhileOn = NoteMode::WhileOn;
+constexpr auto kQuiet = SoundMode::None;
+constexpr auto kHeldSound = SoundMode::WhenHeld;
+constexpr auto kEverySound = SoundMode::OnEveryChange;
 
 const DisplayCase kDisplayCases[] = {
     {"NoFile", std::nullopt, {}},
@@ -54,6 +57,21 @@ const DisplayCase kDisplayCases[] = {
     {"NamesIgnoreCase",
      "[DISPLAY]\r\nshowkeys=1\r\ncapslocknote=2\r\n",
      {true, {kEvery, kNone, kNone}, 2, 1500}},
+    {"MonitorAndSounds",
+     "[display]\r\nNoteMonitor=3\r\nCapsLockSound=1\r\nNumLockSound=2\r\nScrollLockSound=0\r\n",
+     {.monitor = NoteMonitor::Every, .sounds = {kHeldSound, kEverySound, kQuiet}}},
+    {"PointerMonitor",
+     "[display]\r\nNoteMonitor=1\r\nScrollLockSound=2\r\n",
+     {.monitor = NoteMonitor::Pointer, .sounds = {kQuiet, kQuiet, kEverySound}}},
+    {"MainMonitor", "[display]\r\nNoteMonitor=2\r\n", {.monitor = NoteMonitor::Main}},
+    {"MonitorAndSoundsOutOfRange",
+     "[display]\r\nNoteMonitor=4\r\nCapsLockSound=3\r\nNumLockSound=-1\r\n",
+     {}},
+    {"MonitorBelowRange", "[display]\r\nNoteMonitor=-1\r\n", {}},
+    {"MonitorAndSoundsMalformed",
+     "[display]\r\nNoteMonitor=1x\r\nCapsLockSound=yes\r\nNumLockSound=2.0\r\n"
+     "ScrollLockSound=\r\n",
+     {}},
 };
 
 using DisplaySectionTest = ProfileCaseTest<DisplayCase>;
@@ -88,8 +106,33 @@ TEST_P(DisplaySaveTest, WritesTheSectionAndLeavesTheOthersAlone) {
     EXPECT_FALSE(DisplaySection{}.AnyOn());
 }
 
+// Each save writes every value: one saved over another leaves nothing of it behind.
+TEST_P(DisplaySaveTest, TheMonitorAndSoundsComeBackAfterEachSave) {
+    const std::string path = folder_.File("Keystead.ini");
+    const auto profile = GetParam().make();
+    const DisplaySection sections[] = {
+        {.monitor = NoteMonitor::Every, .sounds = {kHeldSound, kEverySound, kEverySound}},
+        {.monitor = NoteMonitor::FrontWindow, .sounds = {kQuiet, kQuiet, kHeldSound}},
+        {.monitor = NoteMonitor::Pointer, .sounds = {kEverySound, kHeldSound, kQuiet}},
+    };
+    for (const DisplaySection& section : sections) {
+        EXPECT_TRUE(SaveDisplaySection(*profile, path, section));
+        EXPECT_EQ(LoadDisplaySection(*profile, path), section);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Profiles, DisplaySaveTest, ValuesIn(ProfileKinds()),
                          [](const TestParamInfo<ProfileKind>& kind) { return kind.param.name; });
+
+// A sound needs the keys read as a note does; where the notes stand changes nothing alone.
+TEST(DisplaySectionAnyOn, CountsSoundsButNotTheMonitor) {
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        DisplaySection section;
+        section.sounds[key] = kHeldSound;
+        EXPECT_TRUE(section.AnyOn()) << SoundKey(key);
+    }
+    EXPECT_FALSE(DisplaySection{.monitor = NoteMonitor::Every}.AnyOn());
+}
 
 }  // namespace
 }  // namespace keystead::settings::testing
