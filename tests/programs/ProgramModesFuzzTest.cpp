@@ -112,10 +112,11 @@ public:
 
     std::vector<std::string> Section() {
         // Now and then enough lines to reach the limit of programs.
-        const std::size_t count = Below(20) == 0 ? 60 + Below(30) : Below(12);
+        const bool many = Below(20) == 0;
+        const std::size_t count = many ? 60 + Below(50) : Below(12);
         std::vector<std::string> lines;
         for (std::size_t i = 0; i < count; ++i) {
-            lines.push_back(Line());
+            lines.push_back(many && Below(8) != 0 ? ValidLine() : Line());
         }
         return lines;
     }
@@ -155,11 +156,21 @@ public:
         return value;
     }
 
-private:
+    // The letters A to Z, each in either case.
+    std::string FlipCase(std::string text) {
+        for (char& c : text) {
+            if (((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) && Below(2) == 0) {
+                c = static_cast<char>(c ^ 0x20);
+            }
+        }
+        return text;
+    }
+
     std::size_t Below(std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
     }
 
+private:
     std::string Blanks() {
         static const char* const kBlanks[] = {"", "", "", " ", "\t", "  \t"};
         return kBlanks[Below(std::size(kBlanks))];
@@ -172,6 +183,15 @@ private:
             text += kAlphabet[Below(sizeof kAlphabet - 1)];
         }
         return text;
+    }
+
+    // A line of one of many programs, mostly well formed.
+    std::string ValidLine() {
+        std::string line = "p" + std::to_string(Below(150)) + ".exe=";
+        for (int key = 0; key < 3; ++key) {
+            line += std::string(key > 0 ? "," : "") + "012 "[Below(4)];
+        }
+        return line;
     }
 
     std::string Line() {
@@ -214,10 +234,14 @@ bool AgreeOn(std::uint64_t seed) {
     agree = agree && BuildProgramModesList(SectionLines(list)).Programs() == list.Programs();
     // A program found by any spelling of its name gets its own modes over the main ones.
     const lockkeys::Settings main{0, 1, 0, lockkeys::kFalse};
-    const std::string probe = ModelLower(generator.Name());
+    std::string probe = generator.Name();
+    if (!expected.empty() && generator.Below(2) == 0) {
+        probe = expected[generator.Below(expected.size())].name;
+    }
+    probe = generator.FlipCase(probe);
     const ModelProgram* listed = nullptr;
     for (const ModelProgram& program : expected) {
-        listed = ModelLower(program.name) == probe ? &program : listed;
+        listed = ModelLower(program.name) == ModelLower(probe) ? &program : listed;
     }
     const std::optional<lockkeys::Settings> inForce = SettingsFor(main, list, probe);
     agree = agree && inForce.has_value() == (listed != nullptr);
