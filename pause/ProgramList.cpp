@@ -10,23 +10,8 @@ char ToLowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return ToLowerAscii(x) == ToLowerAscii(y); });
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 // Paths, drives and streams, wildcards, and what Windows refuses in any file name.
@@ -36,14 +21,29 @@ bool IsForbidden(char c) {
            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
 }
 
-bool IsFileName(std::string_view name) {
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool IsProgramFileName(std::string_view name) {
     // Windows drops a trailing dot from a name, so no program's file name has one; this also
     // leaves out "." and "..".
     return !name.empty() && name.size() <= ProgramList::kMaxNameLength && name.back() != '.' &&
            std::none_of(name.begin(), name.end(), IsForbidden);
 }
 
-}  // namespace
+bool SameProgramName(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return ToLowerAscii(x) == ToLowerAscii(y); });
+}
 
 void ProgramList::Add(std::string_view listText) {
     // One byte past the limit tells whether the name at the limit ends there.
@@ -57,8 +57,8 @@ void ProgramList::Add(std::string_view listText) {
         if (end > kMaxListLength) {
             break;
         }
-        const std::string_view name = Trim(text.substr(start, end - start));
-        if (IsFileName(name) && !Contains(name)) {
+        const std::string_view name = TrimBlanks(text.substr(start, end - start));
+        if (IsProgramFileName(name) && !Contains(name)) {
             names_.emplace_back(name);
         }
         start = end + 1;
@@ -67,7 +67,7 @@ void ProgramList::Add(std::string_view listText) {
 
 bool ProgramList::Contains(std::string_view fileName) const {
     return std::any_of(names_.begin(), names_.end(),
-                       [&](const std::string& name) { return EqualsIgnoreCase(name, fileName); });
+                       [&](const std::string& name) { return SameProgramName(name, fileName); });
 }
 
 ProgramList BuildProgramList(std::string_view iniText, const std::vector<std::string>& extraTexts) {

@@ -7,6 +7,16 @@
 
 namespace keystead::pause {
 
+// The rules of a program's name in every list the user keeps ("pause", "programs").
+// The text without the blanks (spaces and tabs) around it, which do not count in a name.
+std::string_view TrimBlanks(std::string_view text);
+// Whether a trimmed name can be a program's file name: not empty, no path (no '\', '/' or
+// ':'), no longer than a file name may be, no control characters or other characters no file
+// name holds, not ending in '.'.
+bool IsProgramFileName(std::string_view name);
+// Whether two names name the same program: the letters A to Z match either case.
+bool SameProgramName(std::string_view a, std::string_view b);
+
 // Programs named by their executable's file name ("mstsc.exe"), each once. Names are only
 // compared with the file name of a running program, never run or opened.
 class ProgramList {
@@ -18,9 +28,8 @@ public:
     static constexpr std::size_t kMaxListLength = 4096;
 
     // Adds the names of a list separated by ';'. Blanks around a name do not count. Each
-    // malformed entry is left out alone: an empty one, a path (one with '\', '/' or ':'), one
-    // longer than a file name may be, one with control characters or other characters no
-    // file name holds, one ending in '.'.
+    // malformed entry (see IsProgramFileName) is left out alone, and so is a name already
+    // listed.
     void Add(std::string_view listText);
 
     bool Empty() const { return names_.empty(); }

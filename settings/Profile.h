@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace keystead::settings {
 
@@ -32,6 +33,17 @@ public:
     // key, and leaves every other line alone. False when the value could not be written.
     virtual bool WriteString(const std::string& section, const std::string& key,
                              const std::string& value, const std::string& path) = 0;
+    // The lines of the section, in file order, as GetPrivateProfileSection gives them: each
+    // "key=value" (the key alone for a line without '='), without the blanks around the key
+    // and the value; blank lines left out. Empty when the file or the section is missing or the
+    // section holds no line. A comment line (';') may or may not be among them.
+    virtual std::vector<std::string> GetSection(const std::string& section,
+                                                const std::string& path) = 0;
+    // Replaces every line of the section with `lines` ("key=value" each), creating the file
+    // and the section when missing, as WritePrivateProfileSection does; every other section
+    // keeps its lines. False when the lines could not be written.
+    virtual bool WriteSection(const std::string& section, const std::vector<std::string>& lines,
+                              const std::string& path) = 0;
     virtual FileState State(const std::string& path) = 0;
     // When the file was last written, in units that only compare with each other; 0 when
     // that cannot be told (no such file).

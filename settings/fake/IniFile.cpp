@@ -381,6 +381,63 @@ bool IniFile::WriteString(const std::string& section, const std::string& key,
     return WriteBytes(path, document);
 }
 
+std::vector<std::string> IniFile::GetSection(const std::string& section, const std::string& path) {
+    std::vector<std::string> result;
+    const Document document = Split(ReadBytes(path).value_or(std::string()));
+    const std::optional<SectionBody> body = FindSection(document.lines, Trim(section));
+    if (!body) {
+        return result;
+    }
+    for (std::size_t i = body->first; i < body->last; ++i) {
+        const LineMeaning meaning = Interpret(document.lines[i].text);
+        if (meaning.kind != LineKind::Entry || meaning.name.starts_with(';')) {
+            continue;
+        }
+        std::string line(meaning.name);
+        if (meaning.value) {
+            line += "=";
+            line += TrimRight(*meaning.value);
+        }
+        result.push_back(std::move(line));
+    }
+    return result;
+}
+
+bool IniFile::WriteSection(const std::string& section, const std::vector<std::string>& lines,
+                           const std::string& path) {
+    Document document = Split(ReadBytes(path).value_or(std::string()));
+    std::vector<Line>& fileLines = document.lines;
+    const std::string_view sectionName = Trim(section);
+    std::size_t at = fileLines.size();
+    if (const std::optional<SectionBody> body = FindSection(fileLines, sectionName)) {
+        at = body->first;
+        std::size_t last = body->first;
+        for (std::size_t i = body->first; i < body->last; ++i) {
+            if (Interpret(fileLines[i].text).kind != LineKind::Blank) {
+                last = i + 1;
+            }
+        }
+        fileLines.erase(fileLines.begin() + static_cast<std::ptrdiff_t>(at),
+                        fileLines.begin() + static_cast<std::ptrdiff_t>(last));
+    } else {
+        if (!fileLines.empty() && fileLines.back().end.empty()) {
+            fileLines.back().end = kNewLineEnd;
+        }
+        fileLines.push_back({"[" + std::string(sectionName) + "]", std::string(kNewLineEnd)});
+        at = fileLines.size();
+    }
+    if (at > 0 && fileLines[at - 1].end.empty()) {
+        fileLines[at - 1].end = kNewLineEnd;
+    }
+    std::vector<Line> added;
+    for (const std::string& line : lines) {
+        added.push_back({line, std::string(kNewLineEnd)});
+    }
+    fileLines.insert(fileLines.begin() + static_cast<std::ptrdiff_t>(at), added.begin(),
+                     added.end());
+    return WriteBytes(path, document);
+}
+
 FileState IniFile::State(const std::string& path) {
     std::error_code error;
     const std::filesystem::path file = PathFromUtf8(path);

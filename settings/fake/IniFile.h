@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/Profile.h"
 
@@ -40,7 +41,15 @@ namespace keystead::settings::fake {
 // Added lines end in CR LF; a replaced line keeps its line end, or gets CR LF if it had none.
 // Here IniFile keeps more than Wine's profile functions, which rewrite the whole file on every
 // change: they drop blank lines, write every line as "name=value" and end every line in CR LF.
-// The value loses its leading blanks. A write that fails (a folder that does not exist, no
+// The value loses its leading blanks.
+//
+// Reading a section gives each line of it that is not blank or a comment (';'), as
+// "name=value" without blanks around the name and the value; a line without '=' gives its
+// name alone. Writing a section replaces its lines up to the last one that is not blank
+// (blank lines before the next section stay) with the new lines, each ending in CR LF; a
+// missing section goes at the end of the file.
+//
+// A write that fails (a folder that does not exist, no
 // permission) returns false; one that changes nothing returns true.
 //
 // Paths are UTF-8.
@@ -55,6 +64,10 @@ public:
                           std::size_t maxLength) override;
     bool WriteString(const std::string& section, const std::string& key, const std::string& value,
                      const std::string& path) override;
+    std::vector<std::string> GetSection(const std::string& section,
+                                        const std::string& path) override;
+    bool WriteSection(const std::string& section, const std::vector<std::string>& lines,
+                      const std::string& path) override;
     FileState State(const std::string& path) override;
     std::int64_t LastWriteTime(const std::string& path) override;
     void CreateFolder(const std::string& path) override;

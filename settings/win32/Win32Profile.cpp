@@ -37,6 +37,48 @@ bool Win32Profile::WriteString(const std::string& section, const std::string& ke
                                       Widen(value).c_str(), Widen(path).c_str()) != FALSE;
 }
 
+std::vector<std::string> Win32Profile::GetSection(const std::string& section,
+                                                  const std::string& path) {
+    // The function fills the buffer with "key=value\0...\0\0"; when the section does not fit
+    // it returns the buffer's size less two.
+    constexpr DWORD kLargest = 1 << 20;
+    const std::wstring wideSection = Widen(section);
+    const std::wstring widePath = Widen(path);
+    std::wstring buffer;
+    DWORD copied = 0;
+    for (DWORD size = 4096;; size *= 2) {
+        buffer.assign(size, L'\0');
+        copied =
+            GetPrivateProfileSectionW(wideSection.c_str(), buffer.data(), size, widePath.c_str());
+        if (copied + 2 < size || size >= kLargest) {
+            break;
+        }
+    }
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < copied) {
+        const std::size_t end = std::min<std::size_t>(buffer.find(L'\0', start), copied);
+        if (end > start) {
+            lines.push_back(
+                toolkit::win32::Narrow(std::wstring_view(buffer.data() + start, end - start)));
+        }
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool Win32Profile::WriteSection(const std::string& section, const std::vector<std::string>& lines,
+                                const std::string& path) {
+    std::wstring text;
+    for (const std::string& line : lines) {
+        text += Widen(line);
+        text += L'\0';
+    }
+    text += L'\0';
+    return WritePrivateProfileSectionW(Widen(section).c_str(), text.c_str(), Widen(path).c_str()) !=
+           FALSE;
+}
+
 FileState Win32Profile::State(const std::string& path) {
     const std::wstring widePath = Widen(path);
     const DWORD attributes = GetFileAttributesW(widePath.c_str());

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "settings/Profile.h"
 
@@ -28,6 +29,13 @@ public:
     // Judged by what WritePrivateProfileStringW returns.
     bool WriteString(const std::string& section, const std::string& key, const std::string& value,
                      const std::string& path) override;
+    // GetPrivateProfileSectionW, with a buffer grown until the whole section fits (up to a
+    // megabyte of text), so that one long line does not cut off the lines after it.
+    std::vector<std::string> GetSection(const std::string& section,
+                                        const std::string& path) override;
+    // Judged by what WritePrivateProfileSectionW returns.
+    bool WriteSection(const std::string& section, const std::vector<std::string>& lines,
+                      const std::string& path) override;
     // Writable when CreateFileW opens the existing file for writing.
     FileState State(const std::string& path) override;
     std::int64_t LastWriteTime(const std::string& path) override;

@@ -72,6 +72,36 @@ public:
         return true;
     }
 
+    // The section's keys in the order of their names, not of their writing.
+    std::vector<std::string> GetSection(const std::string& section,
+                                        const std::string& path) override {
+        std::vector<std::string> lines;
+        if (const auto file = files.find(path); file != files.end()) {
+            for (const auto& [name, value] : file->second) {
+                if (name.first == section) {
+                    lines.push_back(name.second + "=" + value);
+                }
+            }
+        }
+        return lines;
+    }
+
+    bool WriteSection(const std::string& section, const std::vector<std::string>& lines,
+                      const std::string& path) override {
+        if (refused.count(path) != 0) {
+            return false;
+        }
+        Values& file = files[path];
+        std::erase_if(file, [&](const auto& entry) { return entry.first.first == section; });
+        for (const std::string& line : lines) {
+            const std::size_t equals = line.find('=');
+            file[{section, line.substr(0, equals)}] =
+                equals == std::string::npos ? std::string() : line.substr(equals + 1);
+        }
+        writtenAt[path] = ++clock;
+        return true;
+    }
+
     settings::FileState State(const std::string& path) override {
         if (const auto state = states.find(path); state != states.end()) {
             return state->second;

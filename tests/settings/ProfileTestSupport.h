@@ -51,6 +51,14 @@ public:
                      const std::string& path) override {
         return file_.WriteString(section, key, value, path);
     }
+    std::vector<std::string> GetSection(const std::string& section,
+                                        const std::string& path) override {
+        return file_.GetSection(section, path);
+    }
+    bool WriteSection(const std::string& section, const std::vector<std::string>& lines,
+                      const std::string& path) override {
+        return file_.WriteSection(section, lines, path);
+    }
     FileState State(const std::string& path) override { return file_.State(path); }
     std::int64_t LastWriteTime(const std::string& path) override {
         return file_.LastWriteTime(path);

@@ -343,6 +343,13 @@ public:
         written.push_back(key + "=" + value);
         return true;
     }
+    std::vector<std::string> GetSection(const std::string&, const std::string&) override {
+        return {};
+    }
+    bool WriteSection(const std::string&, const std::vector<std::string>&,
+                      const std::string&) override {
+        return false;
+    }
     FileState State(const std::string&) override { return FileState::Missing; }
     std::int64_t LastWriteTime(const std::string&) override { return 0; }
     void CreateFolder(const std::string&) override {}
