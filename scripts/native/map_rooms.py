@@ -19,7 +19,7 @@ import re
 import subprocess
 import sys
 
-ROOMS = ["app", "lockkeys", "settings", "registry", "tray", "toolkit", "display", "pause",
+ROOMS = ["app", "lockkeys", "settings", "registry", "tray", "toolkit", "display", "pause", "sound",
          "language", "product"]
 
 # The first line of a section's contribution, or its second when the name took the first.
