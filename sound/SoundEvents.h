@@ -39,9 +39,10 @@ inline constexpr char kAppsKey[] = "AppEvents\\Schemes\\Apps";
 // Registers the three events for the user under HKEY_CURRENT_USER, so that Windows' Sound
 // settings list them under the product's name and the user can change or silence each: a
 // label each in `language`, and under the application's key (`appKey`: the program's file
-// name without ".exe", which PlaySound looks up for SND_APPLICATION) each event's default
-// sound, and its current one where the user has none yet. A current sound already there,
-// even an empty one (the user silenced it), stays. Failures are not reported.
+// name without ".exe", as Application::ExeName gives it, which PlaySound looks up for
+// SND_APPLICATION) each event's default sound, and its current one where the user has none
+// yet. A current sound already there, even an empty one (the user silenced it), stays.
+// Failures are not reported.
 void RegisterSoundEvents(registry::RegistryApi& api, const std::string& appKey,
                          language::Language language);
 
