@@ -25,11 +25,28 @@ Keystead::Keystead(const Platform& platform, language::Language language)
       steppingAside_(platform.foreground, *this),
       display_({platform.keyboard, platform.notes, platform.icons, platform.foreground,
                 platform.registry, platform.forms, platform.profile, platform.app},
-               checks_.Settings(), language) {
+               checks_.Settings(), language),
+      // Windows looks the program's sound events up under its file name.
+      sounds_(platform.sounds, platform.foreground, platform.registry, platform.app.ExeName()) {
     main_.Form().SetSystemEvents(*this);
     // A lasting note gives way to a full-screen program: while one is asked for, the window
     // in front is watched.
     display_.OnWatchChange([this] { steppingAside_.WatchAlsoFor(display_.WatchesForeground()); });
+    display_.OnSectionChange([this] { SoundsFollowDisplay(); });
+    display_.OnKeyChange([this](std::size_t key, bool on) { sounds_.Changed(key, on); });
+}
+
+void Keystead::SoundsFollowDisplay() {
+    sound::Choices choices{};
+    for (std::size_t key = 0; key < choices.size(); ++key) {
+        choices[key] = static_cast<sound::SoundChoice>(display_.InForce().sounds[key]);
+    }
+    IgnoreFailure([&] { sounds_.SetChoices(choices, language_); });
+}
+
+void Keystead::Checks_PutBack(const lockkeys::Flips& flips) {
+    display_.PutBack(flips);
+    sounds_.PutBack(flips);
 }
 
 // Start-up. Each step runs on when the one before it failed.
@@ -117,6 +134,7 @@ void Keystead::ToggleSuspend() {
     }
     checks_.SetSuspended(suspend);
     display_.SetSuspended(suspend);
+    SoundsKeepQuiet();
     main_.ShowSuspended(suspend);
 }
 
@@ -143,6 +161,7 @@ void Keystead::Form_PolicyChange() {
 // at once when it ends may show its note; then the checks hold back or go on.
 void Keystead::SteppingAside_Change() {
     display_.SetPause(steppingAside_.Active(), steppingAside_.Program());
+    SoundsKeepQuiet();
     checks_.SetHeldBack(steppingAside_.Active());
 }
 

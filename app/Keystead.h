@@ -12,13 +12,15 @@
 #include "lockkeys/Checks.h"
 #include "pause/SteppingAside.h"
 #include "policies/Rules.h"
+#include "sound/Sounds.h"
 #include "toolkit/Form.h"
 #include "tray/TrayIcon.h"
 
 namespace keystead::app {
 
 // The program: it owns the settings window, the checks of the lock keys, the administrator's
-// rules, stepping aside, what is shown and the tray icon, and tells each what another did.
+// rules, stepping aside, what is shown and heard, and the tray icon, and tells each what
+// another did.
 // It lives exactly as long as the settings window is loaded.
 class Keystead final : private MainEvents,
                        private toolkit::SystemEvents,
@@ -64,7 +66,7 @@ private:
 
     // The checks, and stepping aside.
     void Checks_Tick() override { steppingAside_.Update(); }
-    void Checks_PutBack(const lockkeys::Flips& flips) override { display_.PutBack(flips); }
+    void Checks_PutBack(const lockkeys::Flips& flips) override;
     void Checks_KeysMayHaveChanged(bool tick) override { display_.KeysMayHaveChanged(tick); }
     void SteppingAside_Change() override;
     void SteppingAside_Foreground() override { display_.ForegroundChanged(); }
@@ -75,6 +77,10 @@ private:
     void TrayIcon_KeySelect() override { main_.Show(); }
     std::vector<tray::TrayMenuItem> TrayIcon_MenuItems() override;
     void TrayIcon_MenuClick(std::uint32_t command) override;
+
+    // The sounds the display's section in force chooses, and when they keep quiet.
+    void SoundsFollowDisplay();
+    void SoundsKeepQuiet() { sounds_.SetQuiet(checks_.Suspended() || steppingAside_.Active()); }
 
     // Writes the applied settings and the registration (KeepApplied.cpp).
     void KeepApplied();
@@ -87,6 +93,7 @@ private:
     policies::Rules rules_;
     pause::SteppingAside steppingAside_;
     display::Display display_;
+    sound::Sounds sounds_;
     std::unique_ptr<tray::TrayIcon> trayIcon_;
     bool loadFinished_ = false;    // requests wait for the tray icon and the timer
     bool autoRunChanged_ = false;  // by an Apply in this run

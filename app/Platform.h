@@ -6,6 +6,7 @@
 #include "pause/Foreground.h"
 #include "registry/RegistryApi.h"
 #include "settings/Profile.h"
+#include "sound/SoundPlayer.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/Screen.h"
@@ -28,6 +29,7 @@ struct Platform {
     pause::Foreground& foreground;
     display::NoteScreen& notes;
     display::IconPainter& icons;
+    sound::SoundPlayer& sounds;
 };
 
 }  // namespace keystead::app

@@ -28,6 +28,9 @@ void Display::Load(const std::string& settingsPath, const policies::Policies::Di
     rules_ = rules;
     keys_.SetSection(policies::DisplayInForce(rules_, own_));
     keys_.KeysMayHaveChanged(settings_);
+    if (sectionChanged_) {
+        sectionChanged_();
+    }
 }
 
 // A rule that changed nothing of the display leaves the tray as it is.
@@ -41,6 +44,9 @@ void Display::SetRules(const policies::Policies::Display& rules) {
     keys_.SetSection(inForce);
     keys_.KeysMayHaveChanged(settings_);
     Refresh();
+    if (sectionChanged_) {
+        sectionChanged_();
+    }
 }
 
 void Display::SetTray(tray::TrayIcon& icon, const toolkit::Picture& checking,

@@ -65,6 +65,14 @@ public:
     // that changes.
     bool WatchesForeground() const { return keys_.WatchesForeground(); }
     void OnWatchChange(std::function<void()> changed) { keys_.OnWatchChange(std::move(changed)); }
+    // The section in force: what shows, where, and what sounds. `changed` hears when it
+    // changes (the file read, a rule, the window's OK or Apply).
+    const settings::DisplaySection& InForce() const { return keys_.Section(); }
+    void OnSectionChange(std::function<void()> changed) { sectionChanged_ = std::move(changed); }
+    // `changed` hears of each key on "Allow toggling" that the user turned on or off.
+    void OnKeyChange(std::function<void(std::size_t key, bool on)> changed) {
+        keys_.OnKeyChange(std::move(changed));
+    }
 
     // From the settings window's system menu, the tray icon's menu and the switch /display.
     void ShowWindow();
@@ -92,6 +100,7 @@ private:
     bool suspended_ = false;
     bool paused_ = false;
     std::string pausedFor_;
+    std::function<void()> sectionChanged_;
 };
 
 }  // namespace keystead::display

@@ -144,9 +144,13 @@ bool KeyDisplay::KeysMayHaveChanged(const lockkeys::Settings& settings, bool tic
         const bool seenBefore = known_[key].has_value();
         known_[key] = on;
         changed = true;
-        if (seenBefore && !Forced(lockkeys::ModeOf(settings, key)) &&
-            section_.notes[key] >= NoteMode::OnEveryChange) {
-            ShowNote(ChangeNote(key, on, language_), false);
+        if (seenBefore && !Forced(lockkeys::ModeOf(settings, key))) {
+            if (section_.notes[key] >= NoteMode::OnEveryChange) {
+                ShowNote(ChangeNote(key, on, language_), false);
+            }
+            if (keyChanged_) {
+                keyChanged_(key, on);
+            }
         }
     }
     UpdateLasting();

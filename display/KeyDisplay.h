@@ -78,6 +78,10 @@ public:
     // time the answer changes.
     bool WatchesForeground() const { return watchesForeground_; }
     void OnWatchChange(std::function<void()> changed) { watchChanged_ = std::move(changed); }
+    // `changed` hears of each key on "Allow toggling" that the user turned on or off.
+    void OnKeyChange(std::function<void(std::size_t key, bool on)> changed) {
+        keyChanged_ = std::move(changed);
+    }
 
     // The icon that shows the keys, or null for the classic icons (ShowKeys off).
     const toolkit::Picture* TrayPicture(bool suspended, const lockkeys::Settings& settings);
@@ -105,6 +109,7 @@ private:
     std::vector<std::string> lasting_;
     bool watchesForeground_ = false;
     std::function<void()> watchChanged_;
+    std::function<void(std::size_t key, bool on)> keyChanged_;
     std::optional<bool> lightTaskbar_;
     std::optional<IconLook> drawn_;
     std::unique_ptr<toolkit::Picture> picture_;

@@ -274,4 +274,19 @@ KEYSTEAD_TEXT(OnNote, "{} on", "{} ein", "{} activé", "{} activado", "{} attiva
 KEYSTEAD_TEXT(OffNote, "{} off", "{} aus", "{} désactivé", "{} desactivado", "{} disattivato",
               "{} desligado", "{} uit", "{} wyłączony", "{}: выкл.", "{} オフ", "{} 关闭")
 
+// Sound events, as Windows' Sound settings list them.
+KEYSTEAD_TEXT(SoundPutBack, "Lock key put back", "Sperrtaste zurückgesetzt",
+              "Touche de verrouillage rétablie", "Tecla de bloqueo restablecida",
+              "Tasto di blocco ripristinato", "Tecla de bloqueio restaurada",
+              "Vergrendeltoets teruggezet", "Klawisz blokady przywrócony",
+              "Клавиша блокировки возвращена", "ロック キーの復元", "锁定键已恢复")
+KEYSTEAD_TEXT(SoundOn, "Lock key on", "Sperrtaste ein", "Touche de verrouillage activée",
+              "Tecla de bloqueo activada", "Tasto di blocco attivato", "Tecla de bloqueio ligada",
+              "Vergrendeltoets aan", "Klawisz blokady włączony", "Клавиша блокировки включена",
+              "ロック キー オン", "锁定键打开")
+KEYSTEAD_TEXT(SoundOff, "Lock key off", "Sperrtaste aus", "Touche de verrouillage désactivée",
+              "Tecla de bloqueo desactivada", "Tasto di blocco disattivato",
+              "Tecla de bloqueio desligada", "Vergrendeltoets uit", "Klawisz blokady wyłączony",
+              "Клавиша блокировки выключена", "ロック キー オフ", "锁定键关闭")
+
 #undef KEYSTEAD_NAME

@@ -12,6 +12,7 @@
 #include "product/Product.h"
 #include "registry/win32/Win32Registry.h"
 #include "settings/win32/Win32Profile.h"
+#include "sound/win32/Win32SoundPlayer.h"
 #include "toolkit/win32/Library.h"
 #include "toolkit/win32/Win32Application.h"
 #include "toolkit/win32/Win32Form.h"
@@ -49,8 +50,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     const toolkit::FormDesign& design = app::MainFormDesign(language);
     display::win32::Win32NoteScreen notes({design.background, design.foreground, design.fontFace});
     display::win32::Win32IconPainter icons;
+    sound::win32::Win32SoundPlayer sounds;
     const app::Platform platform{application, screen,     forms,      shell, keyboard, profile,
-                                 registry,    notifyArea, foreground, notes, icons};
+                                 registry,    notifyArea, foreground, notes, icons,    sounds};
 
     app::Keystead keystead(platform, language);
     keystead.Form().Load();

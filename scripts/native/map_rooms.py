@@ -20,7 +20,7 @@ import subprocess
 import sys
 
 ROOMS = ["app", "lockkeys", "settings", "registry", "tray", "toolkit", "display", "pause",
-         "programs", "language", "product"]
+         "programs", "sound", "language", "product"]
 
 # The first line of a section's contribution, or its second when the name took the first.
 CONTRIBUTION = re.compile(r"^ (\S+)?\s+0x([0-9a-f]+)\s+0x([0-9a-f]+)\s+(\S.*)$")

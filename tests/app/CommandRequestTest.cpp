@@ -116,7 +116,7 @@ TEST_F(CommandRequestTest, RequestsWaitUntilStartUpHasFinished) {
     RequestingApplication starting;
     starting.files = app.files;
     const Platform during{starting,    screen,     factory,    shell, keyboard, profile,
-                          registryApi, notifyArea, foreground, notes, icons};
+                          registryApi, notifyArea, foreground, notes, icons,    sounds};
     main = std::make_unique<Keystead>(during);
     form = factory.last;
     starting.form = form;

@@ -23,6 +23,7 @@
 #include "registry/RegistryCodes.h"
 #include "registry/RunKey.h"
 #include "registry/fake/MemoryRegistry.h"
+#include "sound/fake/FakeSoundPlayer.h"
 #include "tests/registry/RecordingRegistry.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "tray/fake/FakeNotifyArea.h"
@@ -155,8 +156,9 @@ protected:
     pause::FakeForeground foreground;
     display::FakeNoteScreen notes;
     display::FakeIconPainter icons;
+    sound::FakeSoundPlayer sounds;
     Platform platform{app,         screen,     factory,    shell, keyboard, profile,
-                      registryApi, notifyArea, foreground, notes, icons};
+                      registryApi, notifyArea, foreground, notes, icons,    sounds};
     std::unique_ptr<Keystead> main;
     toolkit::fake::FakeForm* form = nullptr;
 };

@@ -16,6 +16,7 @@
 #include "lockkeys/fake/FakeKeyboard.h"
 #include "pause/fake/FakeForeground.h"
 #include "registry/fake/MemoryRegistry.h"
+#include "sound/fake/FakeSoundPlayer.h"
 #include "tests/app/MemoryProfile.h"
 #include "tests/support/win32/Wait.h"
 #include "toolkit/fake/FakeToolkit.h"
@@ -94,8 +95,9 @@ protected:
     pause::FakeForeground foreground_;
     display::FakeNoteScreen notes_;
     KeptPainter icons_;
+    sound::FakeSoundPlayer sounds_;
     const Platform platform_{application_, screen_,     forms_,      shell_, keyboard_, profile_,
-                             registry_,    notifyArea_, foreground_, notes_, icons_};
+                             registry_,    notifyArea_, foreground_, notes_, icons_,    sounds_};
     app::Keystead main_{platform_};
     HWND display_ = nullptr;
 };

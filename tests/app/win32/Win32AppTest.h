@@ -12,6 +12,7 @@
 #include "pause/fake/FakeForeground.h"
 #include "registry/fake/MemoryRegistry.h"
 #include "settings/fake/IniFile.h"
+#include "sound/fake/FakeSoundPlayer.h"
 #include "tests/support/win32/Wait.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Win32Form.h"
@@ -49,8 +50,9 @@ protected:
     pause::FakeForeground foreground_;
     display::FakeNoteScreen notes_;
     display::FakeIconPainter icons_;
+    sound::FakeSoundPlayer sounds_;
     const Platform platform_{application_, screen_,     forms_,      shell_, keyboard_, profile_,
-                             registry_,    notifyArea_, foreground_, notes_, icons_};
+                             registry_,    notifyArea_, foreground_, notes_, icons_,    sounds_};
     Keystead main_{platform_};
     toolkit::win32::Win32Form* form_ = nullptr;
 };
