@@ -345,20 +345,22 @@ std::vector<Row> Measure() {
             throw Failure("Keystead ended during the measurement");
         }
     }
-    // The instant correction again, with the note of a key put back on.
+    // The instant correction again, with everything a put-back key sets off: its note on every
+    // monitor, and every key's note and sound on.
     folder.WriteIni(
         "[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\nInterval=1000\r\n"
-        "[display]\r\nCapsLockNote=1\r\nNoteTime=500\r\n");
+        "[display]\r\nCapsLockNote=1\r\nNumLockNote=2\r\nScrollLockNote=2\r\nNoteTime=500\r\n"
+        "NoteMonitor=3\r\nCapsLockSound=2\r\nNumLockSound=2\r\nScrollLockSound=2\r\n");
     KeysteadProcess keystead(folder.Exe());
     if (!keystead.WaitUntilReady()) {
         throw Failure("Keystead's window did not appear");
     }
     window.Focus();
-    Row row{1000, "notes on", {}};
+    Row row{1000, "notes, sound", {}};
     for (int press = 0; press < kPresses; ++press) {
         row.trials.push_back(Press(window, 0, true));
     }
-    std::fprintf(stderr, "measured: interval 1000, instant with notes on\n");
+    std::fprintf(stderr, "measured: interval 1000, instant with notes and sounds on\n");
     rows.push_back(std::move(row));
     return rows;
 }

@@ -15,33 +15,61 @@ namespace {
 #include "language/TextTable.h"
 #undef KEYSTEAD_TEXT
 
-// The distinct texts as one block of characters, each found by a 16-bit start and ended by a
-// NUL, and the block compressed by byte pairs: kBlockSize, kTextStarts, kPacked, kPairs.
+// The distinct texts as one block of characters, each ended by a NUL, and the places whose
+// text repeats an earlier one; the block compressed by byte pairs: kBlockSize, kRepeats,
+// kPacked, kTokens, kPairs.
 #include "language/PackedTexts.inc"
 
-static_assert(std::size(kTextStarts) == kTextCount * kLanguageCount);
+constexpr std::size_t kPlaces = kTextCount * kLanguageCount;
+static_assert(std::size(kTokens) == std::size(kPairs));
 
-void Expand(std::uint8_t byte, char*& out) {
-    if (kPairs[byte][0] == 0) {
-        *out++ = static_cast<char>(byte);
-    } else {
-        Expand(kPairs[byte][0], out);
-        Expand(kPairs[byte][1], out);
+// What each byte of the packed block stands for: itself (0), or the pair kPairs[n - 1].
+struct Expansion {
+    std::uint8_t pairOf[256] = {};
+
+    void Expand(std::uint8_t byte, char*& out) const {
+        if (const std::uint8_t pair = pairOf[byte]; pair == 0) {
+            *out++ = static_cast<char>(byte);
+        } else {
+            Expand(kPairs[pair - 1][0], out);
+            Expand(kPairs[pair - 1][1], out);
+        }
     }
-}
+};
 
-// The block, expanded at the first text said: a few kilobytes the program keeps from then on.
-const char* Block() {
-    static char block[kBlockSize];
-    static bool expanded = false;
-    if (!expanded) {
+// The texts, expanded at the first text said with where each place's text starts: a few
+// kilobytes the program keeps from then on.
+struct Expanded {
+    char block[kBlockSize];
+    std::uint16_t starts[kPlaces];
+
+    Expanded() {
+        Expansion expansion;
+        for (std::size_t token = 0; token < std::size(kTokens); ++token) {
+            expansion.pairOf[kTokens[token]] = static_cast<std::uint8_t>(token + 1);
+        }
         char* out = block;
         for (const std::uint8_t byte : kPacked) {
-            Expand(byte, out);
+            expansion.Expand(byte, out);
         }
-        expanded = true;
+        const std::uint16_t* repeat = kRepeats;
+        std::uint16_t next = 0;
+        for (std::size_t place = 0; place < kPlaces; ++place) {
+            if (place == repeat[0]) {
+                starts[place] = starts[repeat[1]];
+                repeat += 2;
+            } else {
+                starts[place] = next;
+                while (block[next++] != '\0') {
+                }
+            }
+        }
     }
-    return block;
+};
+
+const Expanded& Texts() {
+    static const Expanded expanded;
+    return expanded;
 }
 
 // Decodes one UTF-8 character at `at`, moving past it.
@@ -60,7 +88,8 @@ char32_t NextCharacter(std::string_view text, std::size_t& at) {
 const char* Say(Text text, Language language) {
     const std::size_t at =
         static_cast<std::size_t>(text) * kLanguageCount + static_cast<std::size_t>(language);
-    return Block() + kTextStarts[at];
+    const Expanded& texts = Texts();
+    return texts.block + texts.starts[at];
 }
 
 std::string Fill(const char* pattern, std::string_view what) {

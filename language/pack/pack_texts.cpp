@@ -3,14 +3,15 @@
 //   pack_texts OUTFILE
 //
 // writes OUTFILE, a C++ fragment that language/Texts.cpp includes: every distinct text of
-// language/TextTable.h once, each ended by a NUL, in table order; where each text and language
-// starts in that block (kTextStarts); and the block compressed by byte-pair encoding (kPacked,
-// kPairs). A byte that no text uses stands for a pair of bytes, either of which may stand for
-// a pair in turn; the texts are UTF-8, so more than a hundred byte values are free. It takes a
-// third off the texts of eleven languages, which are most of the program's data, and the
-// program expands them once, at the first text it says. No pair holds a NUL, so each text
-// still starts on a byte of its own. Ties go to the lowest pair, so the output depends on the
-// table alone.
+// language/TextTable.h once, each ended by a NUL, in table order; the places of the table
+// whose text an earlier place already says, with that place (kRepeats: each other text starts
+// where the one before it ended, so the program finds the starts itself); and the block
+// compressed by byte-pair encoding (kPacked, kTokens, kPairs). A byte that no text uses stands
+// for a pair of bytes, either of which may stand for a pair in turn; the texts are UTF-8, so
+// more than a hundred byte values are free. It takes a third off the texts of eleven
+// languages, which are most of the program's data, and the program expands them once, at the
+// first text it says. No pair holds a NUL, so each text still starts on a byte of its own.
+// Ties go to the lowest pair, so the output depends on the table alone.
 //
 // Standard library only, so that a cross build can compile it with the host compiler.
 
@@ -19,6 +20,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -40,11 +42,13 @@ const Row kTable[] = {
 
 constexpr std::size_t kMinimumUses = 4;  // a pair used less often saves less than its entry
 
-// The distinct texts laid down in table order; the start of each text and language.
-std::string Block(std::vector<std::size_t>& starts) {
+// The distinct texts laid down in table order; each place (text and language) that repeats an
+// earlier one, followed by that place.
+std::string Block(std::vector<std::size_t>& repeats) {
     std::string block;
     std::vector<std::string> seen;
-    std::vector<std::size_t> seenAt;
+    std::vector<std::size_t> seenAt;  // the first place of each distinct text
+    std::size_t place = 0;
     for (const Row& row : kTable) {
         for (const char* text : row.text) {
             std::size_t known = 0;
@@ -53,11 +57,14 @@ std::string Block(std::vector<std::size_t>& starts) {
             }
             if (known == seen.size()) {
                 seen.emplace_back(text);
-                seenAt.push_back(block.size());
+                seenAt.push_back(place);
                 block += text;
                 block += '\0';
+            } else {
+                repeats.push_back(place);
+                repeats.push_back(seenAt[known]);
             }
-            starts.push_back(seenAt[known]);
+            ++place;
         }
     }
     return block;
@@ -133,8 +140,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: pack_texts OUTFILE\n");
         return 2;
     }
-    std::vector<std::size_t> starts;
-    const std::string block = Block(starts);
+    std::vector<std::size_t> repeats;
+    const std::string block = Block(repeats);
     if (block.size() > 0xFFFF) {
         std::fprintf(stderr, "pack_texts: the texts outgrow 16-bit starts\n");
         return 1;
@@ -148,21 +155,28 @@ int main(int argc, char** argv) {
     }
     std::fprintf(out, "// Made by language/pack/pack_texts.cpp from language/TextTable.h.\n");
     std::fprintf(out, "constexpr std::size_t kBlockSize = %zu;\n", block.size());
-    WriteArray(out, "constexpr std::uint16_t kTextStarts[]", starts);
+    // An empty list would not compile: the place no text has ends it.
+    repeats.push_back(std::size(kTable) * kLanguageCount);
+    WriteArray(out, "constexpr std::uint16_t kRepeats[]", repeats);
     WriteArray(out, "constexpr std::uint8_t kPacked[]", packed.bytes);
+    std::vector<std::uint8_t> tokens;
     std::vector<std::uint8_t> pairs;
-    for (const auto& pair : packed.pairs) {
-        pairs.push_back(pair[0]);
-        pairs.push_back(pair[1]);
+    for (unsigned token = 0; token < 256; ++token) {
+        if (packed.pairs[token][0] != 0) {
+            tokens.push_back(static_cast<std::uint8_t>(token));
+            pairs.push_back(packed.pairs[token][0]);
+            pairs.push_back(packed.pairs[token][1]);
+        }
     }
-    WriteArray(out, "constexpr std::uint8_t kPairs[256][2]", pairs);
+    WriteArray(out, "constexpr std::uint8_t kTokens[]", tokens);
+    WriteArray(out, "constexpr std::uint8_t kPairs[][2]", pairs);
     const bool written = std::ferror(out) == 0;
     if (std::fclose(out) != 0 || !written) {
         std::fprintf(stderr, "pack_texts: cannot write %s\n", argv[1]);
         return 1;
     }
-    std::printf("%zu bytes of texts packed into %zu, with %zu bytes of starts and %zu of pairs\n",
-                block.size(), packed.bytes.size(), sizeof(std::uint16_t) * starts.size(),
-                pairs.size());
+    std::printf("%zu bytes of texts packed into %zu, with %zu bytes of repeats and %zu of pairs\n",
+                block.size(), packed.bytes.size(), sizeof(std::uint16_t) * repeats.size(),
+                tokens.size() + pairs.size());
     return 0;
 }

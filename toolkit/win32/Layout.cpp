@@ -62,8 +62,8 @@ int Scale(int twips, UINT dpi) {
 
 FormFonts CreateFormFonts(const FormDesign& design, UINT dpi) {
     // Points to pixels at this DPI; negative asks for the character height.
-    LONG height =
-        -static_cast<LONG>(std::lround(design.fontPoints * static_cast<float>(dpi) / 72.0f));
+    // Rounded by hand: std::lround would bring the C runtime's version of it.
+    LONG height = -static_cast<LONG>(design.fontPoints * static_cast<float>(dpi) / 72.0f + 0.5f);
     LOGFONTW font{};
     if (design.fontFace[0] == '\0') {
         font = MessageFont(dpi);

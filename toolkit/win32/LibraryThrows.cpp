@@ -39,6 +39,9 @@ void __throw_bad_cast() {
 void __throw_bad_typeid() {
     throw bad_typeid();
 }
+void __throw_bad_function_call() {
+    throw LibraryFailure("bad function call");
+}
 void __throw_logic_error(const char* what) {
     throw LibraryFailure(what);
 }

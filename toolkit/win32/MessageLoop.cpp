@@ -25,8 +25,9 @@ int RunMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
+// Counts with the system's tick count: steady_clock would bring the C++ runtime's clocks.
 void PumpMessages(std::chrono::milliseconds duration) {
-    auto end = std::chrono::steady_clock::now() + duration;
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(duration.count());
     for (;;) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -35,12 +36,11 @@ void PumpMessages(std::chrono::milliseconds duration) {
             }
             Deliver(message);
         }
-        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            end - std::chrono::steady_clock::now());
-        if (left.count() <= 0) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= end) {
             return;
         }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left.count()), QS_ALLINPUT);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
     }
 }
 
