@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <iterator>
 
+#include "language/TextCode.h"
+
 namespace keystead::language {
 
 namespace {
@@ -16,42 +18,21 @@ namespace {
 #undef KEYSTEAD_TEXT
 
 // The distinct texts as one block of characters, each ended by a NUL, and the places whose
-// text repeats an earlier one; the block compressed by byte pairs: kBlockSize, kRepeats,
-// kPacked, kTokens, kPairs.
+// text repeats an earlier one; the block coded as language/TextCode.h tells: kBlockSize,
+// kRepeats, kSymbols, kLengths, kPairWidth, kPairs, kStream.
 #include "language/PackedTexts.inc"
 
 constexpr std::size_t kPlaces = kTextCount * kLanguageCount;
-static_assert(std::size(kTokens) == std::size(kPairs));
 
-// What each byte of the packed block stands for: itself (0), or the pair kPairs[n - 1].
-struct Expansion {
-    std::uint8_t pairOf[256] = {};
-
-    void Expand(std::uint8_t byte, char*& out) const {
-        if (const std::uint8_t pair = pairOf[byte]; pair == 0) {
-            *out++ = static_cast<char>(byte);
-        } else {
-            Expand(kPairs[pair - 1][0], out);
-            Expand(kPairs[pair - 1][1], out);
-        }
-    }
-};
-
-// The texts, expanded at the first text said with where each place's text starts: a few
+// The texts, decoded at the first text said with where each place's text starts: a few
 // kilobytes the program keeps from then on.
 struct Expanded {
     char block[kBlockSize];
     std::uint16_t starts[kPlaces];
 
     Expanded() {
-        Expansion expansion;
-        for (std::size_t token = 0; token < std::size(kTokens); ++token) {
-            expansion.pairOf[kTokens[token]] = static_cast<std::uint8_t>(token + 1);
-        }
-        char* out = block;
-        for (const std::uint8_t byte : kPacked) {
-            expansion.Expand(byte, out);
-        }
+        std::uint16_t sorted[kSymbols];
+        code::Decode({kLengths, kSymbols, kPairs, kPairWidth, kStream}, sorted, block, kBlockSize);
         const std::uint16_t* repeat = kRepeats;
         std::uint16_t next = 0;
         for (std::size_t place = 0; place < kPlaces; ++place) {
