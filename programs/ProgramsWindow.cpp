@@ -95,28 +95,30 @@ void ProgramsWindow::Note(const std::string& text) {
 
 // The name typed or picked, if the "programs" section can hold it; a name listed already is
 // selected.
-void ProgramsWindow::AddProgram() {
+bool ProgramsWindow::AddProgram() {
     const std::string name(pause::TrimBlanks(form_->Text(ProgramFileSetting)));
     if (!ParseProgramLine(name + "=,,")) {
         Note(language::Say(language::Text::BadProgramName, language_));
-        return;
+        return false;
     }
     for (std::size_t index = 0; index < entries_.size(); ++index) {
         if (pause::SameProgramName(entries_[index].name, name)) {
             form_->SetListIndex(ProgramsList, static_cast<int>(index));
-            return;
+            form_->SetText(ProgramFileSetting, "");
+            return true;
         }
     }
     if (entries_.size() >= ProgramModesList::kMaxPrograms) {
         Note(language::Fill(language::Say(language::Text::ProgramsFull, language_),
                             std::to_string(ProgramModesList::kMaxPrograms)));
-        return;
+        return false;
     }
     entries_.push_back(Entry{.name = name});
     form_->AddItem(ProgramsList, name);
     form_->SetListIndex(ProgramsList, static_cast<int>(entries_.size()) - 1);
     form_->SetText(ProgramFileSetting, "");
     form_->SetEnabled(ProgramsApplyButton, true);
+    return true;
 }
 
 void ProgramsWindow::RemoveProgram() {
@@ -132,8 +134,12 @@ void ProgramsWindow::RemoveProgram() {
 }
 
 // The user's own entries: a program steps aside, or holds its modes, or both where the file
-// named it on both lists and its modes say something.
-void ProgramsWindow::ApplyControls() {
+// named it on both lists and its modes say something. Enter in the box presses OK: a name
+// typed there and not yet added is added first.
+bool ProgramsWindow::ApplyControls() {
+    if (!pause::TrimBlanks(form_->Text(ProgramFileSetting)).empty() && !AddProgram()) {
+        return false;
+    }
     ProgramsChoice own;
     std::string pauseText;
     for (const Entry& entry : entries_) {
@@ -152,6 +158,7 @@ void ProgramsWindow::ApplyControls() {
     own.fullScreen = form_->CheckValue(FullScreenSetting) == toolkit::kChecked;
     form_->SetEnabled(ProgramsApplyButton, false);
     apply_(own);
+    return true;
 }
 
 void ProgramsWindow::Control_Click(int id, int index) {
@@ -167,8 +174,9 @@ void ProgramsWindow::Control_Click(int id, int index) {
             RemoveProgram();
             return;
         case ProgramsOKButton:
-            ApplyControls();
-            form_->Unload();
+            if (ApplyControls()) {
+                form_->Unload();
+            }
             return;
         case ProgramsCancelButton:
             form_->Unload();

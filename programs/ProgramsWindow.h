@@ -93,9 +93,11 @@ private:
 
     Entry* Selected();
     void ShowSelected();
-    void AddProgram();
+    // Whether the name in the box is listed now.
+    bool AddProgram();
     void RemoveProgram();
-    void ApplyControls();
+    // Whether the lists were handed over: not while the box holds a name it refuses.
+    bool ApplyControls();
     void Note(const std::string& text);
 
     RunningPrograms& running_;

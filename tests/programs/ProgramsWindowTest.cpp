@@ -134,6 +134,22 @@ TEST_F(ProgramsWindowTest, RefusesANameTheFileCannotHoldWithALine) {
     }
     EXPECT_EQ(Listed().size(), ProgramModesList::kMaxPrograms);
     EXPECT_NE(Note().find("64"), std::string::npos) << Note();
+
+    // Enter presses OK with a name still in the box: a refused one keeps the window open.
+    Form().Type(ProgramFileSetting, "a/b.exe");
+    Form().Click(ProgramsOKButton);
+    EXPECT_TRUE(window.Open());
+    EXPECT_TRUE(applied.empty());
+}
+
+TEST_F(ProgramsWindowTest, OKAddsTheNameStillInTheBox) {
+    window.Load(Choice("", {}), {});
+    Form().Type(ProgramFileSetting, "typer.exe");
+    Form().Click(ProgramsOKButton);
+    ASSERT_EQ(applied.size(), 1u);
+    EXPECT_EQ(applied[0].modes.Programs(),
+              (std::vector<ProgramModes>{{"typer.exe", M(-1, -1, -1)}}));
+    EXPECT_FALSE(window.Open());
 }
 
 TEST_F(ProgramsWindowTest, TheAdministratorsProgramsAreGreyedAndNotHandedBack) {
