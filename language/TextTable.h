@@ -289,4 +289,63 @@ KEYSTEAD_TEXT(SoundOff, "Lock key off", "Sperrtaste aus", "Touche de verrouillag
               "Tecla de bloqueio desligada", "Vergrendeltoets uit", "Klawisz blokady wyłączony",
               "Клавиша блокировки выключена", "ロック キー オフ", "锁定键关闭")
 
+// The programs window: the programs that step aside or hold their own lock states.
+KEYSTEAD_TEXT(ProgramsTitle, "Programs - " KEYSTEAD_NAME, "Programme - " KEYSTEAD_NAME,
+              "Programmes - " KEYSTEAD_NAME, "Programas - " KEYSTEAD_NAME,
+              "Programmi - " KEYSTEAD_NAME, "Programas - " KEYSTEAD_NAME,
+              "Programma's - " KEYSTEAD_NAME, "Programy - " KEYSTEAD_NAME,
+              "Программы - " KEYSTEAD_NAME, "プログラム - " KEYSTEAD_NAME,
+              "程序 - " KEYSTEAD_NAME)
+KEYSTEAD_TEXT(ProgramsLabel, "&Programs:", "&Programme:", "&Programmes :", "Pro&gramas:",
+              "&Programmi:", "&Programas:", "&Programma's:", "&Programy:", "П&рограммы:",
+              "プログラム(&P):", "程序(&P):")
+KEYSTEAD_TEXT(ProgramFileLabel, "Program &file:", "Programm&datei:", "Fi&chier du programme :",
+              "Arc&hivo del programa:", "&File del programma:", "Ar&quivo do programa:",
+              "Programma&bestand:", "Plik p&rogramu:", "&Файл программы:",
+              "プログラム ファイル(&F):", "程序文件(&F):")
+KEYSTEAD_TEXT(AddProgram, "A&dd", "&Hinzufügen", "A&jouter", "Agrega&r", "Agg&iungi",
+              "A&dicionar", "Toe&voegen", "&Dodaj", "&Добавить", "追加(&D)", "添加(&D)")
+KEYSTEAD_TEXT(RemoveProgram, "&Remove", "&Entfernen", "&Supprimer", "&Quitar", "&Rimuovi",
+              "&Remover", "Ver&wijderen", "&Usuń", "&Удалить", "削除(&R)", "删除(&R)")
+KEYSTEAD_TEXT(StepAsideProgram, "S&tep aside for this program", "Für dieses Programm &aussetzen",
+              "Mettre en pause pour ce programm&e", "Pa&usar para este programa",
+              "Me&tti in pausa per questo programma", "Pausar para es&te programa",
+              "Pa&uzeren voor dit programma", "Wstrzym&aj dla tego programu",
+              "Приостанавливать для э&той программы", "このプログラムでは一時停止(&T)",
+              "对此程序暂停(&T)")
+KEYSTEAD_TEXT(FullScreenSetting, "Step aside for f&ull-screen programs",
+              "Für &Vollbildprogramme aussetzen",
+              "Mettre en pause pour les programmes en p&lein écran",
+              "Pausar para programas a pantalla &completa",
+              "Metti in pausa per i programmi a sc&hermo intero",
+              "Pausar para programas em tela c&heia",
+              "Pauzeren voor programma's op vo&lledig scherm",
+              "Wstrzymaj dla programów pełno&ekranowych",
+              "Приостанавливать для полно&экранных программ", "全画面プログラムでは一時停止(&U)",
+              "对全屏程序暂停(&U)")
+KEYSTEAD_TEXT(AsMainSetting, "As the main setting", "Wie Haupteinstellung",
+              "Comme le réglage principal", "Como el ajuste principal",
+              "Come l'impostazione principale", "Como a configuração principal",
+              "Zoals de hoofdinstelling", "Jak ustawienie główne", "Как основная настройка",
+              "メイン設定どおり", "同主设置")
+KEYSTEAD_TEXT(BadProgramName, "Give a program's file name alone, as notepad.exe.",
+              "Geben Sie nur den Dateinamen eines Programms an, etwa notepad.exe.",
+              "Indiquez seulement le nom de fichier d'un programme, comme notepad.exe.",
+              "Indique solo el nombre de archivo de un programa, como notepad.exe.",
+              "Indicare solo il nome del file di un programma, come notepad.exe.",
+              "Informe apenas o nome do arquivo de um programa, como notepad.exe.",
+              "Geef alleen de bestandsnaam van een programma op, zoals notepad.exe.",
+              "Podaj tylko nazwę pliku programu, np. notepad.exe.",
+              "Укажите только имя файла программы, например notepad.exe.",
+              "プログラムのファイル名だけを指定してください (例: notepad.exe)。",
+              "请只输入程序的文件名，例如 notepad.exe。")
+KEYSTEAD_TEXT(ProgramsFull, "The list holds no more than {} programs.",
+              "Die Liste fasst höchstens {} Programme.",
+              "La liste ne contient pas plus de {} programmes.",
+              "La lista admite como máximo {} programas.",
+              "L'elenco contiene al massimo {} programmi.",
+              "A lista comporta no máximo {} programas.", "De lijst bevat hooguit {} programma's.",
+              "Lista mieści najwyżej {} programów.", "В списке не больше {} программ.",
+              "一覧に登録できるのは {} 個までです。", "列表最多包含 {} 个程序。")
+
 #undef KEYSTEAD_NAME

@@ -20,6 +20,8 @@ enum class ControlKind : std::uint8_t {
     TextBox,
     CommandButton,
     PictureBox,  // holds an image; never shown here
+    ListBox,     // a list of texts, one of them selected or none
+    ComboBox,    // a text box with a list of texts to pick from; its height is with the list open
 };
 
 enum class TextAlign : std::uint8_t { Left, Right, Center };
@@ -109,7 +111,8 @@ inline constexpr int kAltMask = 4;
 
 // The handlers of a form, implemented by the window's own code. Changes made by code raise
 // the same notifications as the user's: Click when an option button becomes selected or a
-// check box changes its state, Change when a text box's text changes.
+// check box changes its state or a list box's selection changes, Change when the text of a text
+// box or a combo box changes.
 class FormEvents {
 public:
     virtual void Form_Load() = 0;
@@ -208,6 +211,16 @@ public:
     // The enabled state of one control of an indexed group.
     virtual bool ItemEnabled(int id, int index) const = 0;
     virtual void SetItemEnabled(int id, int index, bool enabled) = 0;
+    // The texts of a list box or of a combo box's list, by place from 0. Adding, removing
+    // and clearing raise nothing; removing the selected item leaves none selected.
+    virtual void AddItem(int id, const std::string& item) = 0;
+    virtual void RemoveItem(int id, int item) = 0;
+    virtual void ClearItems(int id) = 0;
+    virtual int ListCount(int id) const = 0;
+    virtual std::string ListText(int id, int item) const = 0;
+    // The selected item of a list box, kNoIndex for none.
+    virtual int ListIndex(int id) const = 0;
+    virtual void SetListIndex(int id, int item) = 0;
 };
 
 class FormFactory {

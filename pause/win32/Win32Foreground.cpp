@@ -109,7 +109,10 @@ private:
 }  // namespace
 
 std::string Win32Foreground::ProgramName() {
-    const HWND window = GetForegroundWindow();
+    return ProgramNameOf(GetForegroundWindow());
+}
+
+std::string ProgramNameOf(HWND window) {
     DWORD processId = 0;
     if (window == nullptr || GetWindowThreadProcessId(window, &processId) == 0 || processId == 0) {
         return {};

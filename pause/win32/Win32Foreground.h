@@ -1,8 +1,16 @@
 #pragma once
 
+#include <windows.h>
+
+#include <string>
+
 #include "pause/Foreground.h"
 
 namespace keystead::pause::win32 {
+
+// The file name, without its folder, of the program that owns a window, in UTF-8; empty when
+// its program may not be asked.
+std::string ProgramNameOf(HWND window);
 
 // The foreground window's program through its process's image name
 // (QueryFullProcessImageNameW with the least right that reads it), the shell's

@@ -8,6 +8,7 @@
 #include "app/ChosenLanguage.h"
 #include "display/DisplayWindow.h"
 #include "language/Texts.h"
+#include "programs/ProgramsWindow.h"
 
 namespace keystead::app::testing {
 namespace {
@@ -24,7 +25,9 @@ struct Window {
     DesignOf designOf;
     bool titledWithTheName;  // the settings window's title is the product's name alone
 };
-const Window kWindows[] = {{&MainFormDesign, true}, {&display::DisplayFormDesign, false}};
+const Window kWindows[] = {{&MainFormDesign, true},
+                           {&display::DisplayFormDesign, false},
+                           {&programs::ProgramsFormDesign, false}};
 
 // The access keys of the items Windows puts in every system menu (Restore, Move, Size,
 // Minimize, Maximize, Close) in each language, by language::Language.

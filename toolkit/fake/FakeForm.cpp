@@ -8,9 +8,14 @@ namespace keystead::toolkit::fake {
 FakeForm::FakeForm(const FormDesign& design, FormEvents& events, std::uintptr_t handle)
     : events_(events), handle_(handle), icon_(static_cast<std::uintptr_t>(1000 + design.icon)) {
     for (const ControlDesign& control : design.controls) {
-        controls_.emplace(
-            std::pair{control.id, control.index},
-            Control{&control, control.caption, control.enabled, control.value ? 1 : 0});
+        controls_.emplace(std::pair{control.id, control.index},
+                          Control{&control,
+                                  control.caption,
+                                  control.enabled,
+                                  control.kind == ControlKind::ListBox ? kNoIndex
+                                  : control.value                      ? 1
+                                                                       : 0,
+                                  {}});
         if (control.kind == ControlKind::PictureBox) {
             pictures_.emplace(control.id,
                               FakePicture(1000 + static_cast<std::uintptr_t>(control.picture)));
@@ -46,6 +51,55 @@ FakeForm::Control& FakeForm::At(int id, int index) {
 
 const FakeForm::Control& FakeForm::At(int id, int index) const {
     return const_cast<FakeForm*>(this)->At(id, index);
+}
+
+FakeForm::Control& FakeForm::List(int id) {
+    Control& list = At(id, kNoIndex);
+    if (list.design->kind != ControlKind::ListBox && list.design->kind != ControlKind::ComboBox) {
+        throw ToolkitError("no list: " + std::to_string(id));
+    }
+    return list;
+}
+
+void FakeForm::RemoveItem(int id, int item) {
+    Control& list = List(id);
+    (void)ListText(id, item);  // in range
+    list.items.erase(list.items.begin() + item);
+    // The items after it move up, and the selection with them, as Windows' lists do.
+    list.value = list.value == item ? kNoIndex : list.value > item ? list.value - 1 : list.value;
+}
+
+int FakeForm::ListCount(int id) const {
+    return static_cast<int>(List(id).items.size());
+}
+
+std::string FakeForm::ListText(int id, int item) const {
+    if (item < 0 || item >= ListCount(id)) {
+        throw ToolkitError("no such item: " + std::to_string(item));
+    }
+    return List(id).items[static_cast<std::size_t>(item)];
+}
+
+void FakeForm::SetListIndex(int id, int item) {
+    if (item != kNoIndex) {
+        (void)ListText(id, item);
+    }
+    Control& list = List(id);
+    if (list.value != item) {
+        list.value = item;
+        events_.Control_Click(id, kNoIndex);
+    }
+}
+
+void FakeForm::Pick(int id, int item) {
+    if (!List(id).enabled) {
+        return;
+    }
+    if (List(id).design->kind == ControlKind::ComboBox) {
+        SetText(id, ListText(id, item));
+    } else {
+        SetListIndex(id, item);
+    }
 }
 
 const ControlDesign& FakeForm::Design(int id, int index) const {

@@ -75,10 +75,22 @@ public:
     void SetItemEnabled(int id, int index, bool enabled) override {
         At(id, index).enabled = enabled;
     }
+    void AddItem(int id, const std::string& item) override { List(id).items.push_back(item); }
+    void RemoveItem(int id, int item) override;
+    void ClearItems(int id) override {
+        List(id).items.clear();
+        List(id).value = kNoIndex;
+    }
+    int ListCount(int id) const override;
+    std::string ListText(int id, int item) const override;
+    int ListIndex(int id) const override { return List(id).value; }
+    void SetListIndex(int id, int item) override;
 
     // What a user does. A click on a disabled control does nothing.
     void Click(int id, int index = kNoIndex);
     void Type(int id, const std::string& text);
+    // Picks an item of a list box, or of a combo box's list, which puts it in its text.
+    void Pick(int id, int item);
     void LeaveField(int id);
     void ReleaseKey(int keyCode, int shift = 0);
     // What the system reports.
@@ -124,10 +136,13 @@ private:
         const ControlDesign* design;
         std::string text;  // caption or text
         bool enabled;
-        int value;
+        int value;                       // a list box's selected item
+        std::vector<std::string> items;  // of a list box or a combo box
     };
     Control& At(int id, int index);
     const Control& At(int id, int index) const;
+    Control& List(int id);
+    const Control& List(int id) const { return const_cast<FakeForm*>(this)->List(id); }
     SystemEvents& System() { return system_ != nullptr ? *system_ : unheard_; }
 
     struct Unheard final : SystemEvents {};

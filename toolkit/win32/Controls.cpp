@@ -135,6 +135,9 @@ std::unique_ptr<Control> ControlSet::New(const ControlDesign& design, const Plac
             return std::make_unique<CommandButton>(design, form_, at);
         case ControlKind::PictureBox:
             return std::make_unique<PictureBox>(design, form_);
+        case ControlKind::ListBox:
+        case ControlKind::ComboBox:
+            return std::make_unique<ItemList>(design, form_, at);
         case ControlKind::Frame:
             break;
     }
@@ -189,6 +192,15 @@ Control& ControlSet::At(int id, int index) const {
     }
     throw ToolkitError("no such control: " + std::to_string(id) + "(" + std::to_string(index) +
                        ")");
+}
+
+ItemList& ControlSet::ListAt(int id) const {
+    Control& control = At(id, kNoIndex);
+    if (control.Design().kind != ControlKind::ListBox &&
+        control.Design().kind != ControlKind::ComboBox) {
+        ThrowWrongKind(id);
+    }
+    return static_cast<ItemList&>(control);
 }
 
 void ControlSet::ThrowWrongKind(int id) {

@@ -164,6 +164,35 @@ private:
                                         UINT_PTR id, DWORD_PTR data);
 };
 
+// A list box, or a combo box: a text box with a list to pick from. Both keep their items here
+// too, so that they read back before the window is made and without asking it.
+class ItemList final : public Control {
+public:
+    ItemList(const ControlDesign& design, FormState& form, const Placement& at)
+        : Control(design, form, at), combo_(design.kind == ControlKind::ComboBox) {}
+    void Make(HWND parent) override;
+    int Count() const { return static_cast<int>(items_.size()); }
+    const std::string& Text(int item) const;
+    void Add(const std::string& item);
+    void Remove(int item);
+    void Clear();
+    int Index() const;
+    void SetIndex(int item);
+    // A combo box's text; raises Change when it changes.
+    void SetText(const std::string& text);
+    void OnCommand(int code) override;
+    bool InFormColours() const override { return false; }
+
+private:
+    // The message of a list box, or the combo box's that does the same.
+    LRESULT Send(UINT listMessage, UINT comboMessage, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    void CheckItem(int item) const;
+
+    bool combo_;
+    std::vector<std::string> items_;
+    int index_ = kNoIndex;  // until the window is made
+};
+
 class CommandButton final : public Control {
 public:
     static constexpr ControlKind kKind = ControlKind::CommandButton;
@@ -207,6 +236,8 @@ public:
         }
         return static_cast<Kind&>(control);
     }
+    // A list box or a combo box.
+    ItemList& ListAt(int id) const;
     Control* FindByWindow(HWND window) const;
     Control* FindByCommand(int commandId) const;
 

@@ -233,7 +233,11 @@ std::string Win32Form::Text(int id) const {
 }
 
 void Win32Form::SetText(int id, const std::string& text) {
-    controls_->As<TextBox>(id, kNoIndex).SetText(text);
+    if (controls_->At(id, kNoIndex).Design().kind == ControlKind::ComboBox) {
+        controls_->ListAt(id).SetText(text);
+    } else {
+        controls_->As<TextBox>(id, kNoIndex).SetText(text);
+    }
 }
 
 bool Win32Form::Enabled(int id) const {
@@ -387,6 +391,9 @@ void Win32Form::OnCommand(int commandId, int code, HWND source) {
 
 LRESULT Win32Form::OnControlColor(UINT message, HDC dc, HWND control) {
     const Control* found = controls_ ? controls_->FindByWindow(control) : nullptr;
+    if (found == nullptr && controls_) {
+        found = controls_->FindByWindow(GetParent(control));  // a combo box's own text box
+    }
     if (found != nullptr && !found->InFormColours()) {
         return DefWindowProcW(Window(), message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));

@@ -54,6 +54,15 @@ public:
     void SetCaption(int id, const std::string& caption) override;
     bool ItemEnabled(int id, int index) const override;
     void SetItemEnabled(int id, int index, bool enabled) override;
+    void AddItem(int id, const std::string& item) override { controls_->ListAt(id).Add(item); }
+    void RemoveItem(int id, int item) override { controls_->ListAt(id).Remove(item); }
+    void ClearItems(int id) override { controls_->ListAt(id).Clear(); }
+    int ListCount(int id) const override { return controls_->ListAt(id).Count(); }
+    std::string ListText(int id, int item) const override {
+        return controls_->ListAt(id).Text(item);
+    }
+    int ListIndex(int id) const override { return controls_->ListAt(id).Index(); }
+    void SetListIndex(int id, int item) override { controls_->ListAt(id).SetIndex(item); }
 
     // The control's window, for tests that press keys and look at the layout; null until
     // the form is first shown.

@@ -12,6 +12,7 @@
 #include "app/MainLayout.h"
 #include "display/DisplayWindow.h"
 #include "language/Texts.h"
+#include "programs/ProgramsWindow.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Layout.h"
 #include "toolkit/win32/Text.h"
@@ -27,14 +28,15 @@ using toolkit::win32::Win32Form;
 
 // Every window built from the table of texts.
 using DesignOf = const toolkit::FormDesign& (*)(Language);
-const DesignOf kWindows[] = {&MainFormDesign, &display::DisplayFormDesign};
+const DesignOf kWindows[] = {&MainFormDesign, &display::DisplayFormDesign,
+                             &programs::ProgramsFormDesign};
 const UINT kDpis[] = {96, 144};
 
 // The windows fitted to their texts in a language: in English the settings window keeps the
-// fixed design it always had, while the display window has none and is fitted as in any other.
+// fixed design it always had, while the others have none and are fitted as in any other.
 std::vector<DesignOf> FittedWindows(Language language) {
     if (language == Language::English) {
-        return {&display::DisplayFormDesign};
+        return {&display::DisplayFormDesign, &programs::ProgramsFormDesign};
     }
     return {std::begin(kWindows), std::end(kWindows)};
 }
