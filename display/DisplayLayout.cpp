@@ -228,8 +228,6 @@ public:
              .enabled = false});
         for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
             Add(Row(kNoteFrames[key], KeyTop(key), kLine));
-        }
-        for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
             Add(Row(kSoundFrames[key], KeyTop(key) + kSoundDrop, kLine));
         }
         Add({.id = PositionFrame, .kind = Frame, .bounds = {kColumn, kPositionTop, 975, 825}});

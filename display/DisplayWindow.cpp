@@ -27,13 +27,13 @@ void LoadGroup(toolkit::Form& form, int id, int count, int value, bool fixed) {
 }
 
 // The selected button of a group; `value` where a rule fixes it.
-template <typename Value>
-void ApplyGroup(const toolkit::Form& form, int id, int count, bool fixed, Value& value) {
+int Chosen(const toolkit::Form& form, int id, int count, bool fixed, int value) {
     for (int index = 0; index < count && !fixed; ++index) {
         if (form.OptionValue(id, index)) {
-            value = static_cast<Value>(index);
+            value = index;
         }
     }
+    return value;
 }
 
 }  // namespace
@@ -110,13 +110,18 @@ void DisplayWindow::ApplyControls() {
         own_.showKeys = form_->CheckValue(ShowKeysSetting) == toolkit::kChecked;
     }
     for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
-        ApplyGroup(*form_, kNoteGroups[key], kNoteModes, managed_.notes[key], own_.notes[key]);
-        ApplyGroup(*form_, kSoundGroups[key], kSoundModes, managed_.sounds[key], own_.sounds[key]);
+        own_.notes[key] = static_cast<settings::NoteMode>(
+            Chosen(*form_, kNoteGroups[key], kNoteModes, managed_.notes[key],
+                   static_cast<int>(own_.notes[key])));
+        own_.sounds[key] = static_cast<settings::SoundMode>(
+            Chosen(*form_, kSoundGroups[key], kSoundModes, managed_.sounds[key],
+                   static_cast<int>(own_.sounds[key])));
     }
-    std::int32_t position = own_.position - 1;  // the group counts from 0, the keypad from 1
-    ApplyGroup(*form_, PositionSetting, kPositions, managed_.position, position);
-    own_.position = position + 1;
-    ApplyGroup(*form_, MonitorSetting, kMonitors, managed_.monitor, own_.monitor);
+    // The group counts from 0, the keypad from 1.
+    own_.position =
+        Chosen(*form_, PositionSetting, kPositions, managed_.position, own_.position - 1) + 1;
+    own_.monitor = static_cast<settings::NoteMonitor>(Chosen(
+        *form_, MonitorSetting, kMonitors, managed_.monitor, static_cast<int>(own_.monitor)));
     if (!managed_.noteTime) {
         own_.noteTime = NoteTimeFromText(form_->Text(NoteTimeSetting));
     }

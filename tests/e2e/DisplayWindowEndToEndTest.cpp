@@ -70,13 +70,14 @@ TEST_F(DisplayWindowEndToEnd, TheSwitchStartsTheProgramWithTheWindowWhoseOKWrite
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     Click(window, L"When held");           // Caps Lock's note
-    Click(window, L"On every change", 4);  // Num Lock's sound, after the three note rows
+    Click(window, L"On every change", 3);  // Num Lock's sound: rows of notes and sounds alternate
     Click(window, L"every monitor");
     Click(window, L"&OK");
     EXPECT_TRUE(
         IniHolds("[display]\r\nShowKeys=0\r\nCapsLockNote=1\r\nNumLockNote=0\r\n"
                  "ScrollLockNote=0\r\nNotePosition=2\r\nNoteTime=1500\r\nNoteMonitor=3\r\n"
-                 "CapsLockSound=0\r\nNumLockSound=2\r\nScrollLockSound=0\r\n"));
+                 "CapsLockSound=0\r\nNumLockSound=2\r\nScrollLockSound=0\r\n"))
+        << folder_.ReadIni();
     EXPECT_TRUE(WaitUntil("the window to go", [&] { return IsWindow(window) == FALSE; }));
     EXPECT_TRUE(started_->Running()) << "the program runs on in the tray";
 
@@ -112,10 +113,11 @@ TEST_F(DisplayWindowEndToEnd, TheSystemMenuOpensItAndARuleGreysItsButtons) {
     EXPECT_FALSE(process_->WindowVisible()) << "the settings window stays hidden";
     EXPECT_FALSE(IsWindowEnabled(Child(window, L"When held", 0))) << "Caps Lock's, fixed";
     EXPECT_EQ(SendMessageW(Child(window, L"While on", 0), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_TRUE(IsWindowEnabled(Child(window, L"When held", 1))) << "Num Lock's, free";
+    EXPECT_TRUE(IsWindowEnabled(Child(window, L"When held", 2))) << "Num Lock's note, free";
     EXPECT_NE(Child(window, L"Greyed settings are set by your administrator."), nullptr);
     EXPECT_FALSE(IsWindowEnabled(Child(window, L"No sound", 2))) << "Scroll Lock's, fixed";
-    EXPECT_EQ(SendMessageW(Child(window, L"When held", 5), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(Child(window, L"When held", 5), BM_GETCHECK, 0, 0), BST_CHECKED)
+        << "the rule's value, Scroll Lock's sound";
     EXPECT_TRUE(IsWindowEnabled(Child(window, L"No sound", 0))) << "Caps Lock's, free";
     EXPECT_FALSE(IsWindowEnabled(Child(window, L"the mouse pointer"))) << "the monitor, fixed";
 }
