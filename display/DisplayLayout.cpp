@@ -169,6 +169,9 @@ constexpr int kNoteTimeTop = 4320;
 constexpr int kButtonsTop = 5160;
 constexpr int kClientWidth = kColumn + kRowWidth + kLabelLeft;
 
+// As many as Controls adds: a check box, three keys of two labels and seven buttons, the
+// position (a label and nine), the monitor (a label and four), the time (three), the policy
+// line, three command buttons and eight frames.
 constexpr std::size_t kControlCount = 58;
 
 // Every control in tab order, which follows the visual order.
