@@ -147,9 +147,11 @@ void Display::LoadWindow() {
     }
     DisplayManaged managed{.showKeys = rules_.showKeys.has_value(),
                            .position = rules_.position.has_value(),
-                           .noteTime = rules_.noteTime.has_value()};
+                           .noteTime = rules_.noteTime.has_value(),
+                           .monitor = rules_.monitor.has_value()};
     for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
         managed.notes[key] = rules_.notes[key].has_value();
+        managed.sounds[key] = rules_.sounds[key].has_value();
     }
     window_->Load(own_, policies::DisplayInForce(rules_, own_), managed);
 }

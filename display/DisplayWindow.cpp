@@ -12,15 +12,36 @@ namespace keystead::display {
 namespace {
 
 using settings::DisplaySection;
-using settings::NoteMode;
 
 constexpr int kNoteModes = 4;
+constexpr int kSoundModes = 3;
+constexpr int kMonitors = 4;
 constexpr int kPositions = 9;
+
+// Selects button `value` of a group of `count`, all greyed where a rule fixes it.
+void LoadGroup(toolkit::Form& form, int id, int count, int value, bool fixed) {
+    form.SetOptionValue(id, value, true);
+    for (int index = 0; index < count; ++index) {
+        form.SetItemEnabled(id, index, !fixed);
+    }
+}
+
+// The selected button of a group; `value` where a rule fixes it.
+int Chosen(const toolkit::Form& form, int id, int count, bool fixed, int value) {
+    for (int index = 0; index < count && !fixed; ++index) {
+        if (form.OptionValue(id, index)) {
+            value = index;
+        }
+    }
+    return value;
+}
 
 }  // namespace
 
 bool DisplayManaged::Any() const {
-    return showKeys || position || noteTime || std::ranges::any_of(notes, std::identity{});
+    return showKeys || position || noteTime || monitor ||
+           std::ranges::any_of(notes, std::identity{}) ||
+           std::ranges::any_of(sounds, std::identity{});
 }
 
 std::int32_t NoteTimeFromText(const std::string& text) {
@@ -66,15 +87,14 @@ void DisplayWindow::LoadControls() {
                          inForce_.showKeys ? toolkit::kChecked : toolkit::kUnchecked);
     form_->SetEnabled(ShowKeysSetting, !managed_.showKeys);
     for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
-        form_->SetOptionValue(kNoteGroups[key], static_cast<int>(inForce_.notes[key]), true);
-        for (int mode = 0; mode < kNoteModes; ++mode) {
-            form_->SetItemEnabled(kNoteGroups[key], mode, !managed_.notes[key]);
-        }
+        LoadGroup(*form_, kNoteGroups[key], kNoteModes, static_cast<int>(inForce_.notes[key]),
+                  managed_.notes[key]);
+        LoadGroup(*form_, kSoundGroups[key], kSoundModes, static_cast<int>(inForce_.sounds[key]),
+                  managed_.sounds[key]);
     }
-    form_->SetOptionValue(PositionSetting, inForce_.position - 1, true);
-    for (int index = 0; index < kPositions; ++index) {
-        form_->SetItemEnabled(PositionSetting, index, !managed_.position);
-    }
+    LoadGroup(*form_, PositionSetting, kPositions, inForce_.position - 1, managed_.position);
+    LoadGroup(*form_, MonitorSetting, kMonitors, static_cast<int>(inForce_.monitor),
+              managed_.monitor);
     form_->SetText(NoteTimeSetting, std::to_string(inForce_.noteTime));
     form_->SetEnabled(NoteTimeSetting, !managed_.noteTime);
     form_->SetCaption(DisplayPolicyLabel,
@@ -90,17 +110,18 @@ void DisplayWindow::ApplyControls() {
         own_.showKeys = form_->CheckValue(ShowKeysSetting) == toolkit::kChecked;
     }
     for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
-        for (int mode = 0; mode < kNoteModes && !managed_.notes[key]; ++mode) {
-            if (form_->OptionValue(kNoteGroups[key], mode)) {
-                own_.notes[key] = static_cast<NoteMode>(mode);
-            }
-        }
+        own_.notes[key] = static_cast<settings::NoteMode>(
+            Chosen(*form_, kNoteGroups[key], kNoteModes, managed_.notes[key],
+                   static_cast<int>(own_.notes[key])));
+        own_.sounds[key] = static_cast<settings::SoundMode>(
+            Chosen(*form_, kSoundGroups[key], kSoundModes, managed_.sounds[key],
+                   static_cast<int>(own_.sounds[key])));
     }
-    for (int index = 0; index < kPositions && !managed_.position; ++index) {
-        if (form_->OptionValue(PositionSetting, index)) {
-            own_.position = index + 1;
-        }
-    }
+    // The group counts from 0, the keypad from 1.
+    own_.position =
+        Chosen(*form_, PositionSetting, kPositions, managed_.position, own_.position - 1) + 1;
+    own_.monitor = static_cast<settings::NoteMonitor>(Chosen(
+        *form_, MonitorSetting, kMonitors, managed_.monitor, static_cast<int>(own_.monitor)));
     if (!managed_.noteTime) {
         own_.noteTime = NoteTimeFromText(form_->Text(NoteTimeSetting));
     }

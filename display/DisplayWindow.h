@@ -13,8 +13,9 @@
 
 namespace keystead::display {
 
-// The controls of the display window. The note groups are indexed by NoteMode, the position
-// group by the position less one.
+// The controls of the display window. The note groups are indexed by NoteMode, the sound
+// groups by SoundMode, the monitor group by NoteMonitor, the position group by the position
+// less one.
 enum DisplayControl : int {
     ShowKeysSetting = 1,
     CapsLockNoteLabel,
@@ -36,11 +37,26 @@ enum DisplayControl : int {
     NumLockNoteFrame,
     ScrollLockNoteFrame,
     PositionFrame,
+    CapsLockSoundLabel,
+    CapsLockSoundSetting,
+    NumLockSoundLabel,
+    NumLockSoundSetting,
+    ScrollLockSoundLabel,
+    ScrollLockSoundSetting,
+    CapsLockSoundFrame,
+    NumLockSoundFrame,
+    ScrollLockSoundFrame,
+    MonitorLabel,
+    MonitorSetting,
+    MonitorFrame,
 };
 
 // The note group of each lock key, by its place in kLockKeys.
 inline constexpr std::array<int, lockkeys::kLockKeyCount> kNoteGroups = {
     CapsLockNoteSetting, NumLockNoteSetting, ScrollLockNoteSetting};
+// The sound group of each lock key, by its place in kLockKeys.
+inline constexpr std::array<int, lockkeys::kLockKeyCount> kSoundGroups = {
+    CapsLockSoundSetting, NumLockSoundSetting, ScrollLockSoundSetting};
 
 // Which settings of the section an administrator fixes.
 struct DisplayManaged {
@@ -48,6 +64,8 @@ struct DisplayManaged {
     std::array<bool, lockkeys::kLockKeyCount> notes{};
     bool position = false;
     bool noteTime = false;
+    bool monitor = false;
+    std::array<bool, lockkeys::kLockKeyCount> sounds{};
     bool Any() const;
 };
 

@@ -173,6 +173,42 @@ KEYSTEAD_TEXT(NoteOnChange, "On every change", "Bei jeder Änderung", "À chaque
 KEYSTEAD_TEXT(NoteWhileOn, "While on", "Solange ein", "Tant qu'activé", "Mientras esté activado",
               "Finché attivo", "Enquanto ligado", "Zolang aan", "Gdy włączony", "Пока включена",
               "オンの間", "打开期间")
+// Each key's sound, beside its notes; its buttons but the first say what the note buttons say.
+KEYSTEAD_TEXT(CapsLockSound, "Caps &Lock sound:", "&Ton der Feststelltaste:", "Son de &Verr. Maj :",
+              "&Sonido de Bloq Mayús:", "Suono di &Bloc Maiusc:", "Som do Caps &Lock:",
+              "Geluid voor Caps &Lock:", "Dźwięk Caps &Lock:", "Звук Caps &Lock:",
+              "Caps Lock の音(&L):", "Caps Lock 声音(&L):")
+KEYSTEAD_TEXT(NumLockSound, "Num Loc&k sound:", "Ton der N&um-Taste:", "Son de Verr. N&um :",
+              "Sonido de Bloq &Num:", "Suono di Blo&c Num:", "Som do Num Loc&k:",
+              "Geluid voor Num Loc&k:", "Dźwięk Num Loc&k:", "Звук Num Loc&k:",
+              "Num Lock の音(&K):", "Num Lock 声音(&K):")
+KEYSTEAD_TEXT(ScrollLockSound, "Scroll Lock soun&d:", "Ton der Ro&llen-Taste:",
+              "Son d'Arrêt dé&fil :", "Sonido de B&loq Despl:", "Suono di Bloc Sco&rr:",
+              "&Som do Scroll Lock:", "&Geluid voor Scroll Lock:", "&Dźwięk Scroll Lock:",
+              "&Звук Scroll Lock:", "Scroll Lock の音(&D):", "Scroll Lock 声音(&D):")
+KEYSTEAD_TEXT(NoSound, "No sound", "Kein Ton", "Aucun son", "Sin sonido", "Nessun suono", "Sem som",
+              "Geen geluid", "Bez dźwięku", "Без звука", "音を鳴らさない", "无声音")
+// The notes' monitor, by NoteMonitor.
+KEYSTEAD_TEXT(NoteMonitorLabel, "Sho&w notes on:", "Hinweise zeigen &auf:",
+              "Afficher les notes &sur :", "Mostrar las notas &en:", "Mos&tra le note su:",
+              "Mostrar os avisos &em:", "&Meldingen tonen op:", "&Monitor powiadomień:",
+              "&Монитор уведомлений:", "通知を表示するモニター(&M):", "通知显示在(&M):")
+KEYSTEAD_TEXT(MonitorFrontWindow, "the window in front", "Monitor des vorderen Fensters",
+              "la fenêtre au premier plan", "la ventana en primer plano",
+              "la finestra in primo piano", "a janela em primeiro plano",
+              "het venster op de voorgrond", "ten z oknem na pierwszym planie",
+              "с окном на переднем плане", "前面のウィンドウのモニター", "前台窗口所在的显示器")
+KEYSTEAD_TEXT(MonitorPointer, "the mouse pointer", "Monitor des Mauszeigers",
+              "le pointeur de la souris", "el puntero del ratón", "il puntatore del mouse",
+              "o ponteiro do mouse", "de muisaanwijzer", "ten ze wskaźnikiem myszy",
+              "с указателем мыши", "マウス ポインターのモニター", "鼠标指针所在的显示器")
+KEYSTEAD_TEXT(MonitorMain, "the main monitor", "Hauptmonitor", "l'écran principal",
+              "el monitor principal", "il monitor principale", "o monitor principal",
+              "het hoofdbeeldscherm", "monitor główny", "основной монитор", "メイン モニター",
+              "主显示器")
+KEYSTEAD_TEXT(MonitorEvery, "every monitor", "allen Monitoren", "chaque écran", "cada monitor",
+              "ogni monitor", "cada monitor", "elk beeldscherm", "każdy monitor", "каждый монитор",
+              "すべてのモニター", "每个显示器")
 KEYSTEAD_TEXT(NotePosition, "Note &position:", "Hinweis&position:", "&Position des notes :",
               "P&osición de las notas:", "&Posizione delle note:", "&Posição dos avisos:",
               "&Positie van meldingen:", "&Położenie powiadomień:", "&Расположение уведомлений:",

@@ -82,16 +82,15 @@ std::string Fill(const char* pattern, std::string_view what) {
 }
 
 std::string WithoutAccessKey(std::string_view caption) {
-    std::string text(caption);
-    const std::size_t at = text.find('&');
-    if (at == std::string::npos) {
-        return text;
-    }
-    // "(&A)" after a text without letters to mark, as East Asian Windows writes it.
-    if (at > 0 && text[at - 1] == '(' && at + 2 < text.size() && text[at + 2] == ')') {
-        text.erase(at - 1, 4);
-    } else {
-        text.erase(at, 1);
+    std::string text;
+    for (std::size_t at = 0; at < caption.size(); ++at) {
+        // "(&A)" after a text without letters to mark, as East Asian Windows writes it.
+        if (caption[at] == '(' && at + 3 < caption.size() && caption[at + 1] == '&' &&
+            caption[at + 3] == ')') {
+            at += 3;
+        } else if (caption[at] != '&') {
+            text += caption[at];
+        }
     }
     return text;
 }

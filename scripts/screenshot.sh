@@ -5,8 +5,8 @@
 # With "note" after the file name, Keystead starts with notes and the keys in the tray icon
 # switched on, Notepad has the focus, and Caps Lock is pressed there: the picture shows the
 # note that Keystead put the key back, over the letters typed after it.
-# With "display", Keystead starts with /display and some notes chosen: the picture shows the
-# lock-key display window.
+# With "display", Keystead starts with /display and some notes and a sound chosen: the picture
+# shows the lock-key display window, in the language given after it, if any.
 # With "settings" and a language tag after it (as `Language=` in [main] takes it), the settings
 # window speaks that language: Keystead starts with the language chosen, then a second start
 # with /settings opens the window.
@@ -30,8 +30,9 @@ if [ "$mode" = note ]; then
     printf '[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\n[display]\r\nShowKeys=1\r\nCapsLockNote=1\r\nNumLockNote=2\r\nNoteTime=10000\r\n' \
         >"$work/Keystead.ini"
 elif [ "$mode" = display ]; then
-    printf '[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\n[display]\r\nShowKeys=1\r\nCapsLockNote=1\r\nNumLockNote=2\r\n' \
-        >"$work/Keystead.ini"
+    printf '[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\nLanguage=%s\r\n[display]\r\nShowKeys=1\r\nCapsLockNote=1\r\nNumLockNote=2\r\nCapsLockSound=1\r\nNoteMonitor=1\r\n' \
+        "$language" >"$work/Keystead.ini"
+    language=  # the window opens with the program: no second start
 elif [ -n "$language" ]; then
     printf '[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\nLanguage=%s\r\n' "$language" \
         >"$work/Keystead.ini"

@@ -118,6 +118,45 @@ TEST_F(DisplayWindowTest, AFixedSettingIsGreyedShowsTheRuleAndKeepsTheUsersOwn) 
     EXPECT_EQ(Saved("NumLockNote"), "1");
 }
 
+// The notes' monitor and each key's sound: the window writes the key at once, and a rule
+// greys the group showing the rule's value.
+TEST_F(DisplayWindowTest, TheMonitorAndEachSoundWriteTheirKeyAndARuleGreysThem) {
+    const struct {
+        int group;
+        int choice;
+        const char* key;
+    } cases[] = {{MonitorSetting, 3, "NoteMonitor"},
+                 {CapsLockSoundSetting, 2, "CapsLockSound"},
+                 {NumLockSoundSetting, 1, "NumLockSound"},
+                 {ScrollLockSoundSetting, 2, "ScrollLockSound"}};
+    profile.Put("CapsLock", "0");
+    Start();
+    Open().Click(CapsLockSoundSetting, 1);
+    factory.last->Click(DisplayOKButton);
+    Form().Tick();  // the keys' first look
+    PressCaps();
+    EXPECT_FALSE(sounds.played.empty()) << "in force at once: the key put back is heard";
+    main.reset();
+    profile.values.erase({"display", "CapsLockSound"});
+    for (const auto& c : cases) {
+        Start();
+        toolkit::fake::FakeForm& window = Open();
+        EXPECT_TRUE(window.OptionValue(c.group, 0)) << c.key << ": none by default";
+        window.Click(c.group, c.choice);
+        window.Click(DisplayOKButton);
+        EXPECT_EQ(Saved(c.key), std::to_string(c.choice)) << c.key;
+        main.reset();
+
+        Rule(c.key, 1);
+        Start();
+        toolkit::fake::FakeForm& fixed = Open();
+        EXPECT_TRUE(fixed.OptionValue(c.group, 1)) << c.key << ": the rule's value";
+        EXPECT_FALSE(fixed.ItemEnabled(c.group, 0)) << c.key;
+        EXPECT_TRUE(fixed.ItemEnabled(kNoteGroups[0], 0)) << c.key << ": only the fixed greyed";
+        main.reset();
+    }
+}
+
 TEST_F(DisplayWindowTest, ANewRuleGreysTheOpenWindowAndTheProgramEndsWithIt) {
     Start();
     toolkit::fake::FakeForm& window = Open();

@@ -1,6 +1,7 @@
 // The real Keystead.exe's lock-key display window: opened by /display (with and without a
 // running copy) and by the settings window's system menu; OK writes section "display" of the
-// settings file at once; an administrator's rule greys its buttons.
+// settings file at once, the notes' monitor and the sounds with the rest; an administrator's
+// rule greys its buttons.
 #include <gtest/gtest.h>
 
 #include "CapsLockTest.h"
@@ -23,7 +24,9 @@ protected:
         folder_.WriteIni(kSettings);
     }
     void TearDown() override {
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kPolicyKey, L"CapsLockNote");
+        for (const wchar_t* rule : {L"CapsLockNote", L"ScrollLockSound", L"NoteMonitor"}) {
+            RegDeleteKeyValueW(HKEY_CURRENT_USER, kPolicyKey, rule);
+        }
         // Every copy ends as /exit ends it, which also closes the display window.
         if (KeysteadProcess exit(folder_.Exe(), L"/exit"); !exit.WaitForExit(20s)) {
             ADD_FAILURE() << "/exit did not return";
@@ -66,11 +69,15 @@ TEST_F(DisplayWindowEndToEnd, TheSwitchStartsTheProgramWithTheWindowWhoseOKWrite
     HWND window = WaitForDisplay();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    Click(window, L"When held");  // Caps Lock's
+    Click(window, L"When held");           // Caps Lock's note
+    Click(window, L"On every change", 3);  // Num Lock's sound: rows of notes and sounds alternate
+    Click(window, L"every monitor");
     Click(window, L"&OK");
     EXPECT_TRUE(
         IniHolds("[display]\r\nShowKeys=0\r\nCapsLockNote=1\r\nNumLockNote=0\r\n"
-                 "ScrollLockNote=0\r\nNotePosition=2\r\nNoteTime=1500\r\n"));
+                 "ScrollLockNote=0\r\nNotePosition=2\r\nNoteTime=1500\r\nNoteMonitor=3\r\n"
+                 "CapsLockSound=0\r\nNumLockSound=2\r\nScrollLockSound=0\r\n"))
+        << folder_.ReadIni();
     EXPECT_TRUE(WaitUntil("the window to go", [&] { return IsWindow(window) == FALSE; }));
     EXPECT_TRUE(started_->Running()) << "the program runs on in the tray";
 
@@ -91,6 +98,11 @@ TEST_F(DisplayWindowEndToEnd, TheSystemMenuOpensItAndARuleGreysItsButtons) {
     const DWORD always = 3;
     RegSetValueExW(key, L"CapsLockNote", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&always),
                    sizeof always);
+    const DWORD held = 1;
+    RegSetValueExW(key, L"ScrollLockSound", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&held),
+                   sizeof held);
+    RegSetValueExW(key, L"NoteMonitor", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&held),
+                   sizeof held);
     RegCloseKey(key);
 
     process_ = StartIn(folder_);
@@ -101,8 +113,13 @@ TEST_F(DisplayWindowEndToEnd, TheSystemMenuOpensItAndARuleGreysItsButtons) {
     EXPECT_FALSE(process_->WindowVisible()) << "the settings window stays hidden";
     EXPECT_FALSE(IsWindowEnabled(Child(window, L"When held", 0))) << "Caps Lock's, fixed";
     EXPECT_EQ(SendMessageW(Child(window, L"While on", 0), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_TRUE(IsWindowEnabled(Child(window, L"When held", 1))) << "Num Lock's, free";
+    EXPECT_TRUE(IsWindowEnabled(Child(window, L"When held", 2))) << "Num Lock's note, free";
     EXPECT_NE(Child(window, L"Greyed settings are set by your administrator."), nullptr);
+    EXPECT_FALSE(IsWindowEnabled(Child(window, L"No sound", 2))) << "Scroll Lock's, fixed";
+    EXPECT_EQ(SendMessageW(Child(window, L"When held", 5), BM_GETCHECK, 0, 0), BST_CHECKED)
+        << "the rule's value, Scroll Lock's sound";
+    EXPECT_TRUE(IsWindowEnabled(Child(window, L"No sound", 0))) << "Caps Lock's, free";
+    EXPECT_FALSE(IsWindowEnabled(Child(window, L"the mouse pointer"))) << "the monitor, fixed";
 }
 
 }  // namespace

@@ -229,6 +229,17 @@ int FitTexts(std::vector<ControlPlace>& places, const FormFonts& fonts, UINT dpi
             place.rect.right += lacking;
         }
     }
+    // The controls of a column (of one kind, with the same edges in the design) widen as
+    // far as the widest, so that the rows they start stay aligned.
+    for (std::size_t at = 0; at < places.size(); ++at) {
+        for (std::size_t peer = 0; peer < places.size(); ++peer) {
+            if (places[peer].design->kind == places[at].design->kind &&
+                designed[peer].left == designed[at].left &&
+                designed[peer].right == designed[at].right) {
+                places[at].rect.right = std::max(places[at].rect.right, places[peer].rect.right);
+            }
+        }
+    }
     // Left to right, so that a control pushed by one before it pushes those after it in turn;
     // an insertion sort, as a window has a few dozen controls and std::sort adds 4 KB.
     std::vector<std::size_t> byLeft;

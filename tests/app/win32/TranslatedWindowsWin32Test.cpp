@@ -153,6 +153,31 @@ TEST_P(TranslatedWindows, ShowEveryTextWholeAsTheTableSaysIt) {
     }
 }
 
+// The display window's columns stay straight however wide a language's words: each sound
+// button under the note button of its mode, and every row's controls from one edge.
+TEST_P(TranslatedWindows, KeepTheDisplayWindowsColumnsStraight) {
+    const std::unique_ptr<Win32Form> form = Build(display::DisplayFormDesign(GetParam()), 96);
+    const auto left = [&](int id, int index = toolkit::kNoIndex) {
+        RECT rect;
+        GetWindowRect(form->ControlWindow(id, index), &rect);
+        return rect.left;
+    };
+    for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
+        for (int mode = 0; mode < 3; ++mode) {
+            EXPECT_EQ(left(display::kSoundGroups[key], mode), left(display::kNoteGroups[0], mode))
+                << key << " " << mode;
+            EXPECT_EQ(left(display::kNoteGroups[key], mode), left(display::kNoteGroups[0], mode))
+                << key << " " << mode;
+        }
+    }
+    const LONG column = left(display::kNoteGroups[0], 0);
+    EXPECT_EQ(left(display::PositionSetting, 6), column);
+    EXPECT_EQ(left(display::MonitorSetting, 0), column);
+    EXPECT_EQ(left(display::MonitorSetting, 2), column);
+    EXPECT_EQ(left(display::MonitorSetting, 1), left(display::MonitorSetting, 3));
+    EXPECT_EQ(left(display::NoteTimeSetting), column);
+}
+
 std::string TagOf(const ::testing::TestParamInfo<Language>& info) {
     std::string tag = language::kLanguageTags[static_cast<std::size_t>(info.param)];
     for (char& c : tag) {
