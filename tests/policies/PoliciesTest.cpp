@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "registry/RegistryCodes.h"
 #include "registry/fake/MemoryRegistry.h"
@@ -88,6 +90,23 @@ TEST(DisplayPolicies, EachRuleInForceTheUsersChoiceElsewhere) {
     expected.monitor = NoteMonitor::FrontWindow;
     expected.sounds[1] = SoundMode::None;
     EXPECT_EQ(DisplayInForce(rules, own), expected);
+}
+
+// Group Policy's list element: a value per program under a key of its own.
+TEST(ProgramPolicies, EveryTextOfTheListsKeyMachineFirstAsLinesOfTheSection) {
+    const std::string key = std::string(kPolicySubKey) + "\\Programs";
+    MemoryRegistry registry;
+    EXPECT_TRUE(ReadPolicies(registry).programs.empty());
+    const auto text = [](const std::string& data) {
+        return MemoryRegistry::StoredValue{registry::kRegSz, {data.begin(), data.end()}};
+    };
+    registry.PutValue(kHkeyCurrentUser, key, "Typer.exe", text("2,,"));
+    registry.PutValue(kHkeyLocalMachine, key, "Excel.exe", text(",1,"));
+    registry.PutValue(kHkeyLocalMachine, key, "number.exe", Dword(1));
+    registry.PutValue(kHkeyLocalMachine, key, std::string(300, 'x'), text("1,,"));
+    registry.PutValue(kHkeyLocalMachine, key, "typer.exe", text("0,,"));
+    EXPECT_EQ(ReadPolicies(registry).programs,
+              (std::vector<std::string>{"Excel.exe=,1,", "typer.exe=0,,", "Typer.exe=2,,"}));
 }
 
 }  // namespace
