@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "lockkeys/LockKeys.h"
 #include "registry/RegistryApi.h"
@@ -28,8 +27,8 @@ struct Policies {
     std::string pausePrograms;
     // The list "Programs" (a key of its own): a program's file name as each value's name and
     // its lock modes as its REG_SZ data, as in section "programs" of the file. Lines
-    // "name=modes", the machine's before the user's.
-    std::vector<std::string> programs;
+    // "name=modes\n", the machine's before the user's.
+    std::string programs;
     // "ShowKeys", "CapsLockNote", "NumLockNote", "ScrollLockNote", "NotePosition",
     // "NoteTime", "NoteMonitor", "CapsLockSound", "NumLockSound" and "ScrollLockSound": the
     // lock-key display, with the names and ranges of its section of the file.

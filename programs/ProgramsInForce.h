@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "lockkeys/Settings.h"
 #include "programs/ProgramModes.h"
@@ -11,22 +10,21 @@ namespace keystead::programs {
 
 // The lock modes of the program in front: the user's list (section "programs"), the
 // administrator's entries over it, and which listed program owns the window in front. Each
-// setter says whether the settings in force for the program in front changed, so that the
-// keys can be put right at once.
+// setter says whether the modes for the window in front changed, so that the keys can be put
+// right at once.
 class ProgramsInForce {
 public:
     // The user's own list, as the settings file keeps it and the window edits it.
     bool SetOwn(ProgramModesList own);
-    // The administrator's entries, "name=modes" as the policy's values give them; an entry
-    // replaces the user's for the same program.
-    bool SetAdministrator(const std::vector<std::string>& lines);
+    // The administrator's entries, lines "name=modes" as the policy's values give them; an
+    // entry replaces the user's for the same program.
+    bool SetAdministrator(std::string_view lines);
     const ProgramModesList& Own() const { return own_; }
-    const ProgramModesList& InForce() const { return inForce_; }
     // Whether the administrator's entries name the program.
     bool Managed(std::string_view fileName) const {
         return administrator_.Find(fileName) != nullptr;
     }
-    bool Empty() const { return inForce_.Programs().empty(); }
+    bool Empty() const { return own_.Programs().empty() && administrator_.Programs().empty(); }
 
     // The file name of the program that owns the window in front (empty for none).
     bool SetFront(std::string_view fileName);
@@ -39,11 +37,8 @@ public:
     }
 
 private:
-    bool Merge();
-
     ProgramModesList own_;
     ProgramModesList administrator_;
-    ProgramModesList inForce_;
     std::string frontName_;
     ProgramModes front_;  // empty name and no modes: none listed is in front
 };

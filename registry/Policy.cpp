@@ -43,8 +43,8 @@ PolicyValue ReadPolicyDword(RegistryApi& api, const ScopedKey& key, const std::s
     return {PolicyState::Set, *number};
 }
 
-std::vector<std::string> ReadPolicyList(RegistryApi& api, const std::string& subKey) {
-    std::vector<std::string> lines;
+std::string ReadPolicyList(RegistryApi& api, const std::string& subKey) {
+    std::string lines;
     for (const auto& [root, access] : {std::pair(kHkeyLocalMachine, kMachinePolicyAccess),
                                        std::pair(kHkeyCurrentUser, kReadAccess)}) {
         const ScopedKey key(api, root, subKey, access);
@@ -60,8 +60,9 @@ std::vector<std::string> ReadPolicyList(RegistryApi& api, const std::string& sub
                 break;
             }
             if (ReadValueData(api, key.Handle(), name, value) == kErrorSuccess) {
-                if (const std::string* text = std::get_if<std::string>(&value)) {
-                    lines.push_back(name + "=" + *text);
+                const std::string* text = std::get_if<std::string>(&value);
+                if (text != nullptr && (name + *text).find('\n') == std::string::npos) {
+                    lines += name + "=" + *text + "\n";
                 }
             }
         }

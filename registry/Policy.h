@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "registry/RegistryApi.h"
 #include "registry/ScopedKey.h"
@@ -31,10 +30,11 @@ PolicyValue ReadPolicyDword(RegistryApi& api, const ScopedKey& key, const std::s
 // whether a rule was lost to a failed read.
 PolicyValue FirstSet(const PolicyValue& machine, const PolicyValue& user);
 
-// A list policy's key, machine-wide then the user's: "name=data" for each REG_SZ value, at
-// most kMaxPolicyList of each. Anything else, or a failed read, adds nothing.
+// A list policy's key, machine-wide then the user's: a line "name=data\n" for each REG_SZ
+// value, at most kMaxPolicyList of each. Anything else, text with a line break, or a failed
+// read adds nothing.
 inline constexpr std::uint32_t kMaxPolicyList = 256;
-std::vector<std::string> ReadPolicyList(RegistryApi& api, const std::string& subKey);
+std::string ReadPolicyList(RegistryApi& api, const std::string& subKey);
 
 // A program's policy keys, machine-wide and the user's, open for reading while this lives.
 class PolicyKeys {

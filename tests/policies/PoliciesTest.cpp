@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "registry/RegistryCodes.h"
 #include "registry/fake/MemoryRegistry.h"
@@ -96,7 +95,7 @@ TEST(DisplayPolicies, EachRuleInForceTheUsersChoiceElsewhere) {
 TEST(ProgramPolicies, EveryTextOfTheListsKeyMachineFirstAsLinesOfTheSection) {
     const std::string key = std::string(kPolicySubKey) + "\\Programs";
     MemoryRegistry registry;
-    EXPECT_TRUE(ReadPolicies(registry).programs.empty());
+    EXPECT_EQ(ReadPolicies(registry).programs, "");
     const auto text = [](const std::string& data) {
         return MemoryRegistry::StoredValue{registry::kRegSz, {data.begin(), data.end()}};
     };
@@ -105,8 +104,8 @@ TEST(ProgramPolicies, EveryTextOfTheListsKeyMachineFirstAsLinesOfTheSection) {
     registry.PutValue(kHkeyLocalMachine, key, "number.exe", Dword(1));
     registry.PutValue(kHkeyLocalMachine, key, std::string(300, 'x'), text("1,,"));
     registry.PutValue(kHkeyLocalMachine, key, "typer.exe", text("0,,"));
-    EXPECT_EQ(ReadPolicies(registry).programs,
-              (std::vector<std::string>{"Excel.exe=,1,", "typer.exe=0,,", "Typer.exe=2,,"}));
+    registry.PutValue(kHkeyLocalMachine, key, "two.exe", text("0,,\nx.exe=1,,"));
+    EXPECT_EQ(ReadPolicies(registry).programs, "Excel.exe=,1,\ntyper.exe=0,,\nTyper.exe=2,,\n");
 }
 
 }  // namespace
