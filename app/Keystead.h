@@ -39,8 +39,8 @@ public:
     toolkit::Form& Form() { return main_.Form(); }
     // The main settings, as applied: a program's own modes never show or go to [main].
     const lockkeys::Settings& Settings() const { return applied_; }
-    // The programs' own lock modes: the user's list as read at start (Own), the one in force
-    // and which entries the administrator set (Managed).
+    // The programs' own lock modes: the user's list (Own), which entries the administrator set
+    // (Managed), and the program whose modes are in force (Front).
     const programs::ProgramsInForce& Programs() const { return programs_; }
     // The user's new list (the Programs window's OK or Apply): written at once as section
     // "programs", as the settings window's Apply writes, and put in force.
