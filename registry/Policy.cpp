@@ -62,7 +62,7 @@ std::string ReadPolicyList(RegistryApi& api, const std::string& subKey) {
             if (ReadValueData(api, key.Handle(), name, value) == kErrorSuccess) {
                 const std::string* text = std::get_if<std::string>(&value);
                 if (text != nullptr && (name + *text).find('\n') == std::string::npos) {
-                    lines += name + "=" + *text + "\n";
+                    lines.append(name).append(1, '=').append(*text).append(1, '\n');
                 }
             }
         }
