@@ -31,7 +31,7 @@ void Keystead::KeepApplied() {
     toolkit::Application& app = platform_.app;
     toolkit::IgnoreFailure([&] {
         // What an administrator fixed is not the user's choice: the file keeps the user's own.
-        const policies::UserChoice& own = rules_.Own(checks_.Settings(), checks_.Interval());
+        const policies::UserChoice& own = rules_.Own(applied_, checks_.Interval());
         settings::SaveSettings(platform_.profile, settings::FindSettingsFiles(app, kProductName),
                                own.Settings(), own.Interval());
     });
@@ -56,7 +56,7 @@ void Keystead::KeepRegistration() {
     };
     // Once this copy starts at logon, a user value left by another one would start a second
     // copy beside it: that one goes, while a machine-wide value stays the administrator's.
-    const bool startsThis = checks_.Settings().AutoRun == lockkeys::kTrue &&
+    const bool startsThis = applied_.AutoRun == lockkeys::kTrue &&
                             (registry::StartsProgramIn(platform_.registry, registry::kRunRoot,
                                                        kProductName, own, expand) ||
                              registry::StartsProgramIn(platform_.registry, registry::kUserRunRoot,
@@ -65,7 +65,7 @@ void Keystead::KeepRegistration() {
         (anotherIn(registry::kRunRoot) || (!startsThis && anotherIn(registry::kUserRunRoot)))) {
         return;
     }
-    if (checks_.Settings().AutoRun == lockkeys::kTrue) {
+    if (applied_.AutoRun == lockkeys::kTrue) {
         registry::Register(platform_.registry, kProductName, data);
     } else {
         registry::Unregister(platform_.registry, kProductName);

@@ -1,9 +1,11 @@
 #include "app/Keystead.h"
 
 #include <string>
+#include <utility>
 
 #include "app/MainLayout.h"
 #include "product/Product.h"
+#include "programs/ProgramsSection.h"
 #include "registry/KeyboardLayout.h"
 #include "registry/Registration.h"
 #include "settings/SettingsFile.h"
@@ -31,7 +33,7 @@ Keystead::Keystead(const Platform& platform, language::Language language)
     main_.Form().SetSystemEvents(*this);
     // A lasting note gives way to a full-screen program: while one is asked for, the window
     // in front is watched.
-    display_.OnWatchChange([this] { steppingAside_.WatchAlsoFor(display_.WatchesForeground()); });
+    display_.OnWatchChange([this] { WatchForeground(); });
     display_.OnSectionChange([this] { SoundsFollowDisplay(); });
     display_.OnKeyChange([this](std::size_t key, bool on) { sounds_.Changed(key, on); });
 }
@@ -74,7 +76,7 @@ void Keystead::Form_Load() {
         IgnoreFailure([&] { main_.Show(); });
     }
 
-    lockkeys::Settings& settings = checks_.Settings();
+    lockkeys::Settings& settings = applied_;
     IgnoreFailure([&] {
         settings::LoadSettings(platform_.profile, settingsPath, settings, checks_.Interval());
     });
@@ -91,6 +93,13 @@ void Keystead::Form_Load() {
         steppingAside_.Load(platform_.profile, settingsPath, beside,
                             rules_.InForce().pausePrograms);
     });
+    IgnoreFailure([&] {
+        programs_.SetAdministrator(rules_.InForce().programs);
+        programs_.SetOwn(programs::LoadProgramsSection(platform_.profile, settingsPath, beside));
+        WatchForeground();
+        FollowFront(false);
+    });
+    PutInForce(false);
     IgnoreFailure([&] { display_.Load(settingsPath, rules_.InForce().display); });
 
     trayIcon_ = std::make_unique<tray::TrayIcon>(platform_.notifyArea, platform_.screen);
@@ -120,7 +129,8 @@ void Keystead::Form_Unload() {
 
 void Keystead::Main_Applied(const lockkeys::Settings& settings, std::int64_t interval,
                             bool autoRunChanged) {
-    checks_.Apply(settings, interval);
+    applied_ = settings;
+    checks_.Apply(programs_.Over(applied_), interval);
     autoRunChanged_ = autoRunChanged_ || autoRunChanged;
     KeepApplied();
 }
@@ -145,12 +155,16 @@ void Keystead::Form_RawKeyUp(int keyCode, std::uint32_t extraInformation) {
 // Group Policy has been applied: changed rules show at once, without a restart.
 void Keystead::Form_PolicyChange() {
     const policies::Policies before = rules_.InForce();
-    if (!rules_.Refresh(checks_.Settings(), checks_.Interval())) {
+    if (!rules_.Refresh(applied_, checks_.Interval())) {
         return;
     }
     const policies::Policies& now = rules_.InForce();
-    main_.ShowRules(checks_.Settings(), checks_.Interval().Interval(), before, now);
+    main_.ShowRules(applied_, checks_.Interval().Interval(), before, now);
     steppingAside_.SetAdministratorList(now.pausePrograms);
+    programs_.SetAdministrator(now.programs);
+    WatchForeground();
+    FollowFront(false);
+    PutInForce(false);
     display_.SetRules(now.display);
     if (!rules_.SuspendAllowed() && checks_.Suspended()) {
         ToggleSuspend();  // suspended before the rule came
@@ -158,11 +172,62 @@ void Keystead::Form_PolicyChange() {
 }
 
 // Stepping aside began or ended: what shows says so first, so that a key the checks put back
-// at once when it ends may show its note; then the checks hold back or go on.
+// at once when it ends may show its note; then the checks hold back or go on, with the modes
+// of the program now in front.
 void Keystead::SteppingAside_Change() {
+    FollowFront(false);
     display_.SetPause(steppingAside_.Active(), steppingAside_.Program());
     SoundsKeepQuiet();
     checks_.SetHeldBack(steppingAside_.Active());
+}
+
+// The tick's check follows with the modes of the program in front, should a notice of the
+// window in front have been missed.
+void Keystead::Checks_Tick() {
+    steppingAside_.Update();
+    FollowFront(false);
+}
+
+void Keystead::SteppingAside_Foreground() {
+    FollowFront(true);
+    display_.ForegroundChanged();
+}
+
+// Only a listed program asks the platform for the name of the one in front.
+void Keystead::FollowFront(bool check) {
+    if (programs_.SetFront(programs_.Empty() ? std::string()
+                                             : platform_.foreground.ProgramName())) {
+        PutInForce(check);
+    }
+}
+
+void Keystead::PutInForce(bool check) {
+    lockkeys::Settings& inForce = checks_.Settings();
+    const lockkeys::Settings now = programs_.Over(applied_);
+    const bool changed = now != inForce;
+    inForce = now;
+    display_.SetProgram(programs_.Front());
+    if (changed && check) {
+        checks_.CheckNewModes();  // not at the next tick
+    }
+}
+
+void Keystead::WatchForeground() {
+    steppingAside_.WatchAlsoFor(display_.WatchesForeground() || !programs_.Empty());
+}
+
+void Keystead::ProgramsApplied(programs::ProgramModesList own) {
+    programs_.SetOwn(std::move(own));
+    IgnoreFailure([&] {
+        settings::SaveBesideOrInUsersCopy(
+            platform_.profile, settings::FindSettingsFiles(platform_.app, kProductName),
+            [this](const std::string& path) {
+                return programs::SaveProgramsSection(platform_.profile, path, programs_.Own());
+            });
+    });
+    WatchForeground();
+    FollowFront(true);
+    PutInForce(true);
 }
 
 void Keystead::TrayIcon_MouseUp(std::int16_t Button) {

@@ -12,6 +12,7 @@
 #include "lockkeys/Checks.h"
 #include "pause/SteppingAside.h"
 #include "policies/Rules.h"
+#include "programs/ProgramsInForce.h"
 #include "sound/Sounds.h"
 #include "toolkit/Form.h"
 #include "tray/TrayIcon.h"
@@ -19,8 +20,8 @@
 namespace keystead::app {
 
 // The program: it owns the settings window, the checks of the lock keys, the administrator's
-// rules, stepping aside, what is shown and heard, and the tray icon, and tells each what
-// another did.
+// rules, stepping aside, the programs' own lock modes, what is shown and heard, and the tray
+// icon, and tells each what another did.
 // It lives exactly as long as the settings window is loaded.
 class Keystead final : private MainEvents,
                        private toolkit::SystemEvents,
@@ -36,7 +37,14 @@ public:
 
     Main& SettingsWindow() { return main_; }
     toolkit::Form& Form() { return main_.Form(); }
-    const lockkeys::Settings& Settings() const { return checks_.Settings(); }
+    // The main settings, as applied: a program's own modes never show or go to [main].
+    const lockkeys::Settings& Settings() const { return applied_; }
+    // The programs' own lock modes: the user's list (Own), which entries the administrator set
+    // (Managed), and the program whose modes are in force (Front).
+    const programs::ProgramsInForce& Programs() const { return programs_; }
+    // The user's new list (the Programs window's OK or Apply): written at once as section
+    // "programs", as the settings window's Apply writes, and put in force.
+    void ProgramsApplied(programs::ProgramModesList own);
     // Null until start-up has put the icon in place.
     tray::TrayIcon* TrayIcon() { return trayIcon_.get(); }
     // The administrator's rules in force.
@@ -65,11 +73,16 @@ private:
     toolkit::RequestAnswer Form_Request(std::uint32_t request) override;
 
     // The checks, and stepping aside.
-    void Checks_Tick() override { steppingAside_.Update(); }
+    void Checks_Tick() override;
     void Checks_PutBack(const lockkeys::Flips& flips) override;
     void Checks_KeysMayHaveChanged(bool tick) override { display_.KeysMayHaveChanged(tick); }
     void SteppingAside_Change() override;
-    void SteppingAside_Foreground() override { display_.ForegroundChanged(); }
+    void SteppingAside_Foreground() override;
+    // The modes of the program in front, or the main settings, to the checks; a change is put
+    // right at once when `check`. WatchForeground: while the display or the list asks for it.
+    void FollowFront(bool check);
+    void PutInForce(bool check);
+    void WatchForeground();
 
     // The tray icon: the mouse, and the keyboard with its menu (TrayMenu.cpp).
     void TrayIcon_MouseUp(std::int16_t Button) override;
@@ -89,9 +102,11 @@ private:
     const Platform& platform_;
     const language::Language language_;
     Main main_;
-    lockkeys::Checks checks_;
+    lockkeys::Checks checks_;  // with the settings in force
+    lockkeys::Settings applied_;
     policies::Rules rules_;
     pause::SteppingAside steppingAside_;
+    programs::ProgramsInForce programs_;
     display::Display display_;
     sound::Sounds sounds_;
     std::unique_ptr<tray::TrayIcon> trayIcon_;

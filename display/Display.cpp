@@ -73,6 +73,13 @@ void Display::SetPause(bool active, const std::string& program) {
     Refresh();
 }
 
+void Display::SetProgram(const std::string& program) {
+    if (program != modesOf_) {
+        modesOf_ = program;
+        Refresh();
+    }
+}
+
 void Display::PutBack(const lockkeys::Flips& flips) {
     keys_.PutBack(flips, settings_);
 }
@@ -122,7 +129,18 @@ std::string Display::Tooltip() const {
     if (paused_) {
         tooltip = pause::PausedTooltip(tooltip, pausedFor_, tray::kMaxTooltipLength, language_);
     }
-    return keys_.Tooltip(tooltip, settings_, tray::kMaxTooltipLength);
+    // With the keys listed, the line of the program whose modes hold them: the keys leave it
+    // room, its name cut to a third of the tooltip at most.
+    using language::Text;
+    constexpr std::size_t kMax = tray::kMaxTooltipLength;
+    const bool named = !paused_ && !modesOf_.empty() && keys_.Section().showKeys;
+    const std::size_t line =
+        named ? pause::TooltipWithLine({}, Text::ProgramModesLine, modesOf_, kMax / 3, language_)
+                    .size()
+              : 0;
+    const std::string keys = keys_.Tooltip(tooltip, settings_, kMax - line);
+    return named ? pause::TooltipWithLine(keys, Text::ProgramModesLine, modesOf_, kMax, language_)
+                 : keys;
 }
 
 void Display::ShowWindow() {

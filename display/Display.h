@@ -56,6 +56,8 @@ public:
     // What the program does: each may change what shows, and the tray is redrawn once.
     void SetSuspended(bool suspended);
     void SetPause(bool active, const std::string& program);
+    // The listed program whose own lock modes are in force, or empty for the main settings.
+    void SetProgram(const std::string& program);
     void PutBack(const lockkeys::Flips& flips);
     // `tick`: the timer's, at which a display window the user closed is let go.
     void KeysMayHaveChanged(bool tick);
@@ -78,7 +80,7 @@ public:
     void ShowWindow();
     void CloseWindow() { window_.reset(); }
     // The tray's tooltip: the program's name, a line when suspended or stepping aside, and the
-    // keys when they are shown.
+    // keys when they are shown, with the program whose lock modes hold them.
     std::string Tooltip() const;
 
 private:
@@ -100,6 +102,7 @@ private:
     bool suspended_ = false;
     bool paused_ = false;
     std::string pausedFor_;
+    std::string modesOf_;
     std::function<void()> sectionChanged_;
 };
 

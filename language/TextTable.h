@@ -270,6 +270,11 @@ KEYSTEAD_TEXT(SuspendedLine, "(Suspended)", "(Ausgesetzt)", "(Suspendu)", "(Susp
 KEYSTEAD_TEXT(PausedLine, "(Paused for {})", "(Pause für {})", "(En pause pour {})",
               "(En pausa por {})", "(In pausa per {})", "(Pausado: {})", "(Gepauzeerd voor {})",
               "(Wstrzymano: {})", "(Пауза: {})", "({} のため一時停止)", "(因 {} 暂停)")
+// The tooltip's line under the keys that a listed program's own lock modes hold.
+KEYSTEAD_TEXT(ProgramModesLine, "(As set for {})", "(Wie für {} eingestellt)",
+              "(Comme réglé pour {})", "(Según lo fijado para {})", "(Come impostato per {})",
+              "(Como definido para {})", "(Zoals ingesteld voor {})", "(Jak ustawiono dla {})",
+              "(Как задано для {})", "({} 用の設定)", "(按 {} 的设置)")
 KEYSTEAD_TEXT(FullScreenProgram, "a full-screen program", "ein Vollbildprogramm",
               "un programme en plein écran", "un programa a pantalla completa",
               "un programma a schermo intero", "um programa em tela cheia",

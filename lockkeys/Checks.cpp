@@ -89,6 +89,12 @@ void Checks::CheckNow() {
     }
 }
 
+void Checks::CheckNewModes() {
+    if (Enforcing()) {
+        enforcer_.TimerCheck(settings_);
+    }
+}
+
 void Checks::KeyboardArrived() {
     if (timerHasFired_) {
         CheckNow();

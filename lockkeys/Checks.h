@@ -55,6 +55,10 @@ public:
     // Windows and keyboard firmware reset Num Lock when the session is unlocked and the
     // machine resumes.
     void CheckNow();
+    // Other modes came into force (another program in front): the keys are checked at once,
+    // as at a tick, outside the limit of the checks made at once, which is there for a fight
+    // over a key and not for modes the user changed by changing windows.
+    void CheckNewModes();
     // Windows reports the keyboards already there when the window starts to listen: the
     // first check still comes one period after the start.
     void KeyboardArrived();

@@ -29,6 +29,8 @@ struct Settings {
     LockMode NumLockMode = 0;
     LockMode ScrollLockMode = 0;
     Flag AutoRun = kFalse;
+
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 }  // namespace keystead::lockkeys

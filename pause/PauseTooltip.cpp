@@ -1,7 +1,5 @@
 #include "pause/PauseTooltip.h"
 
-#include "language/Texts.h"
-
 namespace keystead::pause {
 
 namespace {
@@ -13,14 +11,20 @@ constexpr std::string_view kCut = "...";
 
 std::string PausedTooltip(const std::string& tooltip, std::string_view program,
                           std::size_t maxLength, language::Language language) {
-    using language::Text;
+    return TooltipWithLine(tooltip, language::Text::PausedLine,
+                           program.empty()
+                               ? language::Say(language::Text::FullScreenProgram, language)
+                               : std::string(program),
+                           maxLength, language);
+}
+
+std::string TooltipWithLine(const std::string& tooltip, language::Text line, std::string name,
+                            std::size_t maxLength, language::Language language) {
     // The line's words around the name: "(Paused for " and ")" in English.
-    const std::string_view line = language::Say(Text::PausedLine, language);
-    const std::size_t gap = line.find("{}");
-    const std::string opening = std::string(kLineBreak) + std::string(line.substr(0, gap));
-    const std::string_view closing = line.substr(gap + 2);
-    std::string name =
-        program.empty() ? language::Say(Text::FullScreenProgram, language) : std::string(program);
+    const std::string_view words = language::Say(line, language);
+    const std::size_t gap = words.find("{}");
+    const std::string opening = std::string(kLineBreak) + std::string(words.substr(0, gap));
+    const std::string_view closing = words.substr(gap + 2);
     const std::size_t frame = tooltip.size() + opening.size() + closing.size();
     if (frame > maxLength) {
         return tooltip;

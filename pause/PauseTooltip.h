@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "language/Language.h"
+#include "language/Texts.h"
 
 namespace keystead::pause {
 
@@ -15,5 +15,8 @@ namespace keystead::pause {
 std::string PausedTooltip(const std::string& tooltip, std::string_view program,
                           std::size_t maxLength,
                           language::Language language = language::Language::English);
+// The same for any line of the text table with "{}" for a name.
+std::string TooltipWithLine(const std::string& tooltip, language::Text line, std::string name,
+                            std::size_t maxLength, language::Language language);
 
 }  // namespace keystead::pause

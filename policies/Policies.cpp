@@ -57,6 +57,7 @@ Policies ReadPolicies(registry::RegistryApi& api) {
     rules.startWithWindows = Switch(keys, "StartWithWindows");
     rules.allowSuspend = Switch(keys, "AllowSuspend");
     rules.pausePrograms = keys.Text("PausePrograms");
+    rules.programs = registry::ReadPolicyList(api, std::string(kPolicySubKey) + "\\Programs");
     rules.display.showKeys = Switch(keys, "ShowKeys");
     for (std::size_t key = 0; key < lockkeys::kLockKeyCount; ++key) {
         if (const auto note = Rule(keys, settings::NoteKey(key), 0, 3)) {

@@ -25,6 +25,10 @@ struct Policies {
     // "PausePrograms" (REG_SZ): executable names separated by ';', the machine's list
     // followed by the user's; empty when neither has one.
     std::string pausePrograms;
+    // The list "Programs" (a key of its own): a program's file name as each value's name and
+    // its lock modes as its REG_SZ data, as in section "programs" of the file. Lines
+    // "name=modes\n", the machine's before the user's.
+    std::string programs;
     // "ShowKeys", "CapsLockNote", "NumLockNote", "ScrollLockNote", "NotePosition",
     // "NoteTime", "NoteMonitor", "CapsLockSound", "NumLockSound" and "ScrollLockSound": the
     // lock-key display, with the names and ranges of its section of the file.

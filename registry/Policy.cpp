@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 #include "registry/Registry.h"
 #include "registry/RegistryCodes.h"
@@ -40,6 +41,33 @@ PolicyValue ReadPolicyDword(RegistryApi& api, const ScopedKey& key, const std::s
         return {PolicyState::WrongValue};
     }
     return {PolicyState::Set, *number};
+}
+
+std::string ReadPolicyList(RegistryApi& api, const std::string& subKey) {
+    std::string lines;
+    for (const auto& [root, access] : {std::pair(kHkeyLocalMachine, kMachinePolicyAccess),
+                                       std::pair(kHkeyCurrentUser, kReadAccess)}) {
+        const ScopedKey key(api, root, subKey, access);
+        for (std::uint32_t index = 0; key.Status() == kErrorSuccess && index < kMaxPolicyList;
+             ++index) {
+            std::string name;
+            const std::int32_t status = api.EnumValueName(key.Handle(), index, name);
+            if (status == kErrorMoreData) {
+                continue;  // a name no program has
+            }
+            Value value;
+            if (status != kErrorSuccess) {
+                break;
+            }
+            if (ReadValueData(api, key.Handle(), name, value) == kErrorSuccess) {
+                const std::string* text = std::get_if<std::string>(&value);
+                if (text != nullptr && (name + *text).find('\n') == std::string::npos) {
+                    lines.append(name).append(1, '=').append(*text).append(1, '\n');
+                }
+            }
+        }
+    }
+    return lines;
 }
 
 PolicyValue FirstSet(const PolicyValue& machine, const PolicyValue& user) {

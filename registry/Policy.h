@@ -30,6 +30,12 @@ PolicyValue ReadPolicyDword(RegistryApi& api, const ScopedKey& key, const std::s
 // whether a rule was lost to a failed read.
 PolicyValue FirstSet(const PolicyValue& machine, const PolicyValue& user);
 
+// A list policy's key, machine-wide then the user's: a line "name=data\n" for each REG_SZ
+// value, at most kMaxPolicyList of each. Anything else, text with a line break, or a failed
+// read adds nothing.
+inline constexpr std::uint32_t kMaxPolicyList = 256;
+std::string ReadPolicyList(RegistryApi& api, const std::string& subKey);
+
 // A program's policy keys, machine-wide and the user's, open for reading while this lives.
 class PolicyKeys {
 public:

@@ -26,6 +26,9 @@ public:
     virtual std::int32_t SetValue(KeyHandle key, const std::string& name, std::uint32_t type,
                                   const std::uint8_t* data, std::uint32_t size) = 0;
     virtual std::int32_t DeleteValue(KeyHandle key, const std::string& name) = 0;
+    // The name of the key's value at the index (RegEnumValue): kErrorNoMoreItems past the
+    // last, kErrorMoreData for a name longer than kMaxEnumName characters.
+    virtual std::int32_t EnumValueName(KeyHandle key, std::uint32_t index, std::string& name) = 0;
     virtual std::int32_t CloseKey(KeyHandle key) = 0;
 
     // True for a 32-bit program on 64-bit Windows: its HKEY_LOCAL_MACHINE\Software is the
@@ -41,5 +44,7 @@ inline constexpr std::int32_t kErrorSuccess = 0;
 inline constexpr std::int32_t kErrorFileNotFound = 2;
 inline constexpr std::int32_t kErrorInvalidHandle = 6;
 inline constexpr std::int32_t kErrorMoreData = 234;
+inline constexpr std::int32_t kErrorNoMoreItems = 259;
+inline constexpr std::uint32_t kMaxEnumName = 255;
 
 }  // namespace keystead::registry

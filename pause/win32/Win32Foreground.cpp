@@ -16,9 +16,10 @@ namespace {
 
 using UniqueWinEventHook = toolkit::win32::UniqueHandle<HWINEVENTHOOK, ::UnhookWinEvent>;
 
-// Wine (8) never raises EVENT_SYSTEM_FOREGROUND, so the watch also looks at the foreground
-// window's handle this often, which costs one call and asks no process anything.
-constexpr UINT kLookMs = 250;
+// Wine (8) raises EVENT_SYSTEM_FOREGROUND for only some changes, so the watch also looks at the
+// foreground window's handle this often, which costs one call and asks no process anything:
+// a program's own lock modes are put in force well within 200 ms of its coming to the front.
+constexpr UINT kLookMs = 100;
 
 // Room for the image path on the stack; a longer path (rare even where long paths are on)
 // reads as unreadable and matches nothing.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <utility>
 
 #include "registry/RegistryCodes.h"
@@ -196,6 +197,7 @@ std::int32_t MemoryRegistry::SetValue(KeyHandle key, const std::string& name, st
         stored.data.assign(data, data + size);
     }
     found->values[Fold(name)] = std::move(stored);
+    found->names.emplace(Fold(name), name);  // Windows keeps the name a value was created by
     return kErrorSuccess;
 }
 
@@ -205,7 +207,25 @@ std::int32_t MemoryRegistry::DeleteValue(KeyHandle key, const std::string& name)
     if (found == nullptr) {
         return status;
     }
+    found->names.erase(Fold(name));
     return found->values.erase(Fold(name)) == 0 ? kErrorFileNotFound : kErrorSuccess;
+}
+
+std::int32_t MemoryRegistry::EnumValueName(KeyHandle key, std::uint32_t index, std::string& name) {
+    std::int32_t status = kErrorSuccess;
+    const Key* found = KeyFor(key, kKeyQueryValue, status);
+    if (found == nullptr) {
+        return status;
+    }
+    if (index >= found->names.size()) {
+        return kErrorNoMoreItems;
+    }
+    const std::string& given = std::next(found->names.begin(), index)->second;
+    if (given.size() > kMaxEnumName) {
+        return kErrorMoreData;
+    }
+    name = given;
+    return kErrorSuccess;
 }
 
 std::int32_t MemoryRegistry::CloseKey(KeyHandle key) {
@@ -223,7 +243,9 @@ void MemoryRegistry::CreateKey(std::uint32_t root, const std::string& subKey) {
 
 void MemoryRegistry::PutValue(std::uint32_t root, const std::string& subKey,
                               const std::string& name, StoredValue value) {
-    EnsureKey(root, subKey).values[Fold(name)] = std::move(value);
+    Key& key = EnsureKey(root, subKey);
+    key.values[Fold(name)] = std::move(value);
+    key.names.emplace(Fold(name), name);
 }
 
 void MemoryRegistry::SetAllowedAccess(std::uint32_t root, const std::string& subKey,

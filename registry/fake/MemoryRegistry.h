@@ -35,6 +35,8 @@ public:
     std::int32_t SetValue(KeyHandle key, const std::string& name, std::uint32_t type,
                           const std::uint8_t* data, std::uint32_t size) override;
     std::int32_t DeleteValue(KeyHandle key, const std::string& name) override;
+    // Values come in the order of their folded names, each by the name it was given.
+    std::int32_t EnumValueName(KeyHandle key, std::uint32_t index, std::string& name) override;
     std::int32_t CloseKey(KeyHandle key) override;
     bool Uses32BitView() const override { return uses32BitView_; }
 
@@ -59,6 +61,7 @@ private:
     struct Key {
         std::uint32_t allowedAccess = ~0u;
         std::map<std::string, StoredValue> values;  // by folded name
+        std::map<std::string, std::string> names;   // as given, by folded name
     };
     struct OpenKeyEntry {
         std::string path;  // folded, root included

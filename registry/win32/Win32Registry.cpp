@@ -173,6 +173,17 @@ std::int32_t Win32Registry::DeleteValue(KeyHandle key, const std::string& name) 
     return RegDeleteValueW(Handle(key), wideName->c_str());
 }
 
+std::int32_t Win32Registry::EnumValueName(KeyHandle key, std::uint32_t index, std::string& name) {
+    wchar_t buffer[kMaxEnumName + 1];
+    DWORD length = kMaxEnumName + 1;
+    const LONG status =
+        RegEnumValueW(Handle(key), index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
+    if (status == ERROR_SUCCESS) {
+        name = Narrow(std::wstring_view(buffer, length));
+    }
+    return status;
+}
+
 std::int32_t Win32Registry::CloseKey(KeyHandle key) {
     return RegCloseKey(Handle(key));
 }

@@ -22,6 +22,7 @@ public:
     std::int32_t SetValue(KeyHandle key, const std::string& name, std::uint32_t type,
                           const std::uint8_t* data, std::uint32_t size) override;
     std::int32_t DeleteValue(KeyHandle key, const std::string& name) override;
+    std::int32_t EnumValueName(KeyHandle key, std::uint32_t index, std::string& name) override;
     std::int32_t CloseKey(KeyHandle key) override;
     // Asks IsWow64Process once.
     bool Uses32BitView() const override;

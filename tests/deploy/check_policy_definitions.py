@@ -3,7 +3,7 @@
 against the ADMX schema (with xmllint), every string and presentation the ADMX names exists in
 the en-US ADML (the schema cannot see across files), every other language's ADML has the same
 strings, none empty, and the same presentations, and every policy writes the value the
-program reads, of the type and range it reads.
+program reads, of the type and range it reads (a list policy: the values of its own key).
 
 Usage: check_policy_definitions.py PROJECT_ROOT [SCHEMA]
 The schema defaults to ../shared/schemas/admx/PolicyDefinitionFiles.xsd beside the root; without
@@ -42,6 +42,8 @@ EXPECTED = {
     "StartWithWindows": {"kind": "onoff"},
     "AllowSuspend": {"kind": "onoff"},
     "PausePrograms": {"kind": "text"},
+    # A key of its own, a value per program: its file name as the name, its modes as REG_SZ.
+    "Programs": {"kind": "list"},
     "Language": {"kind": "enum", "items": LANGUAGES, "type": "string"},
     "ShowKeys": {"kind": "onoff"},
     "CapsLockNote": {"kind": "enum", "items": NOTES},
@@ -106,6 +108,15 @@ def check_policy(policy, strings):
         if (on, off) != ("1", "0"):
             fail(f"policy {name}: enabled/disabled write {on}/{off}, expected REG_DWORD 1/0")
         return
+    if kind == "list":
+        element = children[0] if len(children) == 1 else None
+        if (element is None or element.tag.split("}")[1] != "list"
+                or element.get("key") != KEY + "\\" + name
+                or element.get("explicitValue") != "true" or element.get("valuePrefix")
+                or element.get("expandable") == "true"):
+            fail(f"policy {name}: expected one list of REG_SZ values named by the user, in "
+                 f"the key {KEY}\\{name}")
+        return
     if len(children) != 1 or children[0].get("valueName") != name:
         fail(f"policy {name}: expected one element writing the value {name}")
         return
@@ -166,7 +177,8 @@ def check_translation(path, strings, presentations, tags):
         if controls(shown[presentation_id]) != controls(presentations[presentation_id]):
             fail(f"{path}: presentation {presentation_id} differs from en-US beyond its words")
         for control in shown[presentation_id].iter():
-            if control.tag.endswith(("}dropdownList", "}decimalTextBox", "}label")) and not (
+            if control.tag.endswith(("}dropdownList", "}decimalTextBox", "}label",
+                                     "}listBox")) and not (
                     control.text or "").strip():
                 fail(f"{path}: presentation {presentation_id} has an empty label")
 

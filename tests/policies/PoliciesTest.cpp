@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "registry/RegistryCodes.h"
 #include "registry/fake/MemoryRegistry.h"
@@ -88,6 +89,23 @@ TEST(DisplayPolicies, EachRuleInForceTheUsersChoiceElsewhere) {
     expected.monitor = NoteMonitor::FrontWindow;
     expected.sounds[1] = SoundMode::None;
     EXPECT_EQ(DisplayInForce(rules, own), expected);
+}
+
+// Group Policy's list element: a value per program under a key of its own.
+TEST(ProgramPolicies, EveryTextOfTheListsKeyMachineFirstAsLinesOfTheSection) {
+    const std::string key = std::string(kPolicySubKey) + "\\Programs";
+    MemoryRegistry registry;
+    EXPECT_EQ(ReadPolicies(registry).programs, "");
+    const auto text = [](const std::string& data) {
+        return MemoryRegistry::StoredValue{registry::kRegSz, {data.begin(), data.end()}};
+    };
+    registry.PutValue(kHkeyCurrentUser, key, "Typer.exe", text("2,,"));
+    registry.PutValue(kHkeyLocalMachine, key, "Excel.exe", text(",1,"));
+    registry.PutValue(kHkeyLocalMachine, key, "number.exe", Dword(1));
+    registry.PutValue(kHkeyLocalMachine, key, std::string(300, 'x'), text("1,,"));
+    registry.PutValue(kHkeyLocalMachine, key, "typer.exe", text("0,,"));
+    registry.PutValue(kHkeyLocalMachine, key, "two.exe", text("0,,\nx.exe=1,,"));
+    EXPECT_EQ(ReadPolicies(registry).programs, "Excel.exe=,1,\ntyper.exe=0,,\nTyper.exe=2,,\n");
 }
 
 }  // namespace

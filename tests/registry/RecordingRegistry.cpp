@@ -68,6 +68,13 @@ std::int32_t RecordingRegistry::DeleteValue(KeyHandle key, const std::string& na
     return status;
 }
 
+std::int32_t RecordingRegistry::EnumValueName(KeyHandle key, std::uint32_t index,
+                                              std::string& name) {
+    const std::int32_t status = inner_.EnumValueName(key, index, name);
+    calls_.push_back("enum " + Describe(key) + " " + std::to_string(index) + Status(status));
+    return status;
+}
+
 std::int32_t RecordingRegistry::CloseKey(KeyHandle key) {
     const std::int32_t status = inner_.CloseKey(key);
     calls_.push_back("close " + Describe(key) + Status(status));

@@ -13,7 +13,7 @@ namespace keystead::registry::testing {
 // can check which calls a procedure makes, in what order and with what. A handle reads "key"
 // when an open through this recorder produced it, and "0" when it is 0:
 //   "open 63 = 0", "create 63 = 0", "query key size 0>3 = 0" (no buffer), "query key buffer 3>3 =
-//   0", "set key type 1 size 3 = 0", "delete key = 2", "close key = 0".
+//   0", "set key type 1 size 3 = 0", "delete key = 2", "enum key 0 = 0", "close key = 0".
 class RecordingRegistry : public RegistryApi {
 public:
     explicit RecordingRegistry(RegistryApi& inner) : inner_(inner) {}
@@ -29,6 +29,7 @@ public:
     std::int32_t SetValue(KeyHandle key, const std::string& name, std::uint32_t type,
                           const std::uint8_t* data, std::uint32_t size) override;
     std::int32_t DeleteValue(KeyHandle key, const std::string& name) override;
+    std::int32_t EnumValueName(KeyHandle key, std::uint32_t index, std::string& name) override;
     std::int32_t CloseKey(KeyHandle key) override;
     bool Uses32BitView() const override { return inner_.Uses32BitView(); }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -138,6 +139,35 @@ TYPED_TEST(RegistryContract, KeyPathsAndValueNamesIgnoreCase) {
     }
     EXPECT_EQ(ReadValue(this->Api(), this->store_.Root(), upperSubKey, "TARVINE KEYSTEAD"),
               Value("x"s));
+}
+
+// A list policy's key: each value's name once, as it was written, a name longer than any
+// program's reported as such, and the end.
+TYPED_TEST(RegistryContract, EnumeratingGivesEachValuesNameAndTheEnd) {
+    const std::string longName(kMaxEnumName + 1, 'n');
+    for (const std::string& name : {"Excel.exe"s, "\xC5\x81.exe"s, longName}) {
+        this->store_.Put(name, this->TextValue(kRegSz, "x"));
+    }
+    KeyHandle key = 0;
+    ASSERT_EQ(
+        this->Api().OpenKey(this->store_.Root(), this->store_.SubKey(), 0, kKeyQueryValue, key),
+        kErrorSuccess);
+    std::vector<std::string> names;
+    int tooLong = 0;
+    std::uint32_t index = 0;
+    for (std::int32_t status = kErrorSuccess; status != kErrorNoMoreItems && index < 10; ++index) {
+        std::string name;
+        status = this->Api().EnumValueName(key, index, name);
+        if (status == kErrorSuccess) {
+            names.push_back(name);
+        }
+        tooLong += status == kErrorMoreData ? 1 : 0;
+    }
+    this->Api().CloseKey(key);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Excel.exe", "\xC5\x81.exe"}));
+    EXPECT_EQ(tooLong, 1);
+    EXPECT_EQ(index, 4u) << "three values, then the end";
 }
 
 TYPED_TEST(RegistryContract, AKeyOpenedForReadingRefusesWrites) {
