@@ -94,7 +94,7 @@ void Keystead::Form_Load() {
                             rules_.InForce().pausePrograms);
     });
     IgnoreFailure([&] {
-        programs_.SetAdministrator(rules_.InForce().programs);
+        programs_.SetAdministrator(rules_.InForce().programs, FixedModes(rules_.InForce()));
         programs_.SetOwn(programs::LoadProgramsSection(platform_.profile, settingsPath, beside));
         WatchForeground();
         FollowFront(false);
@@ -161,7 +161,7 @@ void Keystead::Form_PolicyChange() {
     const policies::Policies& now = rules_.InForce();
     main_.ShowRules(applied_, checks_.Interval().Interval(), before, now);
     steppingAside_.SetAdministratorList(now.pausePrograms);
-    programs_.SetAdministrator(now.programs);
+    programs_.SetAdministrator(now.programs, FixedModes(now));
     WatchForeground();
     FollowFront(false);
     PutInForce(false);
@@ -210,6 +210,14 @@ void Keystead::PutInForce(bool check) {
     if (changed && check) {
         checks_.CheckNewModes();  // not at the next tick
     }
+}
+
+programs::ProgramsInForce::Fixed Keystead::FixedModes(const policies::Policies& rules) {
+    programs::ProgramsInForce::Fixed fixed{};
+    for (std::size_t key = 0; key < fixed.size(); ++key) {
+        fixed[key] = rules.modes[key].has_value();
+    }
+    return fixed;
 }
 
 void Keystead::WatchForeground() {

@@ -83,6 +83,8 @@ private:
     void FollowFront(bool check);
     void PutInForce(bool check);
     void WatchForeground();
+    // The keys whose main mode the administrator fixes: a user's program leaves them be.
+    static programs::ProgramsInForce::Fixed FixedModes(const policies::Policies& rules);
 
     // The tray icon: the mouse, and the keyboard with its menu (TrayMenu.cpp).
     void TrayIcon_MouseUp(std::int16_t Button) override;

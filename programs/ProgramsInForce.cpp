@@ -11,8 +11,9 @@ bool ProgramsInForce::SetOwn(ProgramModesList own) {
     return SetFront(std::string(frontName_));
 }
 
-bool ProgramsInForce::SetAdministrator(std::string_view lines) {
+bool ProgramsInForce::SetAdministrator(std::string_view lines, const Fixed& fixed) {
     administrator_ = {};
+    fixed_ = fixed;
     while (!lines.empty()) {
         const std::size_t end = std::min(lines.find('\n'), lines.size());
         if (std::optional<ProgramModes> program = ParseProgramLine(lines.substr(0, end))) {
@@ -25,11 +26,18 @@ bool ProgramsInForce::SetAdministrator(std::string_view lines) {
 
 bool ProgramsInForce::SetFront(std::string_view fileName) {
     frontName_ = fileName;
-    const ProgramModes* found = administrator_.Find(fileName);
-    if (found == nullptr) {
-        found = own_.Find(fileName);
+    ProgramModes front;
+    if (const ProgramModes* managed = administrator_.Find(fileName)) {
+        front = *managed;
+    } else if (const ProgramModes* own = own_.Find(fileName)) {
+        front = *own;
+        // A user's entry never loosens a mode the administrator fixes for every program.
+        for (std::size_t key = 0; key < fixed_.size(); ++key) {
+            if (fixed_[key]) {
+                front.modes[key].reset();
+            }
+        }
     }
-    const ProgramModes& front = found != nullptr ? *found : ProgramModes{};
     if (front == front_) {
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -14,11 +15,14 @@ namespace keystead::programs {
 // right at once.
 class ProgramsInForce {
 public:
+    using Fixed = std::array<bool, lockkeys::kLockKeyCount>;
+
     // The user's own list, as the settings file keeps it and the window edits it.
     bool SetOwn(ProgramModesList own);
     // The administrator's entries, lines "name=modes" as the policy's values give them; an
-    // entry replaces the user's for the same program.
-    bool SetAdministrator(std::string_view lines);
+    // entry replaces the user's for the same program. `fixed`: the keys whose main mode the
+    // administrator fixes, which the user's own entries leave as they are.
+    bool SetAdministrator(std::string_view lines, const Fixed& fixed = {});
     const ProgramModesList& Own() const { return own_; }
     // Whether the administrator's entries name the program.
     bool Managed(std::string_view fileName) const {
@@ -39,6 +43,7 @@ public:
 private:
     ProgramModesList own_;
     ProgramModesList administrator_;
+    Fixed fixed_{};
     std::string frontName_;
     ProgramModes front_;  // empty name and no modes: none listed is in front
 };

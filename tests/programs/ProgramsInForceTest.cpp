@@ -21,6 +21,23 @@ ProgramModesList List(const std::vector<std::string>& lines) {
     return BuildProgramModesList(lines);
 }
 
+// A main mode the administrator fixes holds for the user's programs; the administrator's own
+// entries may still set it.
+TEST(ProgramsInForce, AFixedMainModeHoldsOverTheUsersEntriesOnly) {
+    ProgramsInForce programs;
+    programs.SetOwn(List({"typer.exe=2,2,"}));
+    programs.SetAdministrator("excel.exe=1,,\n", {true, false, false});
+    programs.SetFront("typer.exe");
+    EXPECT_EQ(programs.Over(kMain),
+              (lockkeys::Settings{kForceOff, kAllowToggling, kAllowToggling, lockkeys::kTrue}));
+    programs.SetFront("excel.exe");
+    EXPECT_EQ(programs.Over(kMain),
+              (lockkeys::Settings{kForceOn, kForceOn, kAllowToggling, lockkeys::kTrue}));
+    programs.SetAdministrator("", {});
+    programs.SetFront("typer.exe");
+    EXPECT_EQ(programs.Over(kMain).CapsLockMode, kAllowToggling);
+}
+
 TEST(ProgramsInForce, TheProgramInFrontSetsItsModesOverTheMainSettings) {
     struct Case {
         const char* front;
