@@ -335,8 +335,7 @@ KEYSTEAD_TEXT(ProgramsTitle, "Programs - " KEYSTEAD_NAME, "Programme - " KEYSTEA
               "Programmes - " KEYSTEAD_NAME, "Programas - " KEYSTEAD_NAME,
               "Programmi - " KEYSTEAD_NAME, "Programas - " KEYSTEAD_NAME,
               "Programma's - " KEYSTEAD_NAME, "Programy - " KEYSTEAD_NAME,
-              "Программы - " KEYSTEAD_NAME, "プログラム - " KEYSTEAD_NAME,
-              "程序 - " KEYSTEAD_NAME)
+              "Программы - " KEYSTEAD_NAME, "プログラム - " KEYSTEAD_NAME, "程序 - " KEYSTEAD_NAME)
 KEYSTEAD_TEXT(ProgramsLabel, "&Programs:", "&Programme:", "&Programmes :", "Pro&gramas:",
               "&Programmi:", "&Programas:", "&Programma's:", "&Programy:", "П&рограммы:",
               "プログラム(&P):", "程序(&P):")
@@ -344,8 +343,8 @@ KEYSTEAD_TEXT(ProgramFileLabel, "Program &file:", "Programm&datei:", "Fi&chier d
               "Arc&hivo del programa:", "&File del programma:", "Ar&quivo do programa:",
               "Programma&bestand:", "Plik p&rogramu:", "&Файл программы:",
               "プログラム ファイル(&F):", "程序文件(&F):")
-KEYSTEAD_TEXT(AddProgram, "A&dd", "&Hinzufügen", "A&jouter", "Agrega&r", "Agg&iungi",
-              "A&dicionar", "Toe&voegen", "&Dodaj", "&Добавить", "追加(&D)", "添加(&D)")
+KEYSTEAD_TEXT(AddProgram, "A&dd", "&Hinzufügen", "A&jouter", "Agrega&r", "Agg&iungi", "A&dicionar",
+              "Toe&voegen", "&Dodaj", "&Добавить", "追加(&D)", "添加(&D)")
 KEYSTEAD_TEXT(RemoveProgram, "&Remove", "&Entfernen", "&Supprimer", "&Quitar", "&Rimuovi",
               "&Remover", "Ver&wijderen", "&Usuń", "&Удалить", "削除(&R)", "删除(&R)")
 KEYSTEAD_TEXT(StepAsideProgram, "S&tep aside for this program", "Für dieses Programm &aussetzen",

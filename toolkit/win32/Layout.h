@@ -62,8 +62,8 @@ RECT DesignedRect(const Twips& bounds, UINT dpi);
 // the gap after it, a button's edges; in pixels at a DPI.
 int TextChrome(ControlKind kind, UINT dpi);
 // Widens each control whose current text does not fit, and the others of its column with it,
-// moving the controls after it in its row and growing frames around their buttons. Returns how many pixels a client area
-// `clientWidth` wide must grow to show them all.
+// moving the controls after it in its row and growing frames around their buttons. Returns
+// how many pixels a client area `clientWidth` wide must grow to show them all.
 int FitTexts(std::vector<ControlPlace>& places, const FormFonts& fonts, UINT dpi, int clientWidth);
 
 }  // namespace keystead::toolkit::win32
