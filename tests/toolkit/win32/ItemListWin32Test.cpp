@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/support/win32/Wait.h"
+#include "tests/toolkit/win32/HeardEvents.h"
 #include "toolkit/ToolkitError.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Win32Form.h"
@@ -44,15 +45,6 @@ const FormDesign kDesign{.caption = "Lists",
                          .controls = kControls,
                          .secondary = true};
 
-class Recorder : public fake::NoFormEvents {
-public:
-    void Control_Click(int id, int index) override {
-        heard.push_back("click " + std::to_string(id) + " " + std::to_string(index));
-    }
-    void Control_Change(int id) override { heard.push_back("change " + std::to_string(id)); }
-    std::vector<std::string> heard;
-};
-
 class ItemLists : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -75,7 +67,7 @@ protected:
         SendMessageW(control, WM_KEYUP, key, 0xC0000001);
     }
 
-    Recorder events_;
+    HeardEvents events_;
     Win32Screen screen_;
     Win32Form form_{kDesign, events_, screen_};
 };

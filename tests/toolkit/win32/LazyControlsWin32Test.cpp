@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/win32/Wait.h"
+#include "tests/toolkit/win32/HeardEvents.h"
 #include "toolkit/ToolkitError.h"
 #include "toolkit/fake/FakeToolkit.h"
 #include "toolkit/win32/Win32Form.h"
@@ -58,15 +59,6 @@ const FormDesign kDesign{.caption = "Lazy controls",
                          .icon = 0,
                          .controls = kControls,
                          .secondary = true};
-
-class Recorder : public fake::NoFormEvents {
-public:
-    void Control_Click(int id, int index) override {
-        heard.push_back("click " + std::to_string(id) + " " + std::to_string(index));
-    }
-    void Control_Change(int id) override { heard.push_back("change " + std::to_string(id)); }
-    std::vector<std::string> heard;
-};
 
 // A callback of Windows' own calling convention, which a lambda lacks on x86.
 BOOL CALLBACK CountChild(HWND, LPARAM counted) {
@@ -118,7 +110,7 @@ protected:
         }
     }
 
-    Recorder events_;
+    HeardEvents events_;
     Win32Screen screen_;
     Win32Form form_{kDesign, events_, screen_};
 };
