@@ -89,7 +89,7 @@ TEST_F(CommandRequestTest, ExitEndsTheProgramAndSavesAsARightDoubleClickDoes) {
 
 TEST_F(CommandRequestTest, UnknownRequestsAreTurnedAwayAndChangeNothing) {
     Start();
-    for (std::uint32_t request : {0u, 7u, 8u, 0x100u, 0x80000002u, 0xFFFFFFFFu}) {
+    for (std::uint32_t request : {0u, 8u, 9u, 0x100u, 0x80000002u, 0xFFFFFFFFu}) {
         EXPECT_FALSE(Form().Request(request)) << request;
     }
     EXPECT_TRUE(TimerOn());
