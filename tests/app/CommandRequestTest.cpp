@@ -115,8 +115,8 @@ public:
 TEST_F(CommandRequestTest, RequestsWaitUntilStartUpHasFinished) {
     RequestingApplication starting;
     starting.files = app.files;
-    const Platform during{starting,    screen,     factory,    shell, keyboard, profile,
-                          registryApi, notifyArea, foreground, notes, icons,    sounds};
+    const Platform during{starting,   screen,     factory, shell, keyboard, profile, registryApi,
+                          notifyArea, foreground, notes,   icons, sounds,   running};
     main = std::make_unique<Keystead>(during);
     form = factory.last;
     starting.form = form;

@@ -59,7 +59,7 @@ TEST_F(TrayKeyboardTest, MenuOffersTheIconsCommandsAndCarriesThemOut) {
     OpenMenu("&Settings");
     EXPECT_TRUE(Form().Visible());
     OpenMenu("&Programs...");
-    EXPECT_EQ(factory.last->Caption(programs::ProgramsOKButton), "OK") << "the programs window";
+    EXPECT_EQ(factory.last->Caption(programs::ProgramsOKButton), "&OK") << "the programs window";
     OpenMenu("&Help");
     EXPECT_EQ(shell.calls.size(), 1u);
     OpenMenu("E&xit");
