@@ -17,6 +17,7 @@ struct Switch {
 constexpr Switch kSwitches[] = {
     {"settings", Command::Settings}, {"suspend", Command::Suspend}, {"resume", Command::Resume},
     {"toggle", Command::Toggle},     {"exit", Command::Exit},       {"display", Command::Display},
+    {"programs", Command::Programs},
 };
 
 // ASCII letters only, whatever the user's locale says about others.

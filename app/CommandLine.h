@@ -15,10 +15,11 @@ enum class Command : std::uint32_t {
     Resume = 3,
     Toggle = 4,
     Exit = 5,
-    Display = 6,  // the lock-key display window
+    Display = 6,   // the lock-key display window
+    Programs = 7,  // the programs window
 };
 inline constexpr Command kFirstCommand = Command::Settings;
-inline constexpr Command kLastCommand = Command::Display;
+inline constexpr Command kLastCommand = Command::Programs;
 
 // How a start that runs nothing ends.
 inline constexpr int kExitDone = 0;

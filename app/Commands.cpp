@@ -34,6 +34,9 @@ toolkit::RequestAnswer Keystead::RunCommand(Command command) {
         case Command::Display:
             display_.ShowWindow();
             break;
+        case Command::Programs:
+            ShowProgramsWindow();
+            break;
         case Command::None:
             break;
     }

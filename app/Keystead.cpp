@@ -8,6 +8,7 @@
 #include "programs/ProgramsSection.h"
 #include "registry/KeyboardLayout.h"
 #include "registry/Registration.h"
+#include "settings/PauseSection.h"
 #include "settings/SettingsFile.h"
 #include "toolkit/IgnoreFailure.h"
 
@@ -117,7 +118,8 @@ void Keystead::Form_Load() {
 // Shut-down: the applied settings go to the file and the registration is rewritten or
 // removed, as at every Apply. Each step runs on when the one before it failed.
 void Keystead::Form_Unload() {
-    display_.CloseWindow();         // the program ends with its main window
+    display_.CloseWindow();  // the program ends with its main window
+    programsWindow_.reset();
     steppingAside_.StopWatching();  // a program coming to the front no longer matters
     KeepApplied();
     IgnoreFailure([&] {
@@ -236,6 +238,42 @@ void Keystead::ProgramsApplied(programs::ProgramModesList own) {
     WatchForeground();
     FollowFront(true);
     PutInForce(true);
+}
+
+void Keystead::ShowProgramsWindow() {
+    if (!programsWindow_ || !programsWindow_->Open()) {
+        programsWindow_ = std::make_unique<programs::ProgramsWindow>(
+            platform_.forms, kEnforcingIcon, platform_.running,
+            [this](const programs::ProgramsChoice& choice) { ProgramsChosen(choice); }, language_);
+    }
+    const settings::PauseSection& ownPause = steppingAside_.Own();
+    const programs::ProgramsChoice own{.pause = pause::BuildProgramList(ownPause.programs),
+                                       .fullScreen = ownPause.fullScreen,
+                                       .modes = programs_.Own()};
+    // The administrator's programs, which the window shows greyed.
+    std::vector<std::string> fixed =
+        pause::BuildProgramList(rules_.InForce().pausePrograms).Names();
+    for (const programs::ProgramModes& program : programs_.Administrator().Programs()) {
+        fixed.push_back(program.name);
+    }
+    programsWindow_->Load(own, fixed);
+    programsWindow_->Form().Show();
+}
+
+void Keystead::ProgramsChosen(const programs::ProgramsChoice& choice) {
+    std::string names;
+    for (const std::string& name : choice.pause.Names()) {
+        names += names.empty() ? name : ";" + name;
+    }
+    steppingAside_.SetOwnList(names, choice.fullScreen);
+    ProgramsApplied(choice.modes);
+    IgnoreFailure([&] {
+        settings::SaveBesideOrInUsersCopy(
+            platform_.profile, settings::FindSettingsFiles(platform_.app, kProductName),
+            [this](const std::string& path) {
+                return settings::SavePauseSection(platform_.profile, path, steppingAside_.Own());
+            });
+    });
 }
 
 void Keystead::TrayIcon_MouseUp(std::int16_t Button) {

@@ -13,6 +13,7 @@
 #include "pause/SteppingAside.h"
 #include "policies/Rules.h"
 #include "programs/ProgramsInForce.h"
+#include "programs/ProgramsWindow.h"
 #include "sound/Sounds.h"
 #include "toolkit/Form.h"
 #include "tray/TrayIcon.h"
@@ -61,6 +62,11 @@ private:
                       bool autoRunChanged) override;
     void SuspendButton_Click() override { ToggleSuspend(); }
     void DisplayMenu_Click() override { display_.ShowWindow(); }
+    void ProgramsMenu_Click() override { ShowProgramsWindow(); }
+    // Made at its first showing, and again after the user closed it; brought to the front.
+    void ShowProgramsWindow();
+    // Its OK or Apply: both lists written and in force at once.
+    void ProgramsChosen(const programs::ProgramsChoice& choice);
     void ToggleSuspend();
 
     // The system's notices.
@@ -112,6 +118,7 @@ private:
     display::Display display_;
     sound::Sounds sounds_;
     std::unique_ptr<tray::TrayIcon> trayIcon_;
+    std::unique_ptr<programs::ProgramsWindow> programsWindow_;
     bool loadFinished_ = false;    // requests wait for the tray icon and the timer
     bool autoRunChanged_ = false;  // by an Apply in this run
 };

@@ -27,7 +27,7 @@ Launch PlanLaunch(std::string_view arguments, toolkit::Application& app) {
         return {.command = *command, .exitCode = kExitNoRunningCopy};
     }
     if (*command == Command::None || *command == Command::Settings ||
-        *command == Command::Display) {
+        *command == Command::Display || *command == Command::Programs) {
         return {.run = true, .command = *command};
     }
     return {.command = *command, .exitCode = kExitNoRunningCopy};

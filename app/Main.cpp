@@ -157,6 +157,8 @@ void Main::Form_KeyUp(int keyCode, int /*shift*/) {
 void Main::Form_SystemMenu(int command) {
     if (command == kDisplayMenuCommand) {
         events_.DisplayMenu_Click();
+    } else if (command == kProgramsMenuCommand) {
+        events_.ProgramsMenu_Click();
     }
 }
 

@@ -24,6 +24,8 @@ public:
     virtual void SuspendButton_Click() = 0;
     // The display item of the window's system menu.
     virtual void DisplayMenu_Click() = 0;
+    // Its programs item.
+    virtual void ProgramsMenu_Click() = 0;
 
 protected:
     ~MainEvents() = default;

@@ -196,7 +196,8 @@ struct MainForm {
         : words(language),
           controls(MakeControls(words)),
           // Beyond the client area, which stays as it is.
-          systemMenu{{words.Say(Text::DisplayCommand), kDisplayMenuCommand}},
+          systemMenu{{words.Say(Text::DisplayCommand), kDisplayMenuCommand},
+                     {words.Say(Text::ProgramsCommand), kProgramsMenuCommand}},
           design{
               .caption = kProductName,  // the product's name in every language
               .clientWidth = 4935,
@@ -215,7 +216,7 @@ struct MainForm {
 
     Words words;
     decltype(MakeControls(words)) controls;
-    toolkit::MenuItemDesign systemMenu[1];
+    toolkit::MenuItemDesign systemMenu[2];
     toolkit::FormDesign design;
 };
 

@@ -50,6 +50,8 @@ inline constexpr const char* kMachineStartUpCaption =
 
 // The system menu's item that opens the lock-key display window.
 inline constexpr int kDisplayMenuCommand = 0x0100;
+// The one that opens the programs window.
+inline constexpr int kProgramsMenuCommand = 0x0110;
 
 // The settings window in a language: every control with its caption, place and size in
 // twips, in tab order.

@@ -4,6 +4,7 @@
 #include "display/NoteScreen.h"
 #include "lockkeys/Keyboard.h"
 #include "pause/Foreground.h"
+#include "programs/RunningPrograms.h"
 #include "registry/RegistryApi.h"
 #include "settings/Profile.h"
 #include "sound/SoundPlayer.h"
@@ -30,6 +31,7 @@ struct Platform {
     display::NoteScreen& notes;
     display::IconPainter& icons;
     sound::SoundPlayer& sounds;
+    programs::RunningPrograms& running;
 };
 
 }  // namespace keystead::app

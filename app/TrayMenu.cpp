@@ -23,6 +23,7 @@ std::vector<tray::TrayMenuItem> Keystead::TrayIcon_MenuItems() {
         {say(enforcing ? Text::MenuSuspend : Text::Resume),
          static_cast<std::uint32_t>(Command::Toggle), maySuspend},
         {say(Text::DisplayCommand), static_cast<std::uint32_t>(Command::Display)},
+        {say(Text::ProgramsCommand), static_cast<std::uint32_t>(Command::Programs)},
         {say(Text::Help), kHelpCommand},
         {say(Text::MenuExit), static_cast<std::uint32_t>(Command::Exit)},
     };

@@ -388,4 +388,9 @@ KEYSTEAD_TEXT(ProgramsFull, "The list holds no more than {} programs.",
               "Lista mieści najwyżej {} programów.", "В списке не больше {} программ.",
               "一覧に登録できるのは {} 個までです。", "列表最多包含 {} 个程序。")
 
+// The settings window's system menu and the tray icon's menu.
+KEYSTEAD_TEXT(ProgramsCommand, "&Programs...", "&Programme...", "Pro&grammes...", "&Programas...",
+              "Progra&mmi...", "&Programas...", "&Programma's...", "Pr&ogramy...", "Про&граммы...",
+              "プログラム(&P)...", "程序(&P)...")
+
 #undef KEYSTEAD_NAME

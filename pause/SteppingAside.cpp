@@ -13,7 +13,13 @@ void SteppingAside::Load(settings::Profile& profile, const std::string& path,
     SetAdministratorList(administratorList);
 }
 
+void SteppingAside::SetOwnList(const std::string& programs, bool fullScreen) {
+    section_ = {.programs = programs, .fullScreen = fullScreen, .present = true};
+    SetAdministratorList(std::string(administrator_));
+}
+
 void SteppingAside::SetAdministratorList(const std::string& programs) {
+    administrator_ = programs;
     rule_.SetRules(BuildProgramList(section_.programs, {programs}), section_.fullScreen);
     Watch();
     Update();

@@ -38,6 +38,11 @@ public:
               const std::string& administratorList);
     // The administrator's programs, names separated by ';', added to the file's.
     void SetAdministratorList(const std::string& programs);
+    // The user's own list and FullScreen, as the programs window applies them: in force at
+    // once, with the administrator's programs still added.
+    void SetOwnList(const std::string& programs, bool fullScreen);
+    // The user's own section, without the administrator's programs.
+    const settings::PauseSection& Own() const { return section_; }
     // Asks the platform again (at each tick, and after new rules).
     void Update();
     // Another part of the program wants to hear of each window that comes to the front.
@@ -56,6 +61,7 @@ private:
     Foreground& foreground_;
     SteppingAsideEvents& events_;
     settings::PauseSection section_;
+    std::string administrator_;
     StepAside rule_;
     bool watchWanted_ = false;
     std::unique_ptr<ForegroundWatch> watch_;

@@ -24,6 +24,7 @@ public:
     // administrator fixes, which the user's own entries leave as they are.
     bool SetAdministrator(std::string_view lines, const Fixed& fixed = {});
     const ProgramModesList& Own() const { return own_; }
+    const ProgramModesList& Administrator() const { return administrator_; }
     // Whether the administrator's entries name the program.
     bool Managed(std::string_view fileName) const {
         return administrator_.Find(fileName) != nullptr;

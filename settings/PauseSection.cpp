@@ -45,4 +45,9 @@ PauseSection LoadPauseSection(Profile& profile, const std::string& path, const s
         .value_or(PauseSection{});
 }
 
+bool SavePauseSection(Profile& profile, const std::string& path, const PauseSection& section) {
+    return profile.WriteString(kSection, "Programs", section.programs, path) &&
+           profile.WriteString(kSection, "FullScreen", section.fullScreen ? "1" : "0", path);
+}
+
 }  // namespace keystead::settings

@@ -10,6 +10,7 @@
 #include "lockkeys/win32/Win32Keyboard.h"
 #include "pause/win32/Win32Foreground.h"
 #include "product/Product.h"
+#include "programs/win32/Win32RunningPrograms.h"
 #include "registry/win32/Win32Registry.h"
 #include "settings/win32/Win32Profile.h"
 #include "sound/win32/Win32SoundPlayer.h"
@@ -51,8 +52,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     display::win32::Win32NoteScreen notes({design.background, design.foreground, design.fontFace});
     display::win32::Win32IconPainter icons;
     sound::win32::Win32SoundPlayer sounds;
-    const app::Platform platform{application, screen,     forms,      shell, keyboard, profile,
-                                 registry,    notifyArea, foreground, notes, icons,    sounds};
+    programs::win32::Win32RunningPrograms running;
+    const app::Platform platform{application, screen,     forms, shell, keyboard, profile, registry,
+                                 notifyArea,  foreground, notes, icons, sounds,   running};
 
     app::Keystead keystead(platform, language);
     keystead.Form().Load();

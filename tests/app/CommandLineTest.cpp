@@ -103,6 +103,7 @@ TEST(LaunchTest, RunsHandsOverOrEndsWithItsCode) {
         {"/toggle", false, true, false, Command::Toggle, 1, {}},
         {"-EXIT", false, true, false, Command::Exit, 1, {}},
         {"/display", false, true, true, Command::Display, 0, {}},
+        {"/programs", false, true, true, Command::Programs, 0, {}},
         {"/bogus", false, true, false, Command::None, 87, {}},
         {"/settings /exit", false, true, false, Command::None, 87, {}},
         // A copy runs: a plain start leaves it alone, a switch goes to it.
@@ -113,6 +114,7 @@ TEST(LaunchTest, RunsHandsOverOrEndsWithItsCode) {
         {"/toggle", true, true, false, Command::Toggle, 0, {4}},
         {"/exit", true, true, false, Command::Exit, 0, {5}},
         {"/Display", true, true, false, Command::Display, 0, {6}},
+        {"-programs", true, true, false, Command::Programs, 0, {7}},
         {"/bogus", true, true, false, Command::None, 87, {}},
         {"extra", true, true, false, Command::None, 87, {}},
         // A copy that turns the request away (ending, or out of reach): nothing was done.

@@ -89,7 +89,7 @@ TEST_F(CommandRequestTest, ExitEndsTheProgramAndSavesAsARightDoubleClickDoes) {
 
 TEST_F(CommandRequestTest, UnknownRequestsAreTurnedAwayAndChangeNothing) {
     Start();
-    for (std::uint32_t request : {0u, 7u, 8u, 0x100u, 0x80000002u, 0xFFFFFFFFu}) {
+    for (std::uint32_t request : {0u, 8u, 9u, 0x100u, 0x80000002u, 0xFFFFFFFFu}) {
         EXPECT_FALSE(Form().Request(request)) << request;
     }
     EXPECT_TRUE(TimerOn());
@@ -115,8 +115,8 @@ public:
 TEST_F(CommandRequestTest, RequestsWaitUntilStartUpHasFinished) {
     RequestingApplication starting;
     starting.files = app.files;
-    const Platform during{starting,    screen,     factory,    shell, keyboard, profile,
-                          registryApi, notifyArea, foreground, notes, icons,    sounds};
+    const Platform during{starting,   screen,     factory, shell, keyboard, profile, registryApi,
+                          notifyArea, foreground, notes,   icons, sounds,   running};
     main = std::make_unique<Keystead>(during);
     form = factory.last;
     starting.form = form;

@@ -19,6 +19,7 @@
 #include "display/fake/FakeNoteScreen.h"
 #include "lockkeys/fake/FakeKeyboard.h"
 #include "pause/fake/FakeForeground.h"
+#include "programs/fake/FakeRunningPrograms.h"
 #include "registry/Registry.h"
 #include "registry/RegistryCodes.h"
 #include "registry/RunKey.h"
@@ -157,8 +158,9 @@ protected:
     display::FakeNoteScreen notes;
     display::FakeIconPainter icons;
     sound::FakeSoundPlayer sounds;
-    Platform platform{app,         screen,     factory,    shell, keyboard, profile,
-                      registryApi, notifyArea, foreground, notes, icons,    sounds};
+    programs::fake::FakeRunningPrograms running;
+    Platform platform{app,        screen,     factory, shell, keyboard, profile, registryApi,
+                      notifyArea, foreground, notes,   icons, sounds,   running};
     std::unique_ptr<Keystead> main;
     toolkit::fake::FakeForm* form = nullptr;
 };

@@ -126,5 +126,39 @@ TEST_F(ProgramModesTest, AnAppliedListIsWrittenAndPutInForceAtOnce) {
     EXPECT_EQ(profile.values.count({"programs", "typer.exe"}), 0u);
 }
 
+// The Programs window from the system menu: the file holds exactly what it applied, and that
+// is in force at once.
+TEST_F(ProgramModesTest, TheProgramsWindowWritesBothListsAndPutsThemInForce) {
+    profile.values[{"pause", "Other"}] = "kept";
+    Start();
+    Form().SystemMenu(kProgramsMenuCommand);
+    toolkit::fake::FakeForm& window = *factory.last;
+    ASSERT_NE(&window, form);
+    window.Type(programs::ProgramFileSetting, "typer.exe");
+    window.Click(programs::AddProgramButton);
+    window.Click(programs::CapsLockModeSetting, 2);  // Force on
+    window.Type(programs::ProgramFileSetting, "game.exe");
+    window.Click(programs::AddProgramButton);
+    window.Click(programs::StepAsideSetting);
+    window.Click(programs::ProgramsApplyButton);
+
+    std::vector<std::string> written;
+    for (const auto& [key, value] : profile.values) {
+        if (key.first == "programs" || key.first == "pause") {
+            written.push_back(key.first + ":" + key.second + "=" + value);
+        }
+    }
+    EXPECT_EQ(written,
+              (std::vector<std::string>{"pause:FullScreen=0", "pause:Other=kept",
+                                        "pause:Programs=game.exe", "programs:typer.exe=1,,"}));
+    BringToFront("typer.exe");
+    EXPECT_TRUE(CapsOn());
+    BringToFront("game.exe");
+    Form().Tick();
+    EXPECT_TRUE(CapsOn()) << "stepping aside at once";
+    BringToFront("notepad.exe");
+    EXPECT_FALSE(CapsOn());
+}
+
 }  // namespace
 }  // namespace keystead::app::testing

@@ -46,8 +46,8 @@ TEST_F(TrayKeyboardTest, EnterShowsTheWindow) {
 
 TEST_F(TrayKeyboardTest, MenuOffersTheIconsCommandsAndCarriesThemOut) {
     Start();
-    const std::vector<std::string> enforcing = {"&Settings", "S&uspend", "Lock key &display...",
-                                                "&Help", "E&xit"};
+    const std::vector<std::string> enforcing = {"&Settings",    "S&uspend", "Lock key &display...",
+                                                "&Programs...", "&Help",    "E&xit"};
     EXPECT_EQ(OpenMenu(), enforcing);
     EXPECT_TRUE(TimerOn()) << "closed without a choice";
 
@@ -58,6 +58,8 @@ TEST_F(TrayKeyboardTest, MenuOffersTheIconsCommandsAndCarriesThemOut) {
 
     OpenMenu("&Settings");
     EXPECT_TRUE(Form().Visible());
+    OpenMenu("&Programs...");
+    EXPECT_EQ(factory.last->Caption(programs::ProgramsOKButton), "&OK") << "the programs window";
     OpenMenu("&Help");
     EXPECT_EQ(shell.calls.size(), 1u);
     OpenMenu("E&xit");

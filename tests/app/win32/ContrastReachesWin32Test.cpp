@@ -15,6 +15,7 @@
 #include "display/win32/Win32IconPainter.h"
 #include "lockkeys/fake/FakeKeyboard.h"
 #include "pause/fake/FakeForeground.h"
+#include "programs/fake/FakeRunningPrograms.h"
 #include "registry/fake/MemoryRegistry.h"
 #include "sound/fake/FakeSoundPlayer.h"
 #include "tests/app/MemoryProfile.h"
@@ -96,8 +97,10 @@ protected:
     display::FakeNoteScreen notes_;
     KeptPainter icons_;
     sound::FakeSoundPlayer sounds_;
-    const Platform platform_{application_, screen_,     forms_,      shell_, keyboard_, profile_,
-                             registry_,    notifyArea_, foreground_, notes_, icons_,    sounds_};
+    programs::fake::FakeRunningPrograms running_;
+    const Platform platform_{application_, screen_,   forms_,      shell_,      keyboard_,
+                             profile_,     registry_, notifyArea_, foreground_, notes_,
+                             icons_,       sounds_,   running_};
     app::Keystead main_{platform_};
     HWND display_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "display/fake/FakeNoteScreen.h"
 #include "lockkeys/fake/FakeKeyboard.h"
 #include "pause/fake/FakeForeground.h"
+#include "programs/fake/FakeRunningPrograms.h"
 #include "registry/fake/MemoryRegistry.h"
 #include "settings/fake/IniFile.h"
 #include "sound/fake/FakeSoundPlayer.h"
@@ -51,8 +52,10 @@ protected:
     display::FakeNoteScreen notes_;
     display::FakeIconPainter icons_;
     sound::FakeSoundPlayer sounds_;
-    const Platform platform_{application_, screen_,     forms_,      shell_, keyboard_, profile_,
-                             registry_,    notifyArea_, foreground_, notes_, icons_,    sounds_};
+    programs::fake::FakeRunningPrograms running_;
+    const Platform platform_{application_, screen_,   forms_,      shell_,      keyboard_,
+                             profile_,     registry_, notifyArea_, foreground_, notes_,
+                             icons_,       sounds_,   running_};
     Keystead main_{platform_};
     toolkit::win32::Win32Form* form_ = nullptr;
 };
