@@ -7,10 +7,12 @@
 # note that Keystead put the key back, over the letters typed after it.
 # With "display", Keystead starts with /display and some notes and a sound chosen: the picture
 # shows the lock-key display window, in the language given after it, if any.
+# With "programs", Keystead starts with /programs and a few programs listed: the picture shows
+# the programs window, the first program selected.
 # With "settings" and a language tag after it (as `Language=` in [main] takes it), the settings
 # window speaks that language: Keystead starts with the language chosen, then a second start
 # with /settings opens the window.
-# Usage: scripts/screenshot.sh [OUTPUT.png [note|display|settings [LANGUAGE]]]
+# Usage: scripts/screenshot.sh [OUTPUT.png [note|display|programs|settings [LANGUAGE]]]
 #        (builds the 64-bit program if needed)
 set -eu
 cd "$(dirname "$0")/.."
@@ -33,6 +35,10 @@ elif [ "$mode" = display ]; then
     printf '[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\nLanguage=%s\r\n[display]\r\nShowKeys=1\r\nCapsLockNote=1\r\nNumLockNote=2\r\nCapsLockSound=1\r\nNoteMonitor=1\r\n' \
         "$language" >"$work/Keystead.ini"
     language=  # the window opens with the program: no second start
+elif [ "$mode" = programs ]; then
+    printf '[main]\r\nCapsLock=0\r\nNumLock=1\r\nScrollLock=0\r\nLanguage=%s\r\n[pause]\r\nPrograms=game.exe\r\nFullScreen=1\r\n[programs]\r\nexcel.exe=,1,\r\nputty.exe=2,,\r\n' \
+        "$language" >"$work/Keystead.ini"
+    language=
 elif [ -n "$language" ]; then
     printf '[main]\r\nCapsLock=0\r\nNumLock=2\r\nScrollLock=2\r\nLanguage=%s\r\n' "$language" \
         >"$work/Keystead.ini"
@@ -42,8 +48,8 @@ export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES=
 xvfb-run -a -s "-screen 0 800x600x24" sh -c '
     /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
     scripts/wine-fonts.sh /usr/lib/wine/wine64
-    if [ "$3" = display ]; then
-        /usr/lib/wine/wine64 explorer /desktop=shot,800x600 "$1" /display >/dev/null 2>&1 &
+    if [ "$3" = display ] || [ "$3" = programs ]; then
+        /usr/lib/wine/wine64 explorer /desktop=shot,800x600 "$1" "/$3" >/dev/null 2>&1 &
     else
         /usr/lib/wine/wine64 explorer /desktop=shot,800x600 "$1" >/dev/null 2>&1 &
     fi
