@@ -100,7 +100,7 @@ protected:
 
 TEST_F(FittedForm, NeighboursKeepTheDesignsDistanceAndMoveNoFurther) {
     ASSERT_GT(Placed(Upper).right, Designed(Upper).right) << "the long caption widened its label";
-    ASSERT_GT(Placed(Upper).right, Placed(Lower).right) << "the upper line is the wider";
+    EXPECT_EQ(Placed(Lower).right, Placed(Upper).right) << "a column's labels widen together";
     ASSERT_GT(Placed(Box).right, Designed(Box).right) << "the frame grew around its button";
     struct Pair {
         const char* what;
