@@ -111,7 +111,8 @@ TEST_F(NoteEndToEnd, EachMonitorChoicePutsTheNoteOnTheScreen) {
         Start("[display]\r\nCapsLockNote=1\r\nNoteTime=5000\r\nNoteMonitor=" +
               std::to_string(choice) + "\r\n");
         PressKey(VK_CAPITAL);
-        ASSERT_NE(WaitForNote(L"Caps Lock is held off"), nullptr);
+        // The window is made a moment before it is shown: count the notes once one is up.
+        ASSERT_TRUE(WaitUntil("a note shown", [] { return !Notes().empty(); }));
         const std::vector<HWND> notes = Notes();
         ASSERT_EQ(notes.size(), 1u);
         RECT note{};
