@@ -4,8 +4,8 @@
 // "abc" 20 ms later and counts the presses that left a capital, and times how long the key
 // reads wrong. Each interval is measured twice: with a press as a user makes it (the instant
 // correction) and with a press tagged as Keystead's own, which only its timer corrects. A last
-// run has the note of a key put back switched on: the instant correction measured again, and
-// how soon the note "Caps Lock is held off" is up after the press.
+// run has every key's note and sound on, notes on every monitor: the instant correction
+// measured again, and how soon the note "Caps Lock is held off" is up after the press.
 // Prints a Markdown table; exits non-zero, printing nothing, when a measurement cannot be
 // trusted.
 #include <windows.h>
@@ -285,8 +285,8 @@ std::string Figure(std::optional<double> ms) {
 }
 
 void PrintTable(const std::vector<Row>& rows) {
-    std::printf("| interval (ms) | correction  | capitals left | median (ms) | worst (ms) |\n");
-    std::printf("|--------------:|-------------|--------------:|------------:|-----------:|\n");
+    std::printf("| interval (ms) | correction   | capitals left | median (ms) | worst (ms) |\n");
+    std::printf("|--------------:|--------------|--------------:|------------:|-----------:|\n");
     for (const Row& row : rows) {
         const auto capitals = std::count_if(row.trials.begin(), row.trials.end(),
                                             [](const Trial& t) { return t.capital; });
@@ -296,7 +296,7 @@ void PrintTable(const std::vector<Row>& rows) {
             times.push_back(t.backMs);
         }
         const auto [median, worst] = MedianAndWorst(times);
-        std::printf("| %13d | %-11s | %7d of %2d | %11s | %10s |\n", row.interval, row.correction,
+        std::printf("| %13d | %-12s | %7d of %2d | %11s | %10s |\n", row.interval, row.correction,
                     static_cast<int>(capitals), static_cast<int>(row.trials.size()),
                     Figure(median).c_str(), Figure(worst).c_str());
     }
