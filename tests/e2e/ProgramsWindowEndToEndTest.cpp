@@ -1,5 +1,6 @@
 // The real Keystead.exe's programs window: /programs starts the program with it; a name typed,
-// added and given a mode goes with OK to sections "programs" and "pause" of the settings file.
+// added and given a mode, a program's mode changed, and a program removed go with OK to
+// sections "programs" and "pause" of the settings file.
 #include <gtest/gtest.h>
 
 #include "CapsLockTest.h"
@@ -32,6 +33,26 @@ protected:
         ASSERT_NE(button, nullptr) << "no control";
         SendMessageW(button, BM_CLICK, 0, 0);
     }
+    HWND OpenWindow() {
+        started_ = std::make_unique<KeysteadProcess>(folder_.Exe(), L"/programs");
+        HWND window = nullptr;
+        WaitUntil("the programs window", [&] {
+            window = FindWindowW(L"KeysteadForm", kTitle);
+            return window != nullptr && IsWindowVisible(window);
+        });
+        return window;
+    }
+    // Selects a line of the list as a click on it does.
+    static void Select(HWND window, const wchar_t* program) {
+        HWND list = FindWindowExW(window, nullptr, L"ListBox", nullptr);
+        ASSERT_NE(list, nullptr);
+        const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, -1,
+                                           reinterpret_cast<LPARAM>(program));
+        ASSERT_NE(index, LB_ERR) << "not listed";
+        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+    }
     bool IniHolds(const std::string& text) const {
         return WaitUntil("the settings file",
                          [&] { return folder_.ReadIni().find(text) != std::string::npos; });
@@ -42,12 +63,8 @@ protected:
 };
 
 TEST_F(ProgramsWindowEndToEnd, TheSwitchOpensItAndOKWritesWhatItShows) {
-    started_ = std::make_unique<KeysteadProcess>(folder_.Exe(), L"/programs");
-    HWND window = nullptr;
-    ASSERT_TRUE(WaitUntil("the programs window", [&] {
-        window = FindWindowW(L"KeysteadForm", kTitle);
-        return window != nullptr && IsWindowVisible(window);
-    }));
+    HWND window = OpenWindow();
+    ASSERT_NE(window, nullptr);
     HWND box = FindWindowExW(window, nullptr, L"ComboBox", nullptr);
     ASSERT_NE(box, nullptr);
     SetWindowTextW(box, L"typer.exe");
@@ -59,6 +76,23 @@ TEST_F(ProgramsWindowEndToEnd, TheSwitchOpensItAndOKWritesWhatItShows) {
     EXPECT_TRUE(IniHolds(kSettings)) << "the rest of the file stays";
     EXPECT_TRUE(WaitUntil("the window to go", [&] { return IsWindow(window) == FALSE; }));
     EXPECT_TRUE(started_->Running()) << "the program runs on in the tray";
+}
+
+TEST_F(ProgramsWindowEndToEnd, AModeChangedAndAProgramRemovedAreWhatOKWrites) {
+    folder_.WriteIni(std::string(kSettings) +
+                     "[programs]\r\ntyper.exe=1,,\r\ncalc.exe=,0,\r\n"
+                     "[pause]\r\nPrograms=game.exe\r\nFullScreen=1\r\n");
+    HWND window = OpenWindow();
+    ASSERT_NE(window, nullptr);
+    Select(window, L"typer.exe");
+    Click(window, L"Allow toggling");  // Caps Lock's, the first group
+    Select(window, L"calc.exe");
+    Click(window, L"&Remove");
+    Click(window, L"&OK");
+    EXPECT_TRUE(IniHolds("[programs]\r\ntyper.exe=2,,\r\n[pause]\r\nPrograms=game.exe\r\n"
+                         "FullScreen=1\r\n"))
+        << folder_.ReadIni();
+    EXPECT_TRUE(IniHolds(kSettings)) << "the rest of the file stays";
 }
 
 }  // namespace
