@@ -33,21 +33,22 @@ protected:
         ASSERT_NE(button, nullptr) << "no control";
         SendMessageW(button, BM_CLICK, 0, 0);
     }
+    // The window /programs shows (null when it is not up within the ceiling).
     HWND OpenWindow() {
         started_ = std::make_unique<KeysteadProcess>(folder_.Exe(), L"/programs");
         HWND window = nullptr;
-        WaitUntil("the programs window", [&] {
+        const bool shown = WaitUntil("the programs window", [&] {
             window = FindWindowW(L"KeysteadForm", kTitle);
             return window != nullptr && IsWindowVisible(window);
         });
-        return window;
+        return shown ? window : nullptr;
     }
     // Selects a line of the list as a click on it does.
     static void Select(HWND window, const wchar_t* program) {
         HWND list = FindWindowExW(window, nullptr, L"ListBox", nullptr);
         ASSERT_NE(list, nullptr);
-        const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, -1,
-                                           reinterpret_cast<LPARAM>(program));
+        const LRESULT index =
+            SendMessageW(list, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(program));
         ASSERT_NE(index, LB_ERR) << "not listed";
         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
         SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
@@ -89,8 +90,9 @@ TEST_F(ProgramsWindowEndToEnd, AModeChangedAndAProgramRemovedAreWhatOKWrites) {
     Select(window, L"calc.exe");
     Click(window, L"&Remove");
     Click(window, L"&OK");
-    EXPECT_TRUE(IniHolds("[programs]\r\ntyper.exe=2,,\r\n[pause]\r\nPrograms=game.exe\r\n"
-                         "FullScreen=1\r\n"))
+    EXPECT_TRUE(
+        IniHolds("[programs]\r\ntyper.exe=2,,\r\n[pause]\r\nPrograms=game.exe\r\n"
+                 "FullScreen=1\r\n"))
         << folder_.ReadIni();
     EXPECT_TRUE(IniHolds(kSettings)) << "the rest of the file stays";
 }
