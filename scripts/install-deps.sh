@@ -31,6 +31,32 @@ fi
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $as_root dpkg --add-architecture i386
 fi
-$as_root apt-get update -q
+# A mirror caught mid-sync serves a package list of the wrong size for a while: try again,
+# saying so, then install from the lists that did load (apt keeps them), which fails loudly
+# if a package needed is not in them.
+tries=1
+until $as_root apt-get update -q; do
+    if [ "$tries" -ge 4 ]; then
+        echo "install-deps: some package lists did not load; installing from those that did" >&2
+        break
+    fi
+    echo "install-deps: some package lists did not load (try $tries of 4); again in 30 s" >&2
+    tries=$((tries + 1))
+    sleep 30
+done
+install() {
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -q --no-install-recommends "$@"
+}
 # shellcheck disable=SC2086
-DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -q --no-install-recommends $missing
+install $missing && exit 0
+# The 32-bit libraries must be the very versions of the 64-bit ones: when the mirror's i386
+# lists lag behind, wine32 cannot be installed, and the 32-bit suites skip themselves.
+case " $missing " in
+*" wine32:i386 "*) ;;
+*) exit 1 ;;
+esac
+echo "install-deps: wine32:i386 cannot be installed from these package lists;" \
+    "installing the rest: the 32-bit suites will be skipped" >&2
+# shellcheck disable=SC2086
+install $(echo "$missing" | tr ' ' '\n' | grep -vx 'wine32:i386')

@@ -10,12 +10,17 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export WINEPREFIX
 
 # A 32-bit program needs the 32-bit loader; kernels built without 32-bit support cannot
-# start it, so such tests report themselves skipped (exit 77) rather than failing.
+# start it, and a machine whose package lists could not give wine32 has none, so such tests
+# report themselves skipped (exit 77) rather than failing.
 if i686-w64-mingw32-objdump -f "$exe" 2>/dev/null | grep -q 'file format pei-i386'; then
     loader=/usr/lib/wine/wine
     export WINEARCH="${WINEARCH:-win32}"
+    if [ ! -x "$loader" ]; then
+        echo "SKIPPED: 32-bit Wine cannot start: wine32 is not installed (see install-deps.sh)" >&2
+        exit 77
+    fi
     if ! "$loader" --version >/dev/null 2>&1; then
-        echo "SKIPPED: this machine cannot run 32-bit Linux programs, so 32-bit Wine cannot start" >&2
+        echo "SKIPPED: 32-bit Wine cannot start: this machine cannot run 32-bit Linux programs" >&2
         exit 77
     fi
 else

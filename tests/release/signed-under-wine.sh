@@ -8,8 +8,8 @@
 set -eu
 work=$1 probe=$2 arch=$3
 if [ "$arch" = x86 ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    echo "SKIPPED: this machine cannot run 32-bit Linux programs, so 32-bit Wine cannot start" \
-        "the signed x86 program"
+    echo "SKIPPED: 32-bit Wine cannot start the signed x86 program here (no wine32, or a" \
+        "kernel without 32-bit programs)"
     exit 77
 fi
 export WINEPREFIX="$work/wineprefix-$arch" WINEARCH=win64 WINEDEBUG=-all
