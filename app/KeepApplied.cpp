@@ -9,19 +9,13 @@
 #include "registry/RunKey.h"
 #include "settings/SettingsFile.h"
 #include "toolkit/IgnoreFailure.h"
-#include "toolkit/ToolkitError.h"
 
 namespace keystead::app {
 
 namespace {
 
 bool FileExists(const toolkit::Application& app, const std::string& path) {
-    try {
-        app.FileLength(path);
-        return true;
-    } catch (const toolkit::ToolkitError&) {
-        return false;
-    }
+    return app.FileLength(path).has_value();
 }
 
 }  // namespace

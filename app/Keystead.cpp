@@ -71,9 +71,7 @@ void Keystead::Form_Load() {
     });
 
     // A missing or empty settings file marks a first run: show the user the settings.
-    std::uint64_t length = 0;
-    IgnoreFailure([&] { length = app.FileLength(settingsPath); });
-    if (length == 0) {
+    if (app.FileLength(settingsPath).value_or(0) == 0) {
         IgnoreFailure([&] { main_.Show(); });
     }
 

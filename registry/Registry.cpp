@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <exception>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -13,6 +12,8 @@
 namespace keystead::registry {
 
 namespace {
+
+constexpr std::uint32_t kMaxTextBytes = 1U << 20;
 
 std::string ToText(const Value& value) {
     if (const auto* text = std::get_if<std::string>(&value)) {
@@ -120,12 +121,12 @@ std::int32_t ReadValueData(RegistryApi& api, KeyHandle key, const std::string& n
         return status;
     }
     if (type == kRegSz) {
-        std::string buffer;
-        try {
-            buffer.assign(size, '\0');
-        } catch (const std::exception&) {
-            return status;  // no buffer: stop here with what was reached
+        // No text this program reads comes near a megabyte; a larger value in a key anyone
+        // may write is not given the memory it asks for: stop here with what was reached.
+        if (size > kMaxTextBytes) {
+            return status;
         }
+        std::string buffer(size, '\0');
         status =
             api.QueryValue(key, name, &type, reinterpret_cast<std::uint8_t*>(buffer.data()), &size);
         if (status == kErrorSuccess) {

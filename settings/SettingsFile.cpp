@@ -3,11 +3,12 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "lockkeys/LockKeys.h"
 #include "toolkit/IgnoreFailure.h"
-#include "toolkit/ToolkitError.h"
 
 namespace keystead::settings {
 
@@ -18,13 +19,12 @@ constexpr const char* kSection = "main";
 constexpr const char* kIntervalKey = "Interval";
 constexpr std::int32_t kDefaultInterval = toolkit::Timer::kDefaultInterval;
 
-// A mode is kept in 16 bits; a value that does not fit is refused rather than cut down, so
-// that the caller's store is skipped.
-lockkeys::LockMode ToLockMode(std::int32_t value) {
+// A mode is kept in 16 bits; a value that does not fit is refused rather than cut down, and
+// the mode keeps what it held.
+std::optional<lockkeys::LockMode> ToLockMode(std::int32_t value) {
     if (value < std::numeric_limits<lockkeys::LockMode>::min() ||
         value > std::numeric_limits<lockkeys::LockMode>::max()) {
-        throw toolkit::ToolkitError("lock mode does not fit into 16 bits: " +
-                                    std::to_string(value));
+        return std::nullopt;
     }
     return static_cast<lockkeys::LockMode>(value);
 }
@@ -68,8 +68,10 @@ void LoadSettings(Profile& profile, const std::string& path, lockkeys::Settings&
     for (std::size_t i = 0; i < lockkeys::kLockKeyCount; ++i) {
         const lockkeys::LockKey& key = lockkeys::kLockKeys[i];
         toolkit::IgnoreFailure([&] {
-            lockkeys::ModeOf(settings, i) =
-                ToLockMode(profile.GetInt(kSection, key.iniKey, key.defaultMode, path));
+            if (const auto mode =
+                    ToLockMode(profile.GetInt(kSection, key.iniKey, key.defaultMode, path))) {
+                lockkeys::ModeOf(settings, i) = *mode;
+            }
         });
     }
     // The timer judges the interval itself: outside 0..65535 it refuses and keeps its own.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,8 @@ public:
     virtual void RegisterForRestart() {}
     // Ends the process at once; no unload handler runs.
     [[noreturn]] virtual void End() = 0;
-    // The length in bytes of a file; throws ToolkitError when it cannot be measured.
-    virtual std::uint64_t FileLength(const std::string& path) const = 0;
+    // The length in bytes of a file; none when it cannot be measured (missing, a folder).
+    virtual std::optional<std::uint64_t> FileLength(const std::string& path) const = 0;
     // The user's own folder for data that stays on this computer (%LOCALAPPDATA% on Windows),
     // without a trailing separator; empty when the platform names none.
     virtual std::string LocalAppDataPath() const = 0;

@@ -5,7 +5,7 @@
 namespace keystead::toolkit {
 
 void ReportIgnoredFailure(const char* what) noexcept {
-    std::fprintf(stderr, "Keystead: ignored failure: %s\n", what);
+    std::fprintf(stderr, "Keystead: failure: %s\n", what);
 }
 
 }  // namespace keystead::toolkit

@@ -1,17 +1,14 @@
 #include "toolkit/Timer.h"
 
-#include <string>
-
-#include "toolkit/ToolkitError.h"
-
 namespace keystead::toolkit {
 
-void Timer::SetInterval(std::int64_t milliseconds) {
+bool Timer::SetInterval(std::int64_t milliseconds) {
     if (milliseconds < 0 || milliseconds > kMaxInterval) {
-        throw ToolkitError("timer interval out of range: " + std::to_string(milliseconds));
+        return false;
     }
     interval_ = static_cast<std::int32_t>(milliseconds);
     Restart();
+    return true;
 }
 
 void Timer::SetEnabled(bool enabled) {

@@ -25,8 +25,8 @@ public:
     Timer& operator=(const Timer&) = delete;
 
     std::int32_t Interval() const { return interval_; }
-    // Throws ToolkitError outside 0..65535 and keeps the old interval. 0 never fires.
-    void SetInterval(std::int64_t milliseconds);
+    // Refuses (false) an interval outside 0..65535 and keeps the old one. 0 never fires.
+    bool SetInterval(std::int64_t milliseconds);
 
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 #include <iterator>
 #include <limits>
 #include <utility>
 
+#include "toolkit/IgnoreFailure.h"
 #include "toolkit/ToolkitError.h"
 
 namespace keystead::tray {
@@ -85,11 +85,8 @@ TrayIcon::TrayIcon(NotifyArea& notifyArea, const toolkit::Screen& screen)
 
 TrayIcon::~TrayIcon() {
     if (state_ != kRemoved) {
-        try {
-            notifyArea_.NotifyIcon(kNimDelete, record_);
-        } catch (const std::exception&) {
-            // a destructor reports nothing; the icon goes with the owner window at worst
-        }
+        // a failure here is only reported: the icon goes with the owner window at worst
+        toolkit::IgnoreFailure([this] { notifyArea_.NotifyIcon(kNimDelete, record_); });
     }
 }
 
@@ -215,11 +212,11 @@ void TrayIcon::FillRecord() {
     const std::string text = Tooltip().substr(0, kMaxTooltipLength);
     record_.cbSize = text.size() < kShortTipField ? kNotifyIconRecordSize : kLongTipRecordSize;
     if (icon_ == nullptr) {
-        throw toolkit::ToolkitError("TrayIcon: no icon assigned");
+        toolkit::Fail("TrayIcon: no icon assigned");
     }
     record_.hIcon = icon_->Handle();
     if (ownerForm_ == nullptr) {
-        throw toolkit::ToolkitError("TrayIcon: no owner window assigned");
+        toolkit::Fail("TrayIcon: no owner window assigned");
     }
     record_.hWnd = ownerForm_->hWnd();
 

@@ -81,8 +81,8 @@ public:
     // Sends NIM_DELETE with the record that Add or Modify filled last.
     void Remove();
     // Refill the record from the icon, the owner and the tooltip, then send NIM_MODIFY or
-    // NIM_ADD. Without an icon or an owner they throw toolkit::ToolkitError before the shell
-    // is called, and State keeps its value.
+    // NIM_ADD. Without an icon or an owner they refuse (toolkit::Fail) before the shell is
+    // called, and State keeps its value.
     void Modify();
     void Add();
 

@@ -102,7 +102,7 @@ TEST_F(CommandRequestTest, UnknownRequestsAreTurnedAwayAndChangeNothing) {
 // turned away then (the sender tries again), and taken once start-up is over.
 class RequestingApplication : public CountingApplication {
 public:
-    std::uint64_t FileLength(const std::string& file) const override {
+    std::optional<std::uint64_t> FileLength(const std::string& file) const override {
         if (form != nullptr) {
             answers.push_back(form->Request(static_cast<std::uint32_t>(Command::Suspend)));
         }

@@ -52,7 +52,7 @@ inline constexpr int kF1 = 112;
 // Notes every question about a file's length.
 class CountingApplication : public toolkit::fake::FakeApplication {
 public:
-    std::uint64_t FileLength(const std::string& file) const override {
+    std::optional<std::uint64_t> FileLength(const std::string& file) const override {
         lengthQueries.push_back(file);
         return FakeApplication::FileLength(file);
     }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "registry/Registry.h"
+#include "tests/registry/RecordingRegistry.h"
 
 namespace keystead::registry {
 namespace {
@@ -60,6 +61,33 @@ TEST(MemoryRegistry, RefusedRightsOnlyStopOpensThatAskForThem) {
     Value value;
     EXPECT_EQ(ReadValueData(registry, key, "v", value), kErrorSuccess);
     EXPECT_EQ(value, Value("x"s));
+    registry.CloseKey(key);
+}
+
+// A key anyone may write can hold a text of gigabytes: none that this program reads comes
+// near a megabyte, and no buffer is made for one that claims more.
+TEST(ReadValueData, ATextClaimingGigabytesIsLeftUnread) {
+    class Boasting : public testing::RecordingRegistry {
+    public:
+        using RecordingRegistry::RecordingRegistry;
+        std::int32_t QueryValue(KeyHandle key, const std::string& name, std::uint32_t* type,
+                                std::uint8_t* data, std::uint32_t* size) override {
+            const std::int32_t status = RecordingRegistry::QueryValue(key, name, type, data, size);
+            if (data == nullptr) {
+                *size = 0xFFFFFFF0U;
+            }
+            return status;
+        }
+    };
+    MemoryRegistry memory;
+    memory.PutValue(kHkeyCurrentUser, "K", "v", {kRegSz, {'x'}});
+    Boasting registry(memory);
+    KeyHandle key = 0;
+    ASSERT_EQ(registry.OpenKey(kHkeyCurrentUser, "K", 0, kKeyRead, key), kErrorSuccess);
+    Value value;
+    EXPECT_EQ(ReadValueData(registry, key, "v", value), kErrorSuccess);
+    EXPECT_EQ(value, Value{});
+    EXPECT_EQ(registry.Calls().size(), 2U) << "an open and the size query, no read";
     registry.CloseKey(key);
 }
 

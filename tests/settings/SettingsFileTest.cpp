@@ -18,7 +18,6 @@
 #include "lockkeys/Settings.h"
 #include "toolkit/Application.h"
 #include "toolkit/Timer.h"
-#include "toolkit/ToolkitError.h"
 
 namespace keystead::settings::testing {
 namespace {
@@ -44,8 +43,8 @@ public:
     std::string ExeName() const override { return "Keystead"; }
     bool PrevInstance() override { return false; }
     [[noreturn]] void End() override { std::abort(); }
-    std::uint64_t FileLength(const std::string&) const override {
-        throw toolkit::ToolkitError("no file");
+    std::optional<std::uint64_t> FileLength(const std::string&) const override {
+        return std::nullopt;
     }
     std::string LocalAppDataPath() const override { return localAppData; }
     std::int64_t TickCount() const override { return 0; }

@@ -234,10 +234,10 @@ std::unique_ptr<Form> FakeFormFactory::Create(const FormDesign& design, FormEven
     return form;
 }
 
-std::uint64_t FakeApplication::FileLength(const std::string& file) const {
+std::optional<std::uint64_t> FakeApplication::FileLength(const std::string& file) const {
     auto found = files.find(file);
     if (found == files.end()) {
-        throw ToolkitError("file not found: " + file);
+        return std::nullopt;
     }
     return found->second;
 }

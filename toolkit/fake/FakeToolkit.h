@@ -194,7 +194,7 @@ public:
     bool PrevInstance() override { return prevInstance; }
     void RegisterForRestart() override { ++restartRegistrations; }
     [[noreturn]] void End() override { throw ProcessEnded{}; }
-    std::uint64_t FileLength(const std::string& file) const override;
+    std::optional<std::uint64_t> FileLength(const std::string& file) const override;
     std::string LocalAppDataPath() const override { return localAppData; }
     std::int64_t TickCount() const override { return tickCount; }
     std::vector<std::string> PreferredLanguages() const override { return preferredLanguages; }

@@ -42,7 +42,7 @@ void CheckBox::Put(int value) {
 
 void CheckBox::SetValue(int value) {
     if (value < kUnchecked || value > kGrayed) {
-        throw ToolkitError("check box value out of range");
+        Fail("check box value out of range");
     }
     if (Value() == value) {
         return;

@@ -36,7 +36,7 @@ void InitCommonControlsOnce() {
     const CommonControls& library = Library();
     if (library.setSubclass == nullptr || library.removeSubclass == nullptr ||
         library.defSubclass == nullptr) {
-        throw ToolkitError("cannot load the common controls");
+        Fail("cannot load the common controls");
     }
 }
 

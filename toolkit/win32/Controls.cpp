@@ -33,7 +33,7 @@ void Control::Create(const wchar_t* className, DWORD style, DWORD exStyle, HWND 
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(at_.commandId)),
                               GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) {
-        throw ToolkitError("cannot create control " + std::to_string(design_.id));
+        Fail("cannot create control " + std::to_string(design_.id));
     }
     std::wstring().swap(caption_);  // the window holds it now
     if (design_.accessibleName != nullptr) {
@@ -141,7 +141,7 @@ std::unique_ptr<Control> ControlSet::New(const ControlDesign& design, const Plac
         case ControlKind::Frame:
             break;
     }
-    throw ToolkitError("unknown control kind of " + std::to_string(design.id));
+    Fail("unknown control kind of " + std::to_string(design.id));
 }
 
 // A frame takes its place where its first control stands in the tab order.
@@ -160,7 +160,7 @@ void ControlSet::AddFrame(int containerId) {
             return;
         }
     }
-    throw ToolkitError("no such frame: " + std::to_string(containerId));
+    Fail("no such frame: " + std::to_string(containerId));
 }
 
 HWND ControlSet::ContainerWindow(int containerId) const {
@@ -190,8 +190,7 @@ Control& ControlSet::At(int id, int index) const {
             return *control;
         }
     }
-    throw ToolkitError("no such control: " + std::to_string(id) + "(" + std::to_string(index) +
-                       ")");
+    Fail("no such control: " + std::to_string(id) + "(" + std::to_string(index) + ")");
 }
 
 ItemList& ControlSet::ListAt(int id) const {
@@ -204,7 +203,7 @@ ItemList& ControlSet::ListAt(int id) const {
 }
 
 void ControlSet::ThrowWrongKind(int id) {
-    throw ToolkitError("control " + std::to_string(id) + " is of another kind");
+    Fail("control " + std::to_string(id) + " is of another kind");
 }
 
 Control* ControlSet::FindByWindow(HWND window) const {

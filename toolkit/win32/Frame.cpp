@@ -29,7 +29,7 @@ void Frame::Make(HWND parent) {
                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
                                   nullptr, GetModuleHandleW(nullptr), this);
     if (window == nullptr) {
-        throw ToolkitError("cannot create a frame");
+        Fail("cannot create a frame");
     }
     Adopt(window);
 }

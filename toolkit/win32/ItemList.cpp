@@ -31,7 +31,7 @@ LRESULT ItemList::Send(UINT listMessage, UINT comboMessage, WPARAM wParam, LPARA
 
 void ItemList::CheckItem(int item) const {
     if (item < 0 || item >= static_cast<int>(items_.size())) {
-        throw ToolkitError("no such item: " + std::to_string(item));
+        Fail("no such item: " + std::to_string(item));
     }
 }
 

@@ -1,7 +1,6 @@
 #include "toolkit/win32/Controls.h"
 
-#include <exception>
-
+#include "toolkit/IgnoreFailure.h"
 #include "toolkit/win32/CommonControls.h"
 
 namespace keystead::toolkit::win32 {
@@ -47,11 +46,8 @@ LRESULT CALLBACK TextBox::TextBoxProc(HWND hwnd, UINT message, WPARAM wParam, LP
     auto next = reinterpret_cast<HWND>(wParam);
     if (message == WM_KILLFOCUS && box->form_.loaded && next != nullptr &&
         IsChild(box->form_.window, next)) {
-        try {
-            box->form_.events.Control_LostFocus(box->design_.id);
-        } catch (const std::exception&) {
-            // as in the form's window procedure: the handler ends, the program goes on
-        }
+        // as in the form's window procedure: a handler that fails ends, the program goes on
+        IgnoreFailure([box] { box->form_.events.Control_LostFocus(box->design_.id); });
     }
     return result;
 }

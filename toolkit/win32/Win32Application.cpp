@@ -6,7 +6,6 @@
 
 #include <string_view>
 
-#include "toolkit/ToolkitError.h"
 #include "toolkit/win32/Library.h"
 #include "toolkit/win32/Requests.h"
 #include "toolkit/win32/Text.h"
@@ -141,11 +140,11 @@ void Win32Application::End() {
     ExitProcess(0);
 }
 
-std::uint64_t Win32Application::FileLength(const std::string& path) const {
+std::optional<std::uint64_t> Win32Application::FileLength(const std::string& path) const {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data) ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        throw ToolkitError("file not found: " + path);
+        return std::nullopt;
     }
     return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }

@@ -18,7 +18,7 @@ public:
     // RegisterApplicationRestart, looked up at run time.
     void RegisterForRestart() override;
     [[noreturn]] void End() override;
-    std::uint64_t FileLength(const std::string& path) const override;
+    std::optional<std::uint64_t> FileLength(const std::string& path) const override;
     // From SHGetFolderPathW(CSIDL_LOCAL_APPDATA), which needs no COM.
     std::string LocalAppDataPath() const override;
     // A WM_COPYDATA to the running copy's form window.

@@ -1,7 +1,8 @@
 #include "toolkit/win32/Win32Form.h"
 
-#include <exception>
+#include <utility>
 
+#include "toolkit/IgnoreFailure.h"
 #include "toolkit/ToolkitError.h"
 #include "toolkit/win32/Colours.h"
 #include "toolkit/win32/CommonControls.h"
@@ -22,6 +23,25 @@ int gOpenForms = 0;
 Win32Form* FormOf(HWND hwnd) {
     return reinterpret_cast<Win32Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
+
+// Undoes a half-done step when a failure leaves the scope before Done.
+template <typename Undo>
+class UndoUnlessDone {
+public:
+    explicit UndoUnlessDone(Undo undo) : undo_(std::move(undo)) {}
+    UndoUnlessDone(const UndoUnlessDone&) = delete;
+    UndoUnlessDone& operator=(const UndoUnlessDone&) = delete;
+    ~UndoUnlessDone() {
+        if (!done_) {
+            undo_();
+        }
+    }
+    void Done() { done_ = true; }
+
+private:
+    Undo undo_;
+    bool done_ = false;
+};
 
 }  // namespace
 
@@ -46,34 +66,34 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, const Screen&
     if (CreateWindowExW(WS_EX_CONTROLPARENT, kFormClass, Widen(design.caption).c_str(), kStyle,
                         CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
                         GetModuleHandleW(nullptr), this) == nullptr) {
-        throw ToolkitError("cannot create the window");
+        Fail("cannot create the window");
     }
-    try {
-        timerDriver_.Attach(Window());
-        retryTimerDriver_.Attach(Window());
-        recheckDriver_.Attach(Window());
-        dpi_ = WindowDpi(Window());
-        if (!design.secondary) {
-            AllowTaskbarCreated(Window());
-            AllowRequests(Window());
-        }
-        AddSystemMenuItems();
-
-        bigIcon_ = LoadPicture(design.icon, GetSystemMetrics(SM_CXICON));
-        smallIcon_ = LoadPicture(design.icon, GetSystemMetrics(SM_CXSMICON));
-        SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_->Get()));
-        SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_->Get()));
-
-        // The controls' windows, their fonts and pictures wait for the first Show: most days
-        // the window is never opened.
-        controls_ = std::make_unique<ControlSet>(state_);
-        SizeForClient(Window(), design, dpi_);
-    } catch (...) {
+    // A step below that fails leaves no half-made window behind.
+    UndoUnlessDone unmake([this] {
         notices_.reset();
         SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
         DestroyWindow(Window());
-        throw;
+    });
+    timerDriver_.Attach(Window());
+    retryTimerDriver_.Attach(Window());
+    recheckDriver_.Attach(Window());
+    dpi_ = WindowDpi(Window());
+    if (!design.secondary) {
+        AllowTaskbarCreated(Window());
+        AllowRequests(Window());
     }
+    AddSystemMenuItems();
+
+    bigIcon_ = LoadPicture(design.icon, GetSystemMetrics(SM_CXICON));
+    smallIcon_ = LoadPicture(design.icon, GetSystemMetrics(SM_CXSMICON));
+    SendMessageW(Window(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_->Get()));
+    SendMessageW(Window(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_->Get()));
+
+    // The controls' windows, their fonts and pictures wait for the first Show: most days
+    // the window is never opened.
+    controls_ = std::make_unique<ControlSet>(state_);
+    SizeForClient(Window(), design, dpi_);
+    unmake.Done();
     ++gOpenForms;
     state_.loaded = true;
 }
@@ -99,13 +119,10 @@ void Win32Form::MakeControls() {
     fonts_ = CreateFormFonts(state_.design, dpi_);
     // What a control tells while its window is made is no change of the program's.
     making_ = true;
-    try {
+    {
+        UndoUnlessDone stopMaking([this] { making_ = false; });
         controls_->Make();
-    } catch (...) {
-        making_ = false;
-        throw;
     }
-    making_ = false;
     ApplyLayout();
 }
 
@@ -279,11 +296,9 @@ LRESULT CALLBACK Win32Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, L
     if (Win32Form* form = FormOf(hwnd)) {
         // No exception may cross into the system's code that called us. A handler that
         // fails ends there, and the program goes on with the next message.
-        try {
-            return form->HandleMessage(message, wParam, lParam);
-        } catch (const std::exception&) {
-            return 0;
-        }
+        LRESULT result = 0;
+        IgnoreFailure([&] { result = form->HandleMessage(message, wParam, lParam); });
+        return result;
     }
     return DefDlgProcW(hwnd, message, wParam, lParam);
 }
@@ -504,11 +519,10 @@ bool Win32Form::PreTranslate(MSG& message) {
     }
     // Key preview: the form hears every released key before the control with the focus.
     if (message.message == WM_KEYUP || message.message == WM_SYSKEYUP) {
-        try {
+        // as in WindowProc: a handler that fails ends, the program goes on
+        IgnoreFailure([&] {
             form->state_.events.Form_KeyUp(static_cast<int>(message.wParam), ShiftState());
-        } catch (const std::exception&) {
-            // as in WindowProc: the handler ends, the program goes on
-        }
+        });
         if (!IsWindow(root)) {
             return true;
         }
