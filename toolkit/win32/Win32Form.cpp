@@ -120,6 +120,7 @@ void Win32Form::MakeControls() {
     // What a control tells while its window is made is no change of the program's.
     making_ = true;
     {
+        // Never done: making ends with Make, whether it succeeds or fails.
         UndoUnlessDone stopMaking([this] { making_ = false; });
         controls_->Make();
     }
