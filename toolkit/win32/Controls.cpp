@@ -197,12 +197,12 @@ ItemList& ControlSet::ListAt(int id) const {
     Control& control = At(id, kNoIndex);
     if (control.Design().kind != ControlKind::ListBox &&
         control.Design().kind != ControlKind::ComboBox) {
-        ThrowWrongKind(id);
+        FailWrongKind(id);
     }
     return static_cast<ItemList&>(control);
 }
 
-void ControlSet::ThrowWrongKind(int id) {
+void ControlSet::FailWrongKind(int id) {
     Fail("control " + std::to_string(id) + " is of another kind");
 }
 

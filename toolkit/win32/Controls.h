@@ -232,7 +232,7 @@ public:
         // Each kind has one class, so the design's kind says what the control is, without RTTI.
         Control& control = At(id, index);
         if (control.Design().kind != Kind::kKind) {
-            ThrowWrongKind(id);
+            FailWrongKind(id);
         }
         return static_cast<Kind&>(control);
     }
@@ -242,7 +242,7 @@ public:
     Control* FindByCommand(int commandId) const;
 
 private:
-    [[noreturn]] static void ThrowWrongKind(int id);
+    [[noreturn]] static void FailWrongKind(int id);
     std::unique_ptr<Control> New(const ControlDesign& design, const Placement& at);
     void AddFrame(int containerId);
     HWND ContainerWindow(int containerId) const;

@@ -1,7 +1,9 @@
 // The program's own path: what a final path looks like once its "\\?\" is gone, and the
-// folder and name taken from it.
+// folder and name taken from it; and the length of a file.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <optional>
 #include <string>
 
 #include "toolkit/win32/Win32Application.h"
@@ -24,6 +26,20 @@ TEST(ApplicationPath, AFinalPathLosesItsPrefixAndKeepsItsFolder) {
     }
     EXPECT_EQ(FolderOf("C:\\Keystead.exe"), "C:\\");
     EXPECT_EQ(NameWithoutExtension("D:\\Tools\\keystead.exe"), "keystead");
+}
+
+// A first run is told by a missing or empty settings file: only a file has a length.
+TEST(ApplicationFileLength, AFileHasItsLengthAndAFolderOrNothingHasNone) {
+    const Win32Application app("KeysteadFileLengthTest");
+    const std::string file = app.Path() + "\\file-length-test.ini";
+    std::FILE* out = std::fopen(file.c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    std::fputs("[main]", out);
+    std::fclose(out);
+    EXPECT_EQ(app.FileLength(file), std::optional<std::uint64_t>(6));
+    std::remove(file.c_str());
+    EXPECT_EQ(app.FileLength(file), std::nullopt) << "missing";
+    EXPECT_EQ(app.FileLength(app.Path()), std::nullopt) << "a folder";
 }
 
 }  // namespace
